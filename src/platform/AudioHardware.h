@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Identifies one device within its own kind: outputs and inputs are numbered separately,
+// so the same number may name an output and an unrelated input.
+using AudioDeviceID = std::uint32_t;
+
+struct AudioDeviceInfo {
+    AudioDeviceID id = 0;
+    std::string name;
+
+    friend bool operator==(const AudioDeviceInfo&, const AudioDeviceInfo&) = default;
+};
+
+// The system's audio devices. Every call returns promptly: an absent, failed or stalled
+// audio server gives empty lists and failed setters rather than a blocked caller.
+class AudioHardware {
+public:
+    virtual ~AudioHardware() = default;
+
+    // Devices that can play sound, in the order the system reports them.
+    [[nodiscard]] virtual std::vector<AudioDeviceInfo> outputDevices() = 0;
+    // Devices that only record (microphones); never the monitor of an output.
+    [[nodiscard]] virtual std::vector<AudioDeviceInfo> inputOnlyDevices() = 0;
+
+    // 0 on success, a non-zero status otherwise.
+    virtual int setDefaultOutputDevice(AudioDeviceID output) = 0;
+    virtual int setDefaultInputDevice(AudioDeviceID input) = 0;
+};
+
+} // namespace platform

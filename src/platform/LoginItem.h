@@ -1,0 +1,39 @@
+#pragma once
+
+namespace platform {
+
+// Launch-at-login status, numbered as the settings screens expect.
+enum class LoginItemStatus : int {
+    notRegistered = 0,
+    enabled = 1,
+    requiresApproval = 2,
+    notFound = 3,
+};
+
+class LoginItem {
+public:
+    virtual ~LoginItem() = default;
+
+    [[nodiscard]] virtual LoginItemStatus status() const = 0;
+    // Lets the user switch launch at login on: opens the desktop's startup settings where
+    // there are some, otherwise enables it directly.
+    virtual void openSystemSettingsLoginItems() = 0;
+};
+
+// Login item whose status is set by hand, for tests and previews.
+class FixedLoginItem final : public LoginItem {
+public:
+    explicit FixedLoginItem(LoginItemStatus status) : status_(status) {}
+
+    [[nodiscard]] LoginItemStatus status() const override { return status_; }
+    void openSystemSettingsLoginItems() override { ++openRequests_; }
+
+    void setStatus(LoginItemStatus status) { status_ = status; }
+    [[nodiscard]] int openRequests() const { return openRequests_; }
+
+private:
+    LoginItemStatus status_;
+    int openRequests_ = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,57 @@
+#include "platform/Timer.h"
+
+#include <QTimer>
+
+namespace platform {
+namespace {
+int activeTimers = 0;
+}
+
+std::unique_ptr<Timer> Timer::scheduled(std::chrono::milliseconds interval, bool repeats,
+                                        std::function<void()> block) {
+    return std::unique_ptr<Timer>(new Timer(interval, repeats, std::move(block)));
+}
+
+Timer::Timer(std::chrono::milliseconds interval, bool repeats, std::function<void()> block)
+    : timer_(std::make_unique<QTimer>()), interval_(interval), repeats_(repeats),
+      block_(std::move(block)) {
+    timer_->setInterval(interval);
+    timer_->setSingleShot(!repeats);
+    timer_->setTimerType(Qt::CoarseTimer);
+    QObject::connect(timer_.get(), &QTimer::timeout, [this] { fire(); });
+    timer_->start();
+    ++activeTimers;
+}
+
+Timer::~Timer() { invalidate(); }
+
+void Timer::invalidate() {
+    if (block_) {
+        timer_->stop();
+        block_ = nullptr;
+        --activeTimers;
+    }
+}
+
+bool Timer::isValid() const { return static_cast<bool>(block_); }
+
+void Timer::fire() {
+    if (!block_) {
+        return;
+    }
+    if (repeats_) {
+        // Held by copy: the block may destroy this timer.
+        const auto block = block_;
+        block();
+        return;
+    }
+    // A one-shot timer is spent once it fires; the block may destroy this timer.
+    auto block = std::move(block_);
+    block_ = nullptr;
+    --activeTimers;
+    block();
+}
+
+int Timer::activeCount() { return activeTimers; }
+
+} // namespace platform

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <memory>
+
+class QTimer;
+
+namespace platform {
+
+// A timer on the main thread's event loop. Destroying it stops it.
+class Timer {
+public:
+    static std::unique_ptr<Timer> scheduled(std::chrono::milliseconds interval, bool repeats,
+                                            std::function<void()> block);
+    ~Timer();
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+
+    void invalidate();
+    [[nodiscard]] bool isValid() const;
+    [[nodiscard]] std::chrono::milliseconds interval() const { return interval_; }
+    [[nodiscard]] bool repeats() const { return repeats_; }
+
+    // Timers currently scheduled in the process; lets tests see that none is left behind.
+    [[nodiscard]] static int activeCount();
+
+private:
+    Timer(std::chrono::milliseconds interval, bool repeats, std::function<void()> block);
+    void fire();
+
+    std::unique_ptr<QTimer> timer_;
+    std::chrono::milliseconds interval_;
+    bool repeats_;
+    std::function<void()> block_;
+};
+
+} // namespace platform
