@@ -1,1 +1,198 @@
+#include "app/AppDelegate.h"
 
+#include "BuildConfig.h"
+#include "analytics/Analytics.h"
+#include "app/LogLines.h"
+#include "app/NotificationNames.h"
+#include "app/PersistedSettings.h"
+#include "audio/AppManger.h"
+#include "audio/Audio.h"
+#include "platform/Log.h"
+#include "platform/LoginItem.h"
+#include "platform/MainQueue.h"
+#include "platform/MicrophoneAccess.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Platform.h"
+#include "region/AppUtility.h"
+#include "screens/info/InfoViewController.h"
+#include "screens/settings/SettingViewController.h"
+#include "ui/ViewController.h"
+#include "ui/Window.h"
+#include "update/UpdateFlowState.h"
+
+#include <QApplication>
+#include <QPointer>
+
+namespace {
+
+const Rect mainWindowFrame{200, 300, 1200, 662};
+constexpr std::chrono::milliseconds menuHandOffDelay{100};
+
+// Whether the first window presented over the content is of type T.
+template <typename T>
+bool isFirstPresented(ViewController* content) {
+    if (content == nullptr) {
+        return false;
+    }
+    const auto presented = content->presentedViewControllers();
+    return !presented.empty() && qobject_cast<T*>(presented.front()) != nullptr;
+}
+
+void dismissFirstPresented(ViewController* content) {
+    if (content == nullptr) {
+        return;
+    }
+    const auto presented = content->presentedViewControllers();
+    if (!presented.empty()) {
+        content->dismissViewController(presented.front());
+    }
+}
+
+} // namespace
+
+AppDelegate::AppDelegate() = default;
+AppDelegate::~AppDelegate() = default;
+
+Window& AppDelegate::window() {
+    if (!window_) {
+        window_ = std::make_unique<Window>();
+    }
+    return *window_;
+}
+
+void AppDelegate::applicationDidFinishLaunching() {
+    Audio::refreshSpeakerDevice();
+    setupMainWindow();
+    PersistedSettings::checkUserDefaultPlist();
+    if (LaunchFlow::needsLicenceScreen(PersistedSettings::getEULAStatus())) {
+        showLaunchScreen(LaunchScreen::eula);
+        return;
+    }
+    // The answer comes on another thread; the window is only touched on the main one.
+    platform::Platform::microphoneAccess().requestAccess([self = QPointer(this)](bool granted) {
+        platform::MainQueue::async([self, granted] {
+            if (!self.isNull()) {
+                self->handleMicrophonePermission(granted);
+            }
+        });
+    });
+}
+
+bool AppDelegate::applicationShouldHandleReopen(bool /*hasVisibleWindows*/) {
+    bringMainWindowToFront();
+    return true;
+}
+
+void AppDelegate::setupMainWindow() {
+    Window& main = window();
+    main.setStyleMask(Window::titled | Window::closable | Window::miniaturizable |
+                      Window::resizable);
+    main.setStyleMask(main.styleMask() & ~Window::resizable);
+    mainWindowNumber = main.windowNumber();
+    main.setReleasedWhenClosed(false);
+}
+
+void AppDelegate::setMainWindowTitle() {
+    window().setWindowTitle(QString::fromUtf8(build_config::appName.data(),
+                                              static_cast<int>(build_config::appName.size())) +
+                            QStringLiteral(" ") + QString::fromStdString(AppUtility::getVersion()));
+    window().setBackgroundColor(QColor(0, 41, 64));
+}
+
+void AppDelegate::handleMicrophonePermission(bool granted) {
+    platform::Log::line(granted ? log_lines::microphoneGranted : log_lines::microphoneRefused);
+    const auto status = granted ? platform::Platform::loginItem().status()
+                                : platform::LoginItemStatus::notRegistered;
+    showLaunchScreen(LaunchFlow::screenAfterMicrophoneAnswer(granted, status));
+}
+
+void AppDelegate::showLaunchScreen(LaunchScreen screen) {
+    setMainWindowTitle();
+    window().setContentViewController(makeScreen(screen));
+    window().setFrame(mainWindowFrame, false);
+    window().makeKeyAndOrderFront();
+}
+
+std::unique_ptr<ViewController> AppDelegate::makeScreen(LaunchScreen screen) {
+    platform::Log::line(std::string(log_lines::launchScreenPrefix) +
+                        std::string(LaunchFlow::screenName(screen)));
+    return std::make_unique<ViewController>();
+}
+
+void AppDelegate::bringMainWindowToFront() {
+    if (Window* main = Window::withNumber(mainWindowNumber)) {
+        main->makeKeyAndOrderFront();
+    }
+}
+
+void AppDelegate::menuItemMeetingModeClicked() {
+    Analytics::sendModeEvent("meeting");
+    AppManger::shared().switchToMeetingMode();
+}
+
+void AppDelegate::menuItemMusicModeClicked() {
+    Analytics::sendModeEvent("music");
+    AppManger::shared().switchToMusicMode();
+}
+
+void AppDelegate::menuItemOpenAppClicked() {
+    platform::Log::line(log_lines::openAppClicked);
+    platform::MainQueue::async([self = QPointer(this)] {
+        if (!self.isNull()) {
+            self->bringMainWindowToFront();
+        }
+    });
+}
+
+void AppDelegate::menuItemSettingClicked() {
+    queueFrontThen(&AppDelegate::openSettingFromMenu);
+}
+
+void AppDelegate::menuItemInfoClicked() {
+    queueFrontThen(&AppDelegate::openInfoFromMenu);
+}
+
+// The window comes forward first; opening over it waits a moment so that it is there.
+void AppDelegate::queueFrontThen(void (AppDelegate::*open)()) {
+    const QPointer<AppDelegate> self(this);
+    platform::MainQueue::async([self] {
+        if (!self.isNull()) {
+            self->bringMainWindowToFront();
+        }
+    });
+    platform::MainQueue::asyncAfter(menuHandOffDelay, [self, open] {
+        if (!self.isNull()) {
+            (self.data()->*open)();
+        }
+    });
+}
+
+void AppDelegate::quitClicked() {
+    QCoreApplication::quit();
+}
+
+ViewController* AppDelegate::mainContent() const {
+    return window_ ? window_->contentViewController() : nullptr;
+}
+
+void AppDelegate::openSettingFromMenu() {
+    ViewController* content = mainContent();
+    if (isFirstPresented<SettingViewController>(content)) {
+        return;
+    }
+    if (content != nullptr && !content->presentedViewControllers().empty()) {
+        pendingUpdateScreen = 0;
+        dismissFirstPresented(content);
+    }
+    platform::NotificationCenter::defaultCenter().post(notification_names::openSetting);
+}
+
+void AppDelegate::openInfoFromMenu() {
+    ViewController* content = mainContent();
+    if (isFirstPresented<InfoViewController>(content)) {
+        return;
+    }
+    dismissFirstPresented(content);
+    Analytics::sendMoreInfoEvent("phone_app_download");
+    platform::NotificationCenter::defaultCenter().post(notification_names::openInfo);
+}

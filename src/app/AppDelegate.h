@@ -1,1 +1,53 @@
 #pragma once
+
+#include "app/LaunchFlow.h"
+
+#include <QObject>
+#include <memory>
+
+class ViewController;
+class Window;
+
+// Number of the main window, taken when it is set up; the way back to it from anywhere.
+inline int mainWindowNumber = 0;
+
+// The application's lifecycle: the launch flow, the reopen and quit requests, and what the
+// status-bar menu's items do.
+class AppDelegate : public QObject {
+    Q_OBJECT
+
+public:
+    AppDelegate();
+    ~AppDelegate() override;
+
+    void applicationDidFinishLaunching();
+    // Another launch of the application asked to come forward.
+    bool applicationShouldHandleReopen(bool hasVisibleWindows);
+    void applicationWillTerminate() {}
+    [[nodiscard]] bool applicationSupportsSecureRestorableState() const { return true; }
+
+    void menuItemMeetingModeClicked();
+    void menuItemMusicModeClicked();
+    void menuItemOpenAppClicked();
+    void menuItemSettingClicked();
+    void menuItemInfoClicked();
+    void quitClicked();
+
+    void handleMicrophonePermission(bool granted);
+    void bringMainWindowToFront();
+    void openSettingFromMenu();
+    void openInfoFromMenu();
+
+    // The main window, created on first use.
+    Window& window();
+
+private:
+    void setupMainWindow();
+    void setMainWindowTitle();
+    void showLaunchScreen(LaunchScreen screen);
+    [[nodiscard]] std::unique_ptr<ViewController> makeScreen(LaunchScreen screen);
+    void queueFrontThen(void (AppDelegate::*open)());
+    [[nodiscard]] ViewController* mainContent() const;
+
+    std::unique_ptr<Window> window_;
+};

@@ -1,1 +1,138 @@
+#include "app/CommandLine.h"
 
+#include "BuildConfig.h"
+#include "audio/AppManger.h"
+#include "audio/Audio.h"
+#include "audio/SpeakerDevice.h"
+#include "platform/AudioHardware.h"
+#include "platform/Platform.h"
+
+#include <algorithm>
+
+namespace {
+
+using Action = CommandLineRequest::Action;
+
+CommandLineRequest invalid(std::string message) {
+    return {Action::invalid, std::move(message)};
+}
+
+CommandLineRequest modeRequest(const std::string& value) {
+    if (value == "meeting") {
+        return {Action::meetingMode, {}};
+    }
+    if (value == "music") {
+        return {Action::musicMode, {}};
+    }
+    return invalid("unknown mode '" + value + "' (expected meeting or music)");
+}
+
+void printDevices(std::ostream& out, const char* heading,
+                  std::vector<platform::AudioDeviceInfo> devices, bool markSpeaker) {
+    std::sort(devices.begin(), devices.end(),
+              [](const auto& a, const auto& b) { return a.id < b.id; });
+    out << heading << (devices.empty() ? " none" : "") << '\n';
+    for (const auto& device : devices) {
+        out << "  " << device.id << '\t' << device.name;
+        if (markSpeaker && Audio::isSpeakerName(device.name)) {
+            out << "\t[speakerphone]";
+        }
+        out << '\n';
+    }
+}
+
+} // namespace
+
+CommandLineRequest CommandLine::parse(const std::vector<std::string>& arguments) {
+    if (arguments.empty()) {
+        return {};
+    }
+    const std::string& first = arguments.front();
+    const auto expectAlone = [&](CommandLineRequest request) {
+        return arguments.size() == 1 ? request
+                                     : invalid("unexpected argument '" + arguments[1] + "'");
+    };
+    if (first == "--help" || first == "-h") {
+        return expectAlone({Action::help, {}});
+    }
+    if (first == "--version") {
+        return expectAlone({Action::version, {}});
+    }
+    if (first == "--list-devices") {
+        return expectAlone({Action::listDevices, {}});
+    }
+    if (first.starts_with("--mode=")) {
+        return expectAlone(modeRequest(first.substr(7)));
+    }
+    if (first == "--mode") {
+        if (arguments.size() < 2) {
+            return invalid("--mode needs a value: meeting or music");
+        }
+        const auto request = modeRequest(arguments[1]);
+        if (request.action != Action::invalid && arguments.size() > 2) {
+            return invalid("unexpected argument '" + arguments[2] + "'");
+        }
+        return request;
+    }
+    return invalid("unknown option '" + first + "'");
+}
+
+std::string CommandLine::usage() {
+    return "Usage: " + std::string(build_config::appId) +
+           " [option]\n"
+           "Without an option, starts the assistant (or brings a running one to the front).\n"
+           "\n"
+           "Options:\n"
+           "  --list-devices   list output and input devices; the speakerphone is marked\n"
+           "  --mode meeting   speakerphone as default output and input\n"
+           "  --mode music     speakerphone as default output, another microphone as input\n"
+           "  --version        print the version\n"
+           "  --help           print this help\n";
+}
+
+int CommandLine::run(const CommandLineRequest& request, std::ostream& out, std::ostream& err) {
+    switch (request.action) {
+    case Action::help:
+        out << usage();
+        return 0;
+    case Action::version:
+        out << build_config::appName << ' ' << build_config::buildVersion << '\n';
+        return 0;
+    case Action::listDevices:
+        return listDevices(out);
+    case Action::meetingMode:
+    case Action::musicMode:
+        return switchMode(request.action, out, err);
+    case Action::invalid:
+        err << build_config::appId << ": " << request.error << '\n'
+            << "Try '" << build_config::appId << " --help'.\n";
+        return usageErrorStatus;
+    case Action::runApplication:
+        break;
+    }
+    return usageErrorStatus;
+}
+
+int CommandLine::listDevices(std::ostream& out) {
+    auto& hardware = platform::Platform::audioHardware();
+    printDevices(out, "Output devices:", hardware.outputDevices(), true);
+    printDevices(out, "Input devices:", hardware.inputOnlyDevices(), true);
+    return 0;
+}
+
+int CommandLine::switchMode(CommandLineRequest::Action mode, std::ostream& /*out*/,
+                            std::ostream& err) {
+    // A fresh process has no record yet; music mode relies on it.
+    Audio::refreshSpeakerDevice();
+    if (mode == Action::meetingMode) {
+        AppManger::shared().switchToMeetingMode();
+    } else {
+        AppManger::shared().switchToMusicMode();
+    }
+    if (!speakerDevice().isPresent()) {
+        err << build_config::appId << ": no " << speakerNameMark
+            << " speakerphone among the output devices; nothing was changed\n";
+        return 1;
+    }
+    return 0;
+}

@@ -1,1 +1,36 @@
 #pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+// What the command line asks for. The one-shot commands run without a display and without
+// handing over to a running instance.
+struct CommandLineRequest {
+    enum class Action {
+        runApplication,
+        listDevices,
+        meetingMode,
+        musicMode,
+        version,
+        help,
+        invalid
+    };
+
+    Action action = Action::runApplication;
+    std::string error; // for invalid
+};
+
+class CommandLine {
+public:
+    static constexpr int usageErrorStatus = 2;
+
+    [[nodiscard]] static CommandLineRequest parse(const std::vector<std::string>& arguments);
+    // Runs a one-shot command and returns the exit status.
+    static int run(const CommandLineRequest& request, std::ostream& out, std::ostream& err);
+    [[nodiscard]] static std::string usage();
+
+private:
+    static int listDevices(std::ostream& out);
+    static int switchMode(CommandLineRequest::Action mode, std::ostream& out, std::ostream& err);
+};

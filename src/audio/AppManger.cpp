@@ -1,1 +1,68 @@
+#include "audio/AppManger.h"
 
+#include "app/LogLines.h"
+#include "app/NotificationNames.h"
+#include "audio/Audio.h"
+#include "audio/SpeakerDevice.h"
+#include "platform/Log.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Timer.h"
+
+namespace {
+constexpr std::chrono::milliseconds checkInterval{3000};
+}
+
+AppManger::AppManger() = default;
+AppManger::~AppManger() = default;
+
+AppManger& AppManger::shared() {
+    // Lives until the process ends, like the timer it owns.
+    static auto* manager = new AppManger();
+    return *manager;
+}
+
+void AppManger::startCheckBTStatusTimer() {
+    Audio::refreshSpeakerDevice();
+    if (checkBTStatusTimer_) {
+        checkBTStatusTimer_->invalidate();
+    }
+    checkBTStatusTimer_ =
+        platform::Timer::scheduled(checkInterval, true, [this] { checkBTStatus(); });
+}
+
+void AppManger::checkBTStatus() {
+    Audio::refreshSpeakerDevice();
+    if (mainScreenState == 0) {
+        return;
+    }
+    mainScreenState = speakerDevice().isPresent() ? 2 : 1;
+    platform::NotificationCenter::defaultCenter().post(notification_names::checkStatus);
+}
+
+void AppManger::switchToMeetingMode() {
+    platform::Log::line(log_lines::meetingClick);
+    // Looked up afresh: the record may be a tick old.
+    const auto outputs = Audio::getOutputDevices();
+    const auto speaker = Audio::firstDeviceContaining(outputs, speakerNameMark);
+    if (!speaker) {
+        return;
+    }
+    Audio::setDefaultOutputDevice(speaker->first);
+    const auto inputs = Audio::getInputDevices();
+    if (const auto microphone = Audio::firstDeviceContaining(inputs, speaker->second)) {
+        Audio::setDefaultInputDevice(microphone->first);
+    }
+}
+
+void AppManger::switchToMusicMode() {
+    platform::Log::line(log_lines::musicClick);
+    const auto inputs = Audio::getInputDevices();
+    const auto& speaker = speakerDevice();
+    if (!speaker.isPresent()) {
+        return;
+    }
+    Audio::setDefaultOutputDevice(speaker.deviceID);
+    if (const auto microphone = Audio::firstDeviceNotContaining(inputs, speakerNameMark)) {
+        Audio::setDefaultInputDevice(microphone->first);
+    }
+}

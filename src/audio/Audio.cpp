@@ -1,1 +1,82 @@
+#include "audio/Audio.h"
 
+#include "audio/SpeakerDevice.h"
+#include "platform/Platform.h"
+
+namespace {
+
+DeviceTable tableOf(const std::vector<platform::AudioDeviceInfo>& devices) {
+    DeviceTable table;
+    table.reserve(devices.size());
+    for (const auto& device : devices) {
+        // A device listed twice keeps its later name.
+        table.insert_or_assign(device.id, device.name);
+    }
+    return table;
+}
+
+template <typename Predicate>
+std::optional<DeviceTable::value_type> firstMatching(const DeviceTable& table, Predicate matches) {
+    for (const auto& entry : table) {
+        if (matches(entry.second)) {
+            return entry;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::vector<Audio::DeviceRef> Audio::getAllDevices() {
+    auto& hardware = platform::Platform::audioHardware();
+    std::vector<DeviceRef> devices;
+    for (const auto& device : hardware.outputDevices()) {
+        devices.push_back({DeviceKind::output, device.id});
+    }
+    for (const auto& device : hardware.inputOnlyDevices()) {
+        devices.push_back({DeviceKind::input, device.id});
+    }
+    return devices;
+}
+
+DeviceTable Audio::getOutputDevices() {
+    return tableOf(platform::Platform::audioHardware().outputDevices());
+}
+
+DeviceTable Audio::getInputDevices() {
+    return tableOf(platform::Platform::audioHardware().inputOnlyDevices());
+}
+
+int Audio::setDefaultOutputDevice(platform::AudioDeviceID device) {
+    return platform::Platform::audioHardware().setDefaultOutputDevice(device);
+}
+
+int Audio::setDefaultInputDevice(platform::AudioDeviceID device) {
+    return platform::Platform::audioHardware().setDefaultInputDevice(device);
+}
+
+void Audio::refreshSpeakerDevice() {
+    const auto outputs = getOutputDevices();
+    auto& speaker = speakerDevice();
+    speaker = SpeakerDevice{};
+    if (const auto found = firstDeviceContaining(outputs, speakerNameMark)) {
+        speaker.name = found->second;
+        speaker.deviceID = found->first;
+    }
+}
+
+bool Audio::isSpeakerName(std::string_view name) {
+    return name.find(speakerNameMark) != std::string_view::npos;
+}
+
+std::optional<DeviceTable::value_type> Audio::firstDeviceContaining(const DeviceTable& table,
+                                                                    std::string_view text) {
+    return firstMatching(
+        table, [text](const std::string& name) { return name.find(text) != std::string::npos; });
+}
+
+std::optional<DeviceTable::value_type> Audio::firstDeviceNotContaining(const DeviceTable& table,
+                                                                       std::string_view text) {
+    return firstMatching(
+        table, [text](const std::string& name) { return name.find(text) == std::string::npos; });
+}

@@ -1,1 +1,43 @@
 #pragma once
+
+#include "platform/AudioHardware.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+// Identifier to device name, in no particular order.
+using DeviceTable = std::unordered_map<platform::AudioDeviceID, std::string>;
+
+// Every device whose name contains this, case-sensitively, belongs to the speakerphone.
+inline constexpr std::string_view speakerNameMark = "Lumatix U";
+
+// The application's whole contact with the system's audio devices.
+class Audio {
+public:
+    enum class DeviceKind { output, input };
+    struct DeviceRef {
+        DeviceKind kind;
+        platform::AudioDeviceID id;
+        friend bool operator==(const DeviceRef&, const DeviceRef&) = default;
+    };
+
+    // Outputs first, then input-only devices, each in the order the system reports them.
+    [[nodiscard]] static std::vector<DeviceRef> getAllDevices();
+    [[nodiscard]] static DeviceTable getOutputDevices();
+    // Devices that only record; a device that also plays is never among them.
+    [[nodiscard]] static DeviceTable getInputDevices();
+    static int setDefaultOutputDevice(platform::AudioDeviceID device);
+    static int setDefaultInputDevice(platform::AudioDeviceID device);
+    // Looks for the speakerphone among the output devices and records it in speakerDevice().
+    static void refreshSpeakerDevice();
+
+    [[nodiscard]] static bool isSpeakerName(std::string_view name);
+    // The first entry the table's iteration meets whose name contains the text.
+    [[nodiscard]] static std::optional<DeviceTable::value_type>
+    firstDeviceContaining(const DeviceTable& table, std::string_view text);
+    // The first entry whose name does not contain the text.
+    [[nodiscard]] static std::optional<DeviceTable::value_type>
+    firstDeviceNotContaining(const DeviceTable& table, std::string_view text);
+};

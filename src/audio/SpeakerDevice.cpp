@@ -1,1 +1,6 @@
+#include "audio/SpeakerDevice.h"
 
+SpeakerDevice& speakerDevice() {
+    static SpeakerDevice device;
+    return device;
+}

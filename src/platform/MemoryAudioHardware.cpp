@@ -14,6 +14,7 @@ std::vector<AudioDeviceInfo> MemoryAudioHardware::inputOnlyDevices() {
 
 // Like a real server, a setter only succeeds for a device that exists.
 int MemoryAudioHardware::setDefaultOutputDevice(AudioDeviceID output) {
+    outputRequests_.push_back(output);
     for (const auto& device : outputs_) {
         if (device.id == output) {
             defaultOutput_ = output;
@@ -24,6 +25,7 @@ int MemoryAudioHardware::setDefaultOutputDevice(AudioDeviceID output) {
 }
 
 int MemoryAudioHardware::setDefaultInputDevice(AudioDeviceID input) {
+    inputRequests_.push_back(input);
     for (const auto& device : inputs_) {
         if (device.id == input) {
             defaultInput_ = input;

@@ -20,12 +20,19 @@ public:
     [[nodiscard]] std::optional<AudioDeviceID> defaultOutput() const { return defaultOutput_; }
     [[nodiscard]] std::optional<AudioDeviceID> defaultInput() const { return defaultInput_; }
     [[nodiscard]] int enumerationCount() const { return enumerations_; }
+    // Every identifier a setter was asked for, whether it existed or not.
+    [[nodiscard]] const std::vector<AudioDeviceID>& outputRequests() const {
+        return outputRequests_;
+    }
+    [[nodiscard]] const std::vector<AudioDeviceID>& inputRequests() const { return inputRequests_; }
 
 private:
     std::vector<AudioDeviceInfo> outputs_;
     std::vector<AudioDeviceInfo> inputs_;
     std::optional<AudioDeviceID> defaultOutput_;
     std::optional<AudioDeviceID> defaultInput_;
+    std::vector<AudioDeviceID> outputRequests_;
+    std::vector<AudioDeviceID> inputRequests_;
     int enumerations_ = 0;
 };
 

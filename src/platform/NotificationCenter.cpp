@@ -36,8 +36,9 @@ void NotificationCenter::post(const std::string& name) {
 }
 
 int NotificationCenter::observerCount(const std::string& name) const {
-    return static_cast<int>(std::count_if(registrations_.begin(), registrations_.end(),
-                                          [&name](const Registration& r) { return r.name == name; }));
+    return static_cast<int>(
+        std::count_if(registrations_.begin(), registrations_.end(),
+                      [&name](const Registration& r) { return r.name == name; }));
 }
 
 bool NotificationCenter::isRegistered(std::uint64_t token) const {

@@ -46,10 +46,13 @@ Platform::Services Platform::install(const Services& services) {
     return previous;
 }
 
-void Platform::restore(const Services& services) { installed() = services; }
+void Platform::restore(const Services& services) {
+    installed() = services;
+}
 
 UserDefaults& Platform::userDefaults() {
-    return orFallback(installed().userDefaults, [] { return std::make_unique<MemoryUserDefaults>(); });
+    return orFallback(installed().userDefaults,
+                      [] { return std::make_unique<MemoryUserDefaults>(); });
 }
 
 AudioHardware& Platform::audioHardware() {

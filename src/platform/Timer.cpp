@@ -23,7 +23,9 @@ Timer::Timer(std::chrono::milliseconds interval, bool repeats, std::function<voi
     ++activeTimers;
 }
 
-Timer::~Timer() { invalidate(); }
+Timer::~Timer() {
+    invalidate();
+}
 
 void Timer::invalidate() {
     if (block_) {
@@ -33,7 +35,9 @@ void Timer::invalidate() {
     }
 }
 
-bool Timer::isValid() const { return static_cast<bool>(block_); }
+bool Timer::isValid() const {
+    return static_cast<bool>(block_);
+}
 
 void Timer::fire() {
     if (!block_) {
@@ -52,6 +56,8 @@ void Timer::fire() {
     block();
 }
 
-int Timer::activeCount() { return activeTimers; }
+int Timer::activeCount() {
+    return activeTimers;
+}
 
 } // namespace platform

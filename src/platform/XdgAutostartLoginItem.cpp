@@ -1,1 +1,310 @@
+#include "platform/XdgAutostartLoginItem.h"
 
+#include "BuildConfig.h"
+#include "platform/AtomicFile.h"
+#include "platform/Log.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <algorithm>
+#include <system_error>
+#include <utility>
+
+namespace platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+const QString desktopEntryGroup = QStringLiteral("[Desktop Entry]");
+const QString hiddenKey = QStringLiteral("Hidden");
+const QString gnomeEnabledKey = QStringLiteral("X-GNOME-Autostart-enabled");
+
+QString toQString(const fs::path& path) {
+    return QFile::decodeName(path.c_str());
+}
+
+std::optional<QByteArray> readEntry(const fs::path& file) {
+    QFile in(toQString(file));
+    if (!in.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool isGroupHeader(const QString& trimmedLine) {
+    return trimmedLine.startsWith(u'[');
+}
+
+// The key of a "Key=Value" line (spaces around '=' are allowed), or empty for other lines.
+QString keyOf(const QString& trimmedLine, QString* value = nullptr) {
+    if (trimmedLine.startsWith(u'#')) {
+        return {};
+    }
+    const auto equals = trimmedLine.indexOf(u'=');
+    if (equals <= 0) {
+        return {};
+    }
+    if (value != nullptr) {
+        *value = trimmedLine.mid(equals + 1).trimmed();
+    }
+    return trimmedLine.left(equals).trimmed();
+}
+
+// Whether the [Desktop Entry] group switches the entry off; the last value of a key counts.
+bool isDisabled(const QString& text) {
+    bool inEntry = false;
+    bool hidden = false;
+    bool gnomeEnabled = true;
+    for (const auto& rawLine : text.split(u'\n')) {
+        const QString line = rawLine.trimmed();
+        if (isGroupHeader(line)) {
+            inEntry = line == desktopEntryGroup;
+            continue;
+        }
+        QString value;
+        const QString key = keyOf(line, &value);
+        if (!inEntry || key.isEmpty()) {
+            continue;
+        }
+        if (key == hiddenKey) {
+            hidden = value.compare(u"true", Qt::CaseInsensitive) == 0;
+        } else if (key == gnomeEnabledKey) {
+            gnomeEnabled = value.compare(u"false", Qt::CaseInsensitive) != 0;
+        }
+    }
+    return hidden || !gnomeEnabled;
+}
+
+// Exec quoting: an argument with a reserved character goes in double quotes with ", `, $ and
+// \ escaped; then the general string escapes apply on top, and % is doubled so no part of
+// the path reads as a field code.
+QString execValue(const QString& program) {
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    QString argument;
+    const bool quote =
+        std::any_of(program.begin(), program.end(), [](QChar c) { return reserved.contains(c); });
+    if (quote) {
+        argument += u'"';
+        for (const QChar c : program) {
+            if (c == u'"' || c == u'`' || c == u'$' || c == u'\\') {
+                argument += u'\\';
+            }
+            argument += c;
+        }
+        argument += u'"';
+    } else {
+        argument = program;
+    }
+    argument.replace(u'%', QStringLiteral("%%"));
+    QString escaped;
+    for (const QChar c : argument) {
+        if (c == u'\\') {
+            escaped += QStringLiteral("\\\\");
+        } else if (c == u'\n') {
+            escaped += QStringLiteral("\\n");
+        } else if (c == u'\t') {
+            escaped += QStringLiteral("\\t");
+        } else if (c == u'\r') {
+            escaped += QStringLiteral("\\r");
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+QString freshEntry(const QString& executablePath) {
+    return desktopEntryGroup + u'\n' + QStringLiteral("Type=Application\n") +
+           QStringLiteral("Name=") + QString::fromUtf8(build_config::appName) + u'\n' +
+           QStringLiteral("Exec=") + execValue(executablePath) + u'\n' + gnomeEnabledKey +
+           QStringLiteral("=true\n") + QStringLiteral("Terminal=false\n");
+}
+
+// The existing entry switched on, every other line as it was. Without a [Desktop Entry]
+// group there is nothing to switch on, so a fresh entry goes in front of the old lines.
+QString enabledVersionOf(const QString& text, const QString& executablePath) {
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty()) {
+        lines.removeLast();
+    }
+    qsizetype groupStart = -1;
+    qsizetype groupEnd = lines.size();
+    bool hasGnomeKey = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (isGroupHeader(line)) {
+            if (groupStart >= 0 && groupEnd == lines.size()) {
+                groupEnd = i;
+            }
+            if (line == desktopEntryGroup && groupStart < 0) {
+                groupStart = i;
+            }
+            continue;
+        }
+        if (groupStart < 0 || groupEnd != lines.size()) {
+            continue;
+        }
+        const QString key = keyOf(line);
+        if (key == hiddenKey) {
+            lines[i] = hiddenKey + QStringLiteral("=false");
+        } else if (key == gnomeEnabledKey) {
+            lines[i] = gnomeEnabledKey + QStringLiteral("=true");
+            hasGnomeKey = true;
+        }
+    }
+    if (groupStart < 0) {
+        return freshEntry(executablePath) + (lines.isEmpty() ? QString() : u'\n' + text);
+    }
+    if (!hasGnomeKey) {
+        // After the group's last non-blank line, so a blank separator stays a separator.
+        qsizetype insertAt = groupEnd;
+        while (insertAt > groupStart + 1 && lines[insertAt - 1].trimmed().isEmpty()) {
+            --insertAt;
+        }
+        lines.insert(insertAt, gnomeEnabledKey + QStringLiteral("=true"));
+    }
+    return lines.join(u'\n') + u'\n';
+}
+
+QString describe(const XdgAutostartLoginItem::Command& command) {
+    return (QStringList{command.program} + command.arguments).join(u' ');
+}
+
+fs::path configHomeFromEnvironment() {
+    const QByteArray xdg = qgetenv("XDG_CONFIG_HOME");
+    // A relative XDG_CONFIG_HOME is invalid and ignored, like an empty one.
+    if (!xdg.isEmpty() && fs::path(xdg.toStdString()).is_absolute()) {
+        return fs::path(xdg.toStdString());
+    }
+    return fs::path(QFile::encodeName(QDir::homePath()).toStdString()) / ".config";
+}
+
+} // namespace
+
+XdgAutostartLoginItem::XdgAutostartLoginItem(QString appId, QString executablePath,
+                                             std::filesystem::path configHome,
+                                             QString currentDesktop, Launcher launcher,
+                                             ExecutableFinder finder)
+    : appId_(std::move(appId)), executablePath_(std::move(executablePath)),
+      configHome_(std::move(configHome)), currentDesktop_(std::move(currentDesktop)),
+      launcher_(std::move(launcher)), finder_(std::move(finder)) {}
+
+std::unique_ptr<XdgAutostartLoginItem>
+XdgAutostartLoginItem::forCurrentUser(QString appId, QString executablePath) {
+    return std::make_unique<XdgAutostartLoginItem>(
+        std::move(appId), std::move(executablePath), configHomeFromEnvironment(),
+        qEnvironmentVariable("XDG_CURRENT_DESKTOP"),
+        [](const Command& command) {
+            return QProcess::startDetached(command.program, command.arguments);
+        },
+        [](const QString& name) { return QStandardPaths::findExecutable(name); });
+}
+
+std::filesystem::path XdgAutostartLoginItem::entryPath() const {
+    return configHome_ / "autostart" / QFile::encodeName(appId_ + ".desktop").toStdString();
+}
+
+LoginItemStatus XdgAutostartLoginItem::status() const {
+    const auto path = entryPath();
+    std::error_code error;
+    if (!fs::exists(path, error) && !error) {
+        return LoginItemStatus::notRegistered;
+    }
+    const auto bytes = readEntry(path);
+    if (!bytes) {
+        return LoginItemStatus::notFound;
+    }
+    // Switched off entries stay until the user turns them on again in the startup settings.
+    return isDisabled(QString::fromUtf8(*bytes)) ? LoginItemStatus::requiresApproval
+                                                 : LoginItemStatus::enabled;
+}
+
+void XdgAutostartLoginItem::openSystemSettingsLoginItems() {
+    const auto command = startupSettingsCommand(currentDesktop_, finder_);
+    if (command && launcher_ && launcher_(*command)) {
+        Log::line("Launch at login: opened the startup settings (" +
+                  describe(*command).toStdString() + ")");
+        return;
+    }
+    // Without a settings page to show, the user's request is carried out here.
+    if (!writeEnabledEntry()) {
+        return;
+    }
+    const std::string why = command ? "could not start " + describe(*command).toStdString()
+                                    : std::string("no startup settings found");
+    Log::line("Launch at login: " + why + "; enabled it directly in " + entryPath().string());
+}
+
+bool XdgAutostartLoginItem::writeEnabledEntry() {
+    const auto path = entryPath();
+    const auto fail = [&path](const std::string& reason) {
+        Log::line("Launch at login: could not write " + path.string() + ": " + reason);
+        return false;
+    };
+    std::error_code error;
+    QString contents;
+    if (fs::exists(path, error) && !error) {
+        if (const auto existing = readEntry(path)) {
+            const QString text = QString::fromUtf8(*existing);
+            contents = enabledVersionOf(text, executablePath_);
+            if (contents == text) {
+                return true;
+            }
+        }
+    }
+    if (contents.isEmpty()) {
+        contents = freshEntry(executablePath_);
+    }
+    fs::create_directories(path.parent_path(), error);
+    if (error) {
+        return fail(error.message());
+    }
+    std::string problem;
+    if (!AtomicFile::write(path, contents.toStdString(), &problem)) {
+        return fail(problem);
+    }
+    return true;
+}
+
+std::optional<XdgAutostartLoginItem::Command>
+XdgAutostartLoginItem::startupSettingsCommand(const QString& currentDesktop,
+                                              const ExecutableFinder& finder) {
+    const auto find = [&finder](const QString& name,
+                                QStringList arguments) -> std::optional<Command> {
+        const QString program = finder ? finder(name) : QString();
+        if (program.isEmpty()) {
+            return std::nullopt;
+        }
+        return Command{program, std::move(arguments)};
+    };
+    const auto kde = [&]() -> std::optional<Command> {
+        if (auto command = find(QStringLiteral("kcmshell6"), {QStringLiteral("kcm_autostart")})) {
+            return command;
+        }
+        return find(QStringLiteral("kcmshell5"), {QStringLiteral("kcm_autostart")});
+    };
+    // GNOME has no startup page of its own; Tweaks has one.
+    const auto gnome = [&]() { return find(QStringLiteral("gnome-tweaks"), {}); };
+
+    // The list names the closest match first; "GNOME-Classic" is a GNOME too.
+    for (const auto& desktop : currentDesktop.split(u':', Qt::SkipEmptyParts)) {
+        if (desktop.contains(u"KDE", Qt::CaseInsensitive)) {
+            return kde();
+        }
+        if (desktop.contains(u"GNOME", Qt::CaseInsensitive)) {
+            return gnome();
+        }
+    }
+    if (auto command = kde()) {
+        return command;
+    }
+    return gnome();
+}
+
+} // namespace platform

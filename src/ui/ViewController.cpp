@@ -1,1 +1,117 @@
+#include "ui/ViewController.h"
 
+#include "ui/Window.h"
+
+#include <QWidget>
+#include <algorithm>
+
+ViewController::ViewController() = default;
+
+ViewController::~ViewController() {
+    removeFromParentViewController();
+    for (auto* child : children_) {
+        child->parent_ = nullptr;
+    }
+    delete view_.data();
+}
+
+QWidget* ViewController::view() {
+    if (view_.isNull()) {
+        loadView();
+        if (view_.isNull()) {
+            setView(new QWidget());
+        }
+        viewDidLoad();
+    }
+    return view_.data();
+}
+
+void ViewController::loadView() {
+    setView(new QWidget());
+}
+
+void ViewController::setView(QWidget* view) {
+    view_ = view;
+}
+
+Window* ViewController::window() const {
+    if (view_.isNull()) {
+        return nullptr;
+    }
+    return qobject_cast<Window*>(view_->window());
+}
+
+void ViewController::noteAppeared() {
+    appeared_ = true;
+    viewDidAppear();
+}
+
+void ViewController::noteDisappeared() {
+    appeared_ = false;
+    viewDidDisappear();
+}
+
+void ViewController::presentViewControllerAsModalWindow(
+    std::unique_ptr<ViewController> controller) {
+    ViewController* presented = controller.get();
+    auto* window = new Window(this->window());
+    window->setWindowModality(Qt::WindowModal);
+    window->setReleasedWhenClosed(true);
+    window->setContentViewController(std::move(controller));
+    presented->presenting_ = this;
+    presented_.emplace_back(presented);
+    QObject::connect(window, &Window::closed, this, [this, presented = QPointer(presented)] {
+        if (!presented.isNull() && presented->presenting_ == this) {
+            dismissViewController(presented.data());
+        }
+    });
+    window->makeKeyAndOrderFront();
+}
+
+std::vector<ViewController*> ViewController::presentedViewControllers() const {
+    std::vector<ViewController*> controllers;
+    for (const auto& controller : presented_) {
+        if (!controller.isNull()) {
+            controllers.push_back(controller.data());
+        }
+    }
+    return controllers;
+}
+
+void ViewController::dismissViewController(ViewController* controller) {
+    const auto found = std::find(presented_.begin(), presented_.end(), controller);
+    if (found == presented_.end() || controller == nullptr) {
+        return;
+    }
+    presented_.erase(found);
+    controller->presenting_ = nullptr;
+    if (auto* window = controller->window()) {
+        // Already closing when the user closed it; hiding twice is harmless.
+        window->setDelegate(nullptr);
+        window->hide();
+        window->deleteLater();
+    }
+}
+
+void ViewController::dismiss() {
+    if (!presenting_.isNull()) {
+        presenting_->dismissViewController(this);
+    }
+}
+
+void ViewController::addChildViewController(ViewController* child) {
+    if (child == nullptr || child->parent_ == this) {
+        return;
+    }
+    child->removeFromParentViewController();
+    child->parent_ = this;
+    children_.push_back(child);
+}
+
+void ViewController::removeFromParentViewController() {
+    if (parent_ == nullptr) {
+        return;
+    }
+    std::erase(parent_->children_, this);
+    parent_ = nullptr;
+}

@@ -1,1 +1,61 @@
 #pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+#include <vector>
+
+class QWidget;
+class Window;
+
+// Owns one view built in code. The view is made on first use (loadView, then viewDidLoad,
+// once); viewDidAppear and viewDidDisappear run each time it comes into or leaves a shown
+// window.
+class ViewController : public QObject {
+    Q_OBJECT
+
+public:
+    ViewController();
+    ~ViewController() override;
+
+    QWidget* view();
+    [[nodiscard]] bool isViewLoaded() const { return !view_.isNull(); }
+    // The window the view is shown in, if any.
+    [[nodiscard]] Window* window() const;
+    [[nodiscard]] bool isAppeared() const { return appeared_; }
+
+    // Presented as a modal window over this controller's window; the new window owns it.
+    void presentViewControllerAsModalWindow(std::unique_ptr<ViewController> controller);
+    [[nodiscard]] std::vector<ViewController*> presentedViewControllers() const;
+    [[nodiscard]] ViewController* presentingViewController() const { return presenting_; }
+    // Closes what this controller presented; screens extend it to chain further windows.
+    virtual void dismissViewController(ViewController* controller);
+    // Asks the presenter to dismiss this controller.
+    void dismiss();
+
+    void addChildViewController(ViewController* child);
+    void removeFromParentViewController();
+    [[nodiscard]] ViewController* parentViewController() const { return parent_; }
+    [[nodiscard]] const std::vector<ViewController*>& childViewControllers() const {
+        return children_;
+    }
+
+protected:
+    virtual void loadView();
+    virtual void viewDidLoad() {}
+    virtual void viewDidAppear() {}
+    virtual void viewDidDisappear() {}
+    void setView(QWidget* view);
+
+private:
+    friend class Window;
+    void noteAppeared();
+    void noteDisappeared();
+
+    QPointer<QWidget> view_;
+    bool appeared_ = false;
+    QPointer<ViewController> presenting_;
+    std::vector<QPointer<ViewController>> presented_;
+    ViewController* parent_ = nullptr;
+    std::vector<ViewController*> children_;
+};

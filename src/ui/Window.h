@@ -1,1 +1,81 @@
 #pragma once
+
+#include "ui/Geometry.h"
+
+#include <QColor>
+#include <QWidget>
+#include <memory>
+
+class ViewController;
+class QVBoxLayout;
+class Window;
+
+class WindowDelegate {
+public:
+    virtual ~WindowDelegate() = default;
+    // False keeps the window open when the user closes it.
+    virtual bool windowShouldClose(Window* window) { return window != nullptr; }
+    virtual void windowWillClose(Window* /*window*/) {}
+};
+
+// A top-level window showing one content view controller.
+class Window : public QWidget {
+    Q_OBJECT
+
+public:
+    enum StyleMask : unsigned {
+        titled = 1,
+        closable = 2,
+        miniaturizable = 4,
+        resizable = 8,
+    };
+
+    explicit Window(QWidget* parent = nullptr);
+    ~Window() override;
+
+    // Looks up a window of this process by its number.
+    static Window* withNumber(int number);
+    [[nodiscard]] int windowNumber() const { return number_; }
+
+    void setStyleMask(unsigned mask);
+    [[nodiscard]] unsigned styleMask() const { return styleMask_; }
+    // A window not released when closed is only hidden, and can be shown again.
+    void setReleasedWhenClosed(bool released) { releasedWhenClosed_ = released; }
+    [[nodiscard]] bool isReleasedWhenClosed() const { return releasedWhenClosed_; }
+
+    void setFrame(const Rect& frame, bool display);
+    [[nodiscard]] Rect frame() const;
+
+    void setBackgroundColor(const QColor& color);
+    void setDelegate(WindowDelegate* delegate) { delegate_ = delegate; }
+    [[nodiscard]] WindowDelegate* delegate() const { return delegate_; }
+
+    // Takes ownership; the controller it replaces is disposed of once control returns.
+    void setContentViewController(std::unique_ptr<ViewController> controller);
+    [[nodiscard]] ViewController* contentViewController() const { return content_; }
+
+    void makeKeyAndOrderFront();
+
+    // The screen geometry frames are measured against.
+    [[nodiscard]] static QRect referenceScreenGeometry();
+
+Q_SIGNALS:
+    // The user closed the window and the delegate let it close.
+    void closed();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void applyFrame();
+
+    int number_;
+    unsigned styleMask_ = titled | closable | miniaturizable | resizable;
+    bool releasedWhenClosed_ = true;
+    Rect frame_;
+    WindowDelegate* delegate_ = nullptr;
+    ViewController* content_ = nullptr;
+    QVBoxLayout* layout_ = nullptr;
+};

@@ -1,1 +1,1 @@
-
+#include "screens/info/InfoViewController.h"

@@ -1,1 +1,8 @@
 #pragma once
+
+#include "ui/ViewController.h"
+
+// The Information window's content.
+class InfoViewController : public ViewController {
+    Q_OBJECT
+};

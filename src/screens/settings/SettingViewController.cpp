@@ -1,1 +1,1 @@
-
+#include "screens/settings/SettingViewController.h"

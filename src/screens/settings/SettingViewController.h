@@ -1,1 +1,8 @@
 #pragma once
+
+#include "ui/ViewController.h"
+
+// The Settings window's content.
+class SettingViewController : public ViewController {
+    Q_OBJECT
+};

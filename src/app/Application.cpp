@@ -1,0 +1,53 @@
+#include "app/Application.h"
+
+#include "BuildConfig.h"
+#include "app/AppDelegate.h"
+#include "app/CommandLine.h"
+#include "platform/DisplayEnvironment.h"
+#include "platform/LinuxPlatform.h"
+#include "platform/SingleInstance.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <iostream>
+
+int Application::run(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const auto request = CommandLine::parse(arguments);
+    if (request.action != CommandLineRequest::Action::runApplication) {
+        platform::LinuxPlatform services(platform::LinuxPlatform::Scope::audioOnly,
+                                         platform::LinuxPlatform::currentExecutable(argv[0]));
+        return CommandLine::run(request, std::cout, std::cerr);
+    }
+    return runDesktop(argc, argv);
+}
+
+int Application::runDesktop(int argc, char** argv) {
+    if (const auto reason = platform::DisplayEnvironment::missingDisplayReason()) {
+        std::cout << build_config::appId << ": cannot start, " << *reason << std::endl;
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(
+        build_config::appId.data(), static_cast<int>(build_config::appId.size())));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(
+        build_config::appName.data(), static_cast<int>(build_config::appName.size())));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    platform::SingleInstance instance(
+        platform::SingleInstance::socketPathFor(QApplication::applicationName()));
+    if (instance.handOverToRunningInstance()) {
+        return 0;
+    }
+    instance.listen();
+
+    platform::LinuxPlatform services(platform::LinuxPlatform::Scope::desktop,
+                                     platform::LinuxPlatform::currentExecutable(argv[0]));
+    AppDelegate delegate;
+    QObject::connect(&instance, &platform::SingleInstance::reopenRequested, &delegate,
+                     [&delegate] { delegate.applicationShouldHandleReopen(true); });
+    QTimer::singleShot(0, &delegate, [&delegate] { delegate.applicationDidFinishLaunching(); });
+    QApplication::exec();
+    delegate.applicationWillTerminate();
+    return 0;
+}

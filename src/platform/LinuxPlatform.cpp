@@ -1,0 +1,44 @@
+#include "platform/LinuxPlatform.h"
+
+#include "BuildConfig.h"
+#include "platform/Bundle.h"
+#include "platform/MicrophoneAccess.h"
+#include "platform/PlistUserDefaults.h"
+#include "platform/PulseAudioHardware.h"
+#include "platform/XdgAutostartLoginItem.h"
+
+namespace platform {
+
+LinuxPlatform::LinuxPlatform(Scope scope, const std::filesystem::path& executable)
+    : audio_(std::make_unique<PulseAudioHardware>(std::string(build_config::appName))),
+      bundle_(std::make_unique<Bundle>(Bundle::forExecutable(executable))) {
+    Platform::Services services{.audioHardware = audio_.get(), .bundle = bundle_.get()};
+    if (scope == Scope::desktop) {
+        defaults_ = std::make_unique<PlistUserDefaults>(PlistUserDefaults::defaultPath());
+        loginItem_ = XdgAutostartLoginItem::forCurrentUser(
+            QString::fromUtf8(build_config::appId.data(),
+                              static_cast<int>(build_config::appId.size())),
+            QString::fromStdString(executable.string()));
+        // Linux desktops have no per-application microphone permission.
+        microphone_ = std::make_unique<FixedMicrophoneAccess>(true);
+        services.userDefaults = defaults_.get();
+        services.loginItem = loginItem_.get();
+        services.microphoneAccess = microphone_.get();
+    }
+    previous_ = Platform::install(services);
+}
+
+LinuxPlatform::~LinuxPlatform() {
+    Platform::restore(previous_);
+}
+
+std::filesystem::path LinuxPlatform::currentExecutable(const char* argv0) {
+    std::error_code error;
+    auto path = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        return path;
+    }
+    return std::filesystem::absolute(argv0 != nullptr ? argv0 : "", error);
+}
+
+} // namespace platform
