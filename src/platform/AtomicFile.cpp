@@ -44,7 +44,8 @@ void syncFolder(const std::filesystem::path& folder) {
 bool AtomicFile::write(const std::filesystem::path& path, std::string_view contents,
                        std::string* error) {
     const auto folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::string temporary = folder.string();
+    temporary.append("/.").append(path.filename().string()).append(".XXXXXX");
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         *error = describe("Cannot create a temporary file for", path, errno);
