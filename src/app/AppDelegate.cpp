@@ -1,23 +1,25 @@
 #include "app/AppDelegate.h"
-
-#include "BuildConfig.h"
 #include "analytics/Analytics.h"
 #include "app/LogLines.h"
 #include "app/NotificationNames.h"
 #include "app/PersistedSettings.h"
 #include "audio/AppManger.h"
 #include "audio/Audio.h"
+#include "menu/MenuHandler.h"
+#include "menu/StatusItem.h"
+#include "platform/DesktopSettings.h"
 #include "platform/Log.h"
 #include "platform/LoginItem.h"
 #include "platform/MainQueue.h"
 #include "platform/MicrophoneAccess.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Platform.h"
-#include "region/AppUtility.h"
 #include "screens/info/InfoViewController.h"
 #include "screens/settings/SettingViewController.h"
+#include "ui/Palette.h"
 #include "ui/ViewController.h"
 #include "ui/Window.h"
+#include "ui/WindowSetup.h"
 #include "update/UpdateFlowState.h"
 
 #include <QApplication>
@@ -25,7 +27,6 @@
 
 namespace {
 
-const Rect mainWindowFrame{200, 300, 1200, 662};
 constexpr std::chrono::milliseconds menuHandOffDelay{100};
 
 // Whether the first window presented over the content is of type T.
@@ -66,16 +67,25 @@ void AppDelegate::applicationDidFinishLaunching() {
     PersistedSettings::checkUserDefaultPlist();
     if (LaunchFlow::needsLicenceScreen(PersistedSettings::getEULAStatus())) {
         showLaunchScreen(LaunchScreen::eula);
+    } else {
+        // The answer comes on another thread; the window is only touched on the main one.
+        platform::Platform::microphoneAccess().requestAccess([self = QPointer(this)](bool granted) {
+            platform::MainQueue::async([self, granted] {
+                if (!self.isNull()) {
+                    self->handleMicrophonePermission(granted);
+                }
+            });
+        });
+    }
+    setupStatusItem();
+}
+
+void AppDelegate::setupStatusItem() {
+    if (statusItem_ != nullptr) {
         return;
     }
-    // The answer comes on another thread; the window is only touched on the main one.
-    platform::Platform::microphoneAccess().requestAccess([self = QPointer(this)](bool granted) {
-        platform::MainQueue::async([self, granted] {
-            if (!self.isNull()) {
-                self->handleMicrophonePermission(granted);
-            }
-        });
-    });
+    menu_ = new MenuHandler(QStringLiteral("MenuHandler"), this);
+    statusItem_ = new StatusItem(menu_, this);
 }
 
 bool AppDelegate::applicationShouldHandleReopen(bool /*hasVisibleWindows*/) {
@@ -93,10 +103,7 @@ void AppDelegate::setupMainWindow() {
 }
 
 void AppDelegate::setMainWindowTitle() {
-    window().setWindowTitle(QString::fromUtf8(build_config::appName.data(),
-                                              static_cast<int>(build_config::appName.size())) +
-                            QStringLiteral(" ") + QString::fromStdString(AppUtility::getVersion()));
-    window().setBackgroundColor(QColor(0, 41, 64));
+    window().setTitleBar(WindowSetup::mainWindowTitle(), Qt::white, colorNavy());
 }
 
 void AppDelegate::handleMicrophonePermission(bool granted) {
@@ -109,7 +116,7 @@ void AppDelegate::handleMicrophonePermission(bool granted) {
 void AppDelegate::showLaunchScreen(LaunchScreen screen) {
     setMainWindowTitle();
     window().setContentViewController(makeScreen(screen));
-    window().setFrame(mainWindowFrame, false);
+    window().setFrame(WindowSetup::mainWindowFrame(), false);
     window().makeKeyAndOrderFront();
 }
 
@@ -123,6 +130,10 @@ void AppDelegate::bringMainWindowToFront() {
     if (Window* main = Window::withNumber(mainWindowNumber)) {
         main->makeKeyAndOrderFront();
     }
+}
+
+void AppDelegate::menuItemOpenBTClicked() {
+    platform::DesktopSettings::forCurrentDesktop().openBluetoothSettings();
 }
 
 void AppDelegate::menuItemMeetingModeClicked() {

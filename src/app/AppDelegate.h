@@ -1,10 +1,13 @@
 #pragma once
 
 #include "app/LaunchFlow.h"
+#include "menu/MenuActions.h"
 
 #include <QObject>
 #include <memory>
 
+class MenuHandler;
+class StatusItem;
 class ViewController;
 class Window;
 
@@ -13,7 +16,7 @@ inline int mainWindowNumber = 0;
 
 // The application's lifecycle: the launch flow, the reopen and quit requests, and what the
 // status-bar menu's items do.
-class AppDelegate : public QObject {
+class AppDelegate : public QObject, public MenuActions {
     Q_OBJECT
 
 public:
@@ -26,12 +29,13 @@ public:
     void applicationWillTerminate() {}
     [[nodiscard]] bool applicationSupportsSecureRestorableState() const { return true; }
 
-    void menuItemMeetingModeClicked();
-    void menuItemMusicModeClicked();
-    void menuItemOpenAppClicked();
-    void menuItemSettingClicked();
-    void menuItemInfoClicked();
-    void quitClicked();
+    void menuItemOpenBTClicked() override;
+    void menuItemMeetingModeClicked() override;
+    void menuItemMusicModeClicked() override;
+    void menuItemOpenAppClicked() override;
+    void menuItemSettingClicked() override;
+    void menuItemInfoClicked() override;
+    void quitClicked() override;
 
     void handleMicrophonePermission(bool granted);
     void bringMainWindowToFront();
@@ -40,9 +44,11 @@ public:
 
     // The main window, created on first use.
     Window& window();
+    [[nodiscard]] MenuHandler* menu() const { return menu_; }
 
 private:
     void setupMainWindow();
+    void setupStatusItem();
     void setMainWindowTitle();
     void showLaunchScreen(LaunchScreen screen);
     [[nodiscard]] std::unique_ptr<ViewController> makeScreen(LaunchScreen screen);
@@ -50,4 +56,6 @@ private:
     [[nodiscard]] ViewController* mainContent() const;
 
     std::unique_ptr<Window> window_;
+    StatusItem* statusItem_ = nullptr;
+    MenuHandler* menu_ = nullptr;
 };

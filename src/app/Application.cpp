@@ -6,6 +6,7 @@
 #include "platform/DisplayEnvironment.h"
 #include "platform/LinuxPlatform.h"
 #include "platform/SingleInstance.h"
+#include "ui/Localization.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -43,6 +44,7 @@ int Application::runDesktop(int argc, char** argv) {
 
     platform::LinuxPlatform services(platform::LinuxPlatform::Scope::desktop,
                                      platform::LinuxPlatform::currentExecutable(argv[0]));
+    Localization::install();
     AppDelegate delegate;
     QObject::connect(&instance, &platform::SingleInstance::reopenRequested, &delegate,
                      [&delegate] { delegate.applicationShouldHandleReopen(true); });

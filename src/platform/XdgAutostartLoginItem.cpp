@@ -6,8 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <algorithm>
 #include <system_error>
 #include <utility>
@@ -172,10 +170,6 @@ QString enabledVersionOf(const QString& text, const QString& executablePath) {
     return lines.join(u'\n') + u'\n';
 }
 
-QString describe(const XdgAutostartLoginItem::Command& command) {
-    return (QStringList{command.program} + command.arguments).join(u' ');
-}
-
 fs::path configHomeFromEnvironment() {
     const QByteArray xdg = qgetenv("XDG_CONFIG_HOME");
     // A relative XDG_CONFIG_HOME is invalid and ignored, like an empty one.
@@ -200,10 +194,7 @@ XdgAutostartLoginItem::forCurrentUser(QString appId, QString executablePath) {
     return std::make_unique<XdgAutostartLoginItem>(
         std::move(appId), std::move(executablePath), configHomeFromEnvironment(),
         qEnvironmentVariable("XDG_CURRENT_DESKTOP"),
-        [](const Command& command) {
-            return QProcess::startDetached(command.program, command.arguments);
-        },
-        [](const QString& name) { return QStandardPaths::findExecutable(name); });
+        DesktopCommand::detachedLauncher(), DesktopCommand::pathFinder());
 }
 
 std::filesystem::path XdgAutostartLoginItem::entryPath() const {
@@ -229,14 +220,14 @@ void XdgAutostartLoginItem::openSystemSettingsLoginItems() {
     const auto command = startupSettingsCommand(currentDesktop_, finder_);
     if (command && launcher_ && launcher_(*command)) {
         Log::line("Launch at login: opened the startup settings (" +
-                  describe(*command).toStdString() + ")");
+                  DesktopCommand::describe(*command).toStdString() + ")");
         return;
     }
     // Without a settings page to show, the user's request is carried out here.
     if (!writeEnabledEntry()) {
         return;
     }
-    const std::string why = command ? "could not start " + describe(*command).toStdString()
+    const std::string why = command ? "could not start " + DesktopCommand::describe(*command).toStdString()
                                     : std::string("no startup settings found");
     Log::line("Launch at login: " + why + "; enabled it directly in " + entryPath().string());
 }
@@ -275,36 +266,23 @@ bool XdgAutostartLoginItem::writeEnabledEntry() {
 std::optional<XdgAutostartLoginItem::Command>
 XdgAutostartLoginItem::startupSettingsCommand(const QString& currentDesktop,
                                               const ExecutableFinder& finder) {
-    const auto find = [&finder](const QString& name,
-                                QStringList arguments) -> std::optional<Command> {
-        const QString program = finder ? finder(name) : QString();
-        if (program.isEmpty()) {
-            return std::nullopt;
-        }
-        return Command{program, std::move(arguments)};
-    };
-    const auto kde = [&]() -> std::optional<Command> {
-        if (auto command = find(QStringLiteral("kcmshell6"), {QStringLiteral("kcm_autostart")})) {
-            return command;
-        }
-        return find(QStringLiteral("kcmshell5"), {QStringLiteral("kcm_autostart")});
+    const std::vector<DesktopCommand> kde{
+        {QStringLiteral("kcmshell6"), {QStringLiteral("kcm_autostart")}},
+        {QStringLiteral("kcmshell5"), {QStringLiteral("kcm_autostart")}},
     };
     // GNOME has no startup page of its own; Tweaks has one.
-    const auto gnome = [&]() { return find(QStringLiteral("gnome-tweaks"), {}); };
-
-    // The list names the closest match first; "GNOME-Classic" is a GNOME too.
-    for (const auto& desktop : currentDesktop.split(u':', Qt::SkipEmptyParts)) {
-        if (desktop.contains(u"KDE", Qt::CaseInsensitive)) {
-            return kde();
-        }
-        if (desktop.contains(u"GNOME", Qt::CaseInsensitive)) {
-            return gnome();
-        }
+    const std::vector<DesktopCommand> gnome{{QStringLiteral("gnome-tweaks"), {}}};
+    switch (DesktopCommand::family(currentDesktop)) {
+    case DesktopCommand::Family::kde:
+        return DesktopCommand::firstAvailable(kde, finder);
+    case DesktopCommand::Family::gnome:
+        return DesktopCommand::firstAvailable(gnome, finder);
+    case DesktopCommand::Family::other:
+        break;
     }
-    if (auto command = kde()) {
-        return command;
-    }
-    return gnome();
+    auto any = kde;
+    any.insert(any.end(), gnome.begin(), gnome.end());
+    return DesktopCommand::firstAvailable(any, finder);
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DesktopCommand.h"
 #include "platform/LoginItem.h"
 
 #include <QString>
@@ -13,15 +14,9 @@ namespace platform {
 // Launch at login through the XDG autostart entry <config home>/autostart/<app id>.desktop.
 class XdgAutostartLoginItem final : public LoginItem {
 public:
-    struct Command {
-        QString program;
-        QStringList arguments;
-        friend bool operator==(const Command&, const Command&) = default;
-    };
-    // Starts a program detached; false when it could not be started.
-    using Launcher = std::function<bool(const Command&)>;
-    // Full path of an executable on PATH, or empty.
-    using ExecutableFinder = std::function<QString(const QString&)>;
+    using Command = DesktopCommand;
+    using Launcher = DesktopCommand::Launcher;
+    using ExecutableFinder = DesktopCommand::ExecutableFinder;
 
     XdgAutostartLoginItem(QString appId, QString executablePath, std::filesystem::path configHome,
                           QString currentDesktop, Launcher launcher, ExecutableFinder finder);

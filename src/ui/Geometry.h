@@ -21,8 +21,8 @@ struct Rect {
     Point origin;
     Size size;
 
-    Rect() = default;
-    Rect(double x, double y, double width, double height) : origin{x, y}, size{width, height} {}
+    constexpr Rect() = default;
+    constexpr Rect(double x, double y, double width, double height) : origin{x, y}, size{width, height} {}
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/ViewController.h"
 
+#include "ui/DefaultTitleBar.h"
 #include "ui/Window.h"
 
 #include <QWidget>
@@ -56,7 +57,13 @@ void ViewController::presentViewControllerAsModalWindow(
     ViewController* presented = controller.get();
     auto* window = new Window(this->window());
     window->setWindowModality(Qt::WindowModal);
+    // A modal window is closed, never minimized away from its owner.
+    window->setStyleMask(Window::titled | Window::closable | Window::resizable);
     window->setReleasedWhenClosed(true);
+    if (const Size size = presented->preferredContentSize(); size.width > 0 && size.height > 0) {
+        // The frame holds the title bar above the content.
+        window->setFrame({0, 0, size.width, size.height + DefaultTitleBar::barHeight}, false);
+    }
     window->setContentViewController(std::move(controller));
     presented->presenting_ = this;
     presented_.emplace_back(presented);

@@ -1,17 +1,19 @@
 #pragma once
 
+#include "ui/Geometry.h"
+#include "ui/Window.h"
+
 #include <QObject>
 #include <QPointer>
 #include <memory>
 #include <vector>
 
 class QWidget;
-class Window;
 
 // Owns one view built in code. The view is made on first use (loadView, then viewDidLoad,
 // once); viewDidAppear and viewDidDisappear run each time it comes into or leaves a shown
 // window.
-class ViewController : public QObject {
+class ViewController : public QObject, public WindowDelegate {
     Q_OBJECT
 
 public:
@@ -23,6 +25,10 @@ public:
     // The window the view is shown in, if any.
     [[nodiscard]] Window* window() const;
     [[nodiscard]] bool isAppeared() const { return appeared_; }
+
+    // The content size a window made for this controller takes (title bar not included).
+    void setPreferredContentSize(const Size& size) { preferredContentSize_ = size; }
+    [[nodiscard]] const Size& preferredContentSize() const { return preferredContentSize_; }
 
     // Presented as a modal window over this controller's window; the new window owns it.
     void presentViewControllerAsModalWindow(std::unique_ptr<ViewController> controller);
@@ -53,6 +59,7 @@ private:
     void noteDisappeared();
 
     QPointer<QWidget> view_;
+    Size preferredContentSize_;
     bool appeared_ = false;
     QPointer<ViewController> presenting_;
     std::vector<QPointer<ViewController>> presented_;

@@ -1,5 +1,6 @@
 #include "ui/Window.h"
 
+#include "ui/DefaultTitleBar.h"
 #include "ui/ViewController.h"
 
 #include <QCloseEvent>
@@ -19,7 +20,8 @@ int nextWindowNumber = 1;
 
 } // namespace
 
-Window::Window(QWidget* parent) : QWidget(parent, Qt::Window), number_(nextWindowNumber++) {
+Window::Window(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), number_(nextWindowNumber++) {
     windowsByNumber()[number_] = this;
     layout_ = new QVBoxLayout(this);
     layout_->setContentsMargins(0, 0, 0, 0);
@@ -41,10 +43,30 @@ Window* Window::withNumber(int number) {
 
 void Window::setStyleMask(unsigned mask) {
     styleMask_ = mask;
-    setWindowFlag(Qt::WindowCloseButtonHint, (mask & closable) != 0);
-    setWindowFlag(Qt::WindowMinimizeButtonHint, (mask & miniaturizable) != 0);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, (mask & resizable) != 0);
+    updateTitleBarControls();
     applyFrame();
+}
+
+void Window::setTitleBar(const QString& title, const QColor& textColor, const QColor& background) {
+    if ((styleMask_ & titled) == 0) {
+        return;
+    }
+    delete titleBar_;
+    titleBar_ = new DefaultTitleBar(this);
+    titleBar_->setTitle(title);
+    titleBar_->setColors(textColor, background);
+    connect(titleBar_, &DefaultTitleBar::closeRequested, this, &QWidget::close);
+    connect(titleBar_, &DefaultTitleBar::minimizeRequested, this, &QWidget::showMinimized);
+    layout_->insertWidget(0, titleBar_);
+    updateTitleBarControls();
+    setWindowTitle(title);
+}
+
+void Window::updateTitleBarControls() {
+    if (titleBar_ != nullptr) {
+        titleBar_->setCloseVisible((styleMask_ & closable) != 0);
+        titleBar_->setMinimizeVisible((styleMask_ & miniaturizable) != 0);
+    }
 }
 
 void Window::setFrame(const Rect& frame, bool display) {
@@ -53,6 +75,11 @@ void Window::setFrame(const Rect& frame, bool display) {
     if (display) {
         update();
     }
+}
+
+void Window::setFrameOrigin(const Point& origin) {
+    frame_.origin = origin;
+    applyFrame();
 }
 
 Rect Window::frame() const {
@@ -128,6 +155,14 @@ void Window::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     if (content_ != nullptr && content_->isAppeared()) {
         content_->noteDisappeared();
+    }
+}
+
+void Window::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // Keep the frame where the user dragged the window. Wayland does not report positions.
+    if (isVisible() && QGuiApplication::platformName() != QLatin1String("wayland")) {
+        frame_.origin = Geometry::fromQt(geometry(), referenceScreenGeometry()).origin;
     }
 }
 

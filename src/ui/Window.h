@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <memory>
 
+class DefaultTitleBar;
 class ViewController;
 class QVBoxLayout;
 class Window;
@@ -18,7 +19,8 @@ public:
     virtual void windowWillClose(Window* /*window*/) {}
 };
 
-// A top-level window showing one content view controller.
+// A top-level window showing one content view controller. It draws its own title bar, so
+// its frame (title bar included) is exactly its geometry on screen.
 class Window : public QWidget {
     Q_OBJECT
 
@@ -44,7 +46,13 @@ public:
     [[nodiscard]] bool isReleasedWhenClosed() const { return releasedWhenClosed_; }
 
     void setFrame(const Rect& frame, bool display);
+    void setFrameOrigin(const Point& origin);
     [[nodiscard]] Rect frame() const;
+
+    // The window's only title bar; calling it again replaces the bar. A window without the
+    // titled style gets none. Task switchers show the same title.
+    void setTitleBar(const QString& title, const QColor& textColor, const QColor& background);
+    [[nodiscard]] DefaultTitleBar* titleBar() const { return titleBar_; }
 
     void setBackgroundColor(const QColor& color);
     void setDelegate(WindowDelegate* delegate) { delegate_ = delegate; }
@@ -67,9 +75,11 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void applyFrame();
+    void updateTitleBarControls();
 
     int number_;
     unsigned styleMask_ = titled | closable | miniaturizable | resizable;
@@ -78,4 +88,5 @@ private:
     WindowDelegate* delegate_ = nullptr;
     ViewController* content_ = nullptr;
     QVBoxLayout* layout_ = nullptr;
+    DefaultTitleBar* titleBar_ = nullptr;
 };

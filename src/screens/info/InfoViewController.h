@@ -5,4 +5,7 @@
 // The Information window's content.
 class InfoViewController : public ViewController {
     Q_OBJECT
+
+protected:
+    void viewDidAppear() override;
 };

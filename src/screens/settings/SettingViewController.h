@@ -5,4 +5,7 @@
 // The Settings window's content.
 class SettingViewController : public ViewController {
     Q_OBJECT
+
+protected:
+    void viewDidAppear() override;
 };

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/DesktopCommand.h"
+
+namespace platform {
+
+// The desktop's own settings pages the application sends the user to.
+class DesktopSettings {
+public:
+    DesktopSettings(QString currentDesktop, DesktopCommand::Launcher launcher,
+                    DesktopCommand::ExecutableFinder finder);
+    // For this session's desktop.
+    [[nodiscard]] static DesktopSettings forCurrentDesktop();
+
+    // GNOME's, Plasma's or Blueman's Bluetooth page; false (and a line) when none is there.
+    bool openBluetoothSettings() const;
+
+    [[nodiscard]] static std::optional<DesktopCommand>
+    bluetoothSettingsCommand(const QString& currentDesktop,
+                             const DesktopCommand::ExecutableFinder& finder);
+
+private:
+    QString currentDesktop_;
+    DesktopCommand::Launcher launcher_;
+    DesktopCommand::ExecutableFinder finder_;
+};
+
+} // namespace platform

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QColor>
+#include <QPushButton>
+
+// How a button draws itself; the styling operations fill it in.
+struct ButtonAppearance {
+    QColor background = Qt::transparent;
+    QColor border = Qt::transparent;
+    int borderWidth = 0;
+    int cornerRadius = 0;
+    QColor titleColor = Qt::black;
+    int fontSize = 13;
+    // Pressing darkens the background instead of drawing a bevel.
+    bool highlightsByBackground = true;
+
+    friend bool operator==(const ButtonAppearance&, const ButtonAppearance&) = default;
+};
+
+// A flat button drawn entirely from its appearance: rounded background and border, centred
+// title or image.
+class Button : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit Button(QWidget* parent = nullptr);
+    explicit Button(const QString& title, QWidget* parent = nullptr);
+
+    void setAppearance(const ButtonAppearance& appearance);
+    [[nodiscard]] const ButtonAppearance& appearance() const { return appearance_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    ButtonAppearance appearance_;
+};

@@ -1,0 +1,42 @@
+#include "ui/WindowSetup.h"
+
+#include "region/AppUtility.h"
+#include "ui/Localization.h"
+#include "ui/Palette.h"
+#include "ui/ViewController.h"
+#include "ui/Window.h"
+
+namespace {
+
+void commonSetUp(Window& window) {
+    window.setStyleMask(window.styleMask() & ~Window::resizable);
+    window.setWindowTitle(QString());
+}
+
+} // namespace
+
+QString WindowSetup::mainWindowTitle() {
+    return Localization::localizedFormat(LocalizedKey::appTitle,
+                                         QString::fromStdString(AppUtility::getVersion()));
+}
+
+void WindowSetup::setUpMainWindow(Window& window) {
+    commonSetUp(window);
+    window.setTitleBar(mainWindowTitle(), Qt::white, colorNavy());
+    window.setFrame(mainWindowFrame(), false);
+}
+
+void WindowSetup::setUpSecondaryWindow(Window& window, LocalizedKey titleKey) {
+    commonSetUp(window);
+    window.setTitleBar(Localization::localizedString(titleKey), colorTitleGrey(), Qt::white);
+}
+
+void WindowSetup::presentSecondaryWindow(ViewController* presenter,
+                                         std::unique_ptr<ViewController> controller) {
+    controller->setPreferredContentSize(secondaryContentSize());
+    if (const Window* window = presenter->window()) {
+        const Point origin = window->frame().origin;
+        modalWindowOrigin = {origin.x + secondaryOffset().x, origin.y + secondaryOffset().y};
+    }
+    presenter->presentViewControllerAsModalWindow(std::move(controller));
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ui/Geometry.h"
+#include "ui/LocalizedKey.h"
+
+#include <QString>
+#include <memory>
+
+class ViewController;
+class Window;
+
+// Where the next Settings, Information or update window goes; kept for the life of the
+// process. Main thread only.
+inline Point modalWindowOrigin{0, 0};
+
+// How screens dress the window they are shown in.
+class WindowSetup {
+public:
+    static constexpr Rect mainWindowFrame() { return {200, 300, 1200, 662}; }
+    static constexpr Size secondaryContentSize() { return {680, 400}; }
+    // Centres a 680 x 400 window over the 1200 x 662 main window.
+    static constexpr Point secondaryOffset() { return {260, 131}; }
+
+    // "appTitle" with the build version.
+    [[nodiscard]] static QString mainWindowTitle();
+
+    // Navy bar with the application title, fixed size, at its usual place.
+    static void setUpMainWindow(Window& window);
+    // White bar with the window's own title; placement is the caller's.
+    static void setUpSecondaryWindow(Window& window, LocalizedKey titleKey);
+
+    // Presents Settings or Information over the presenter's window at the centre of it.
+    static void presentSecondaryWindow(ViewController* presenter,
+                                       std::unique_ptr<ViewController> controller);
+};
