@@ -3,6 +3,7 @@
 #include "ui/DefaultTitleBar.h"
 #include "ui/Window.h"
 
+#include <QEvent>
 #include <QWidget>
 #include <algorithm>
 
@@ -45,11 +46,55 @@ Window* ViewController::window() const {
 void ViewController::noteAppeared() {
     appeared_ = true;
     viewDidAppear();
+    // Children whose views are shown inside this one (the selected tab) come along.
+    for (ViewController* child : std::vector(children_)) {
+        if (child->isViewLoaded() && !child->isAppeared() && child->view()->isVisibleTo(view())) {
+            child->noteAppeared();
+        }
+    }
 }
 
 void ViewController::noteDisappeared() {
+    for (ViewController* child : std::vector(children_)) {
+        if (child->isAppeared()) {
+            child->noteDisappeared();
+        }
+    }
     appeared_ = false;
     viewDidDisappear();
+}
+
+void ViewController::showChildView(ViewController* child, QWidget* container) {
+    for (ViewController* other : children_) {
+        if (other != child && other->isViewLoaded() && other->view()->parentWidget() == container) {
+            if (other->isAppeared()) {
+                other->noteDisappeared();
+            }
+            other->view()->hide();
+        }
+    }
+    addChildViewController(child);
+    QWidget* childView = child->view();
+    childView->setParent(container);
+    // Tabs fill their container and follow its size.
+    childView->setGeometry(container->rect());
+    container->installEventFilter(this);
+    childView->show();
+    if (appeared_ && !child->isAppeared()) {
+        child->noteAppeared();
+    }
+}
+
+bool ViewController::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize) {
+        auto* container = static_cast<QWidget*>(watched);
+        for (ViewController* child : children_) {
+            if (child->isViewLoaded() && child->view()->parentWidget() == container) {
+                child->view()->setGeometry(container->rect());
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ViewController::presentViewControllerAsModalWindow(

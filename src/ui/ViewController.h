@@ -40,6 +40,9 @@ public:
     void dismiss();
 
     void addChildViewController(ViewController* child);
+    // Shows a child's view in a container of this controller's view (a tab switch): the
+    // child shown there before leaves, the new one appears if this controller is on screen.
+    void showChildView(ViewController* child, QWidget* container);
     void removeFromParentViewController();
     [[nodiscard]] ViewController* parentViewController() const { return parent_; }
     [[nodiscard]] const std::vector<ViewController*>& childViewControllers() const {
@@ -47,6 +50,7 @@ public:
     }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     virtual void loadView();
     virtual void viewDidLoad() {}
     virtual void viewDidAppear() {}

@@ -145,3 +145,29 @@ TEST(ViewControllerTest, DelegateCanRefuseTheCloseBox) {
     window->close();
     EXPECT_TRUE(window->isVisible());
 }
+
+TEST(ViewControllerTest, SwitchingTabsEndsOneChildAndShowsTheOther) {
+    std::vector<std::string> journal;
+    auto window = shownMainWindow(std::make_unique<RecordingController>("tabs", &journal));
+    auto* container = new QWidget(window->contentViewController()->view());
+    container->resize(300, 200);
+    container->show();
+    RecordingController first("first", &journal);
+    RecordingController second("second", &journal);
+    ViewController* tabs = window->contentViewController();
+
+    tabs->showChildView(&first, container);
+    tabs->showChildView(&second, container);
+    EXPECT_EQ(second.view()->geometry(), container->rect());
+    container->resize(400, 250);
+    EXPECT_EQ(second.view()->size(), QSize(400, 250));
+    window->hide();
+    EXPECT_EQ(journal, (std::vector<std::string>{"tabs load", "tabs appear", "first load",
+                                                 "first appear", "first disappear", "second load",
+                                                 "second appear", "second disappear",
+                                                 "tabs disappear"}));
+    first.removeFromParentViewController();
+    second.removeFromParentViewController();
+    delete first.view();
+    delete second.view();
+}
