@@ -13,6 +13,8 @@ packages=(
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   pulseaudio pulseaudio-utils
+  # the reply fuzzer (-DLUMATIX_BUILD_FUZZ=ON): clang with its libFuzzer runtime
+  clang libclang-rt-14-dev
   # running the application
   qt6-qpa-plugins libqt6svg6 xvfb xauth dbus fonts-dejavu-core fonts-droid-fallback
 )

@@ -1,11 +1,34 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // Usage events, sent only with the user's consent.
 class Analytics {
 public:
+    struct Servers {
+        std::string global;
+        std::string china;
+    };
+    struct Site {
+        // Full address of the tracking endpoint.
+        std::string url;
+        std::string siteId;
+    };
+
     static void sendLaunchEvent();
     static void sendModeEvent(const std::string& name);
     static void sendMoreInfoEvent(const std::string& name);
+
+    // The server and site for a region.
+    [[nodiscard]] static Site siteFor(bool isGlobal, const Servers& servers);
+    // The servers events go to: the build-time ones unless replaced. Returns the previous set.
+    static Servers setServers(Servers servers);
+    [[nodiscard]] static Servers servers();
+
+    // Custom dimension 5: the platform this build runs on.
+    static constexpr const char* platformName = "linux";
+
+private:
+    static void send(const std::string& action, const std::optional<std::string>& name);
 };

@@ -16,4 +16,31 @@ inline constexpr std::string_view openAppClicked = "menuItemOpenAppClicked";
 // Followed by the name of the screen the launch flow chose.
 inline constexpr std::string_view launchScreenPrefix = "launch screen: ";
 
+// HTTP: a failed transfer, followed by the address, ": " and the reason; a body that is not
+// JSON, followed by the address.
+inline constexpr std::string_view httpFailedPrefix = "request failed: ";
+inline constexpr std::string_view httpNotJsonPrefix = "reply is not JSON: ";
+// Region lookup: the address, this separator, then the decoded reply or "empty".
+inline constexpr std::string_view regionResponseSeparator = " response data: ";
+inline constexpr std::string_view regionResponseEmpty = "empty";
+inline constexpr std::string_view countryCodePrefix = "countryCode = ";
+// Update check: the two request addresses, the offered name and the forced reply ("nil" when
+// nothing was decoded).
+inline constexpr std::string_view updateUrlPrefix = "url = ";
+inline constexpr std::string_view forcedUpdateUrlPrefix = "url cn = ";
+inline constexpr std::string_view newVersionNamePrefix = "newVersionName = ";
+inline constexpr std::string_view noReplyValue = "nil";
+// A build version that yields no version code, followed by the version in quotes.
+inline constexpr std::string_view noVersionCodePrefix = "no version code for version ";
+
+// The Mode screen and the pairing guide.
+inline constexpr std::string_view settingButtonClick = "didSettingButtonClick";
+inline constexpr std::string_view infoButtonClick = "didInfoButtonClick";
+inline constexpr std::string_view openBluetoothClick = "didOpenBluetoothClick";
+inline constexpr std::string_view viewDidDisappear = "viewDidDisappear";
+inline constexpr std::string_view dismissViewController = "dismiss viewController";
+// The pairing animation, followed by the file's path.
+inline constexpr std::string_view animationMissingPrefix = "animation file missing: ";
+inline constexpr std::string_view animationInvalidPrefix = "animation file is not a Lottie animation: ";
+
 } // namespace log_lines

@@ -1,3 +1,5 @@
+#include "net/HttpClient.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -47,6 +49,8 @@ int main(int argc, char** argv) {
     setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
     standardHandler = qInstallMessageHandler(quietMessages);
 
+    // Tests talk to their own servers on 127.0.0.1 only, never to the build's real ones.
+    net::HttpClient::setLoopbackOnly(true);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

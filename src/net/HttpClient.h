@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QUrl>
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+namespace net {
+
+class DataRequest;
+class DownloadRequest;
+
+// Request headers in the order they are sent.
+using HttpHeaders = std::vector<std::pair<std::string, std::string>>;
+
+// The one HTTP client of the application. Requests are started and answered on the main
+// thread; each hands its outcome over exactly once, also on failure.
+class HttpClient {
+public:
+    struct Options {
+        // A transfer that receives nothing for this long fails.
+        std::chrono::milliseconds stallLimit{std::chrono::seconds(60)};
+        // JSON replies are small; a larger body is refused rather than held in memory.
+        std::int64_t maxJsonBodyBytes = 1024 * 1024;
+    };
+
+    HttpClient();
+    explicit HttpClient(Options options);
+    // Requests still running end with an error.
+    ~HttpClient();
+    HttpClient(const HttpClient&) = delete;
+    HttpClient& operator=(const HttpClient&) = delete;
+
+    // The process-wide client; it lives until the process ends.
+    static HttpClient& shared();
+
+    // A GET of the complete URL text; it starts when its response handler is given.
+    [[nodiscard]] std::shared_ptr<DataRequest> request(const std::string& url,
+                                                       HttpHeaders headers = {});
+    // A GET whose body is written to destination; it starts when its completion is given.
+    [[nodiscard]] std::shared_ptr<DownloadRequest> download(const std::string& url,
+                                                            std::filesystem::path destination);
+
+    [[nodiscard]] const Options& options() const { return options_; }
+    // Transfers actually put on the wire (refused addresses are not counted).
+    [[nodiscard]] int startedCount() const { return started_; }
+
+    // Only http and https are fetched; with loopback-only set (test processes) only
+    // 127.0.0.1, ::1 and localhost too. Empty when the address may be fetched, else why not.
+    [[nodiscard]] static std::string refusalReason(const QUrl& url);
+    static void setLoopbackOnly(bool loopbackOnly);
+    // base + path with exactly one slash between them.
+    [[nodiscard]] static std::string joinAddress(std::string_view base, std::string_view path);
+
+private:
+    friend class DataRequest;
+    friend class DownloadRequest;
+
+    // Starts a GET with the client's limits and the scheme check on every redirect.
+    [[nodiscard]] QNetworkReply* startGet(const QUrl& url, const HttpHeaders& headers);
+    // Why a finished reply failed in transport; empty when it carried an HTTP answer, whatever
+    // its status.
+    [[nodiscard]] std::string transportFailure(const QNetworkReply& reply) const;
+
+    // Set on a reply whose redirect was refused, with the reason.
+    static constexpr const char* refusalProperty = "lumatixRefusal";
+
+    Options options_;
+    std::unique_ptr<QNetworkAccessManager> manager_;
+    int started_ = 0;
+};
+
+} // namespace net
