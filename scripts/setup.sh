@@ -8,6 +8,8 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libpulse-dev libplist-dev nlohmann-json3-dev libgl-dev
+  # the pairing animation of the Bluetooth guide
+  librlottie-dev
   # QR codes of the phone-app store addresses, made at build time
   qrencode
   # tests and benchmarks

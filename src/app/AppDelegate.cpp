@@ -1,4 +1,5 @@
 #include "app/AppDelegate.h"
+
 #include "analytics/Analytics.h"
 #include "app/LogLines.h"
 #include "app/NotificationNames.h"
@@ -20,6 +21,7 @@
 #include "ui/ViewController.h"
 #include "ui/Window.h"
 #include "ui/WindowSetup.h"
+#include "update/CheckOTAViewController.h"
 #include "update/UpdateFlowState.h"
 
 #include <QApplication>
@@ -52,7 +54,10 @@ void dismissFirstPresented(ViewController* content) {
 } // namespace
 
 AppDelegate::AppDelegate() = default;
-AppDelegate::~AppDelegate() = default;
+// The tray icon goes before the menu it shows.
+AppDelegate::~AppDelegate() {
+    delete statusItem_;
+}
 
 Window& AppDelegate::window() {
     if (!window_) {
@@ -84,8 +89,8 @@ void AppDelegate::setupStatusItem() {
     if (statusItem_ != nullptr) {
         return;
     }
-    menu_ = new MenuHandler(QStringLiteral("MenuHandler"), this);
-    statusItem_ = new StatusItem(menu_, this);
+    menu_ = std::make_unique<MenuHandler>(QStringLiteral("MenuHandler"), this);
+    statusItem_ = new StatusItem(menu_.get(), this);
 }
 
 bool AppDelegate::applicationShouldHandleReopen(bool /*hasVisibleWindows*/) {
@@ -123,6 +128,10 @@ void AppDelegate::showLaunchScreen(LaunchScreen screen) {
 std::unique_ptr<ViewController> AppDelegate::makeScreen(LaunchScreen screen) {
     platform::Log::line(std::string(log_lines::launchScreenPrefix) +
                         std::string(LaunchFlow::screenName(screen)));
+    if (screen == LaunchScreen::updateCheck) {
+        return std::make_unique<CheckOTAViewController>();
+    }
+    // The licence, login-item and microphone screens are not in this build yet.
     return std::make_unique<ViewController>();
 }
 

@@ -44,7 +44,7 @@ public:
 
     // The main window, created on first use.
     Window& window();
-    [[nodiscard]] MenuHandler* menu() const { return menu_; }
+    [[nodiscard]] MenuHandler* menu() const { return menu_.get(); }
 
 private:
     void setupMainWindow();
@@ -56,6 +56,7 @@ private:
     [[nodiscard]] ViewController* mainContent() const;
 
     std::unique_ptr<Window> window_;
+    // A menu has no QObject parent to free it; the delegate owns it.
+    std::unique_ptr<MenuHandler> menu_;
     StatusItem* statusItem_ = nullptr;
-    MenuHandler* menu_ = nullptr;
 };

@@ -41,6 +41,13 @@ inline constexpr std::string_view viewDidDisappear = "viewDidDisappear";
 inline constexpr std::string_view dismissViewController = "dismiss viewController";
 // The pairing animation, followed by the file's path.
 inline constexpr std::string_view animationMissingPrefix = "animation file missing: ";
-inline constexpr std::string_view animationInvalidPrefix = "animation file is not a Lottie animation: ";
+inline constexpr std::string_view animationInvalidPrefix =
+    "animation file is not a Lottie animation: ";
+
+// The update check.
+inline constexpr std::string_view notReachable = "Not reachable";
+inline constexpr std::string_view notifierNotStarted = "Unable to start notifier";
+// A screen the flow would go to that this build does not have yet, followed by its name.
+inline constexpr std::string_view screenNotAvailablePrefix = "screen not available yet: ";
 
 } // namespace log_lines

@@ -12,6 +12,7 @@
 #include "support/ScopedPlatform.h"
 #include "support/TemporaryHome.h"
 #include "ui/Window.h"
+#include "update/CheckOTAViewController.h"
 #include "update/UpdateFlowState.h"
 
 #include <QTest>
@@ -111,6 +112,8 @@ TEST_F(LaunchFlowTest, EnabledLoginItemGoesStraightToTheUpdateCheck) {
     launch(true);
     EXPECT_EQ(chosenScreen(), "update check");
     EXPECT_TRUE(delegate.window().isVisible());
+    EXPECT_NE(qobject_cast<CheckOTAViewController*>(delegate.window().contentViewController()),
+              nullptr);
 }
 
 TEST_F(LaunchFlowTest, FreshInstallationAsksForTheLicenceAgain) {

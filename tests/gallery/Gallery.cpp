@@ -1,13 +1,18 @@
 // Renders every window and screen built so far, in each language, to PNG files for review:
 //   lumatix_gallery [output folder]
 #include "audio/AppManger.h"
+#include "audio/Audio.h"
 #include "menu/MenuActions.h"
 #include "menu/MenuHandler.h"
 #include "platform/Bundle.h"
+#include "platform/LottieAnimation.h"
 #include "platform/MemoryAudioHardware.h"
 #include "platform/MemoryUserDefaults.h"
 #include "platform/Platform.h"
+#include "platform/Reachability.h"
 #include "screens/info/InfoViewController.h"
+#include "screens/onboarding/BluetoothViewController.h"
+#include "screens/onboarding/ModeViewController.h"
 #include "screens/settings/SettingViewController.h"
 #include "ui/Button.h"
 #include "ui/ButtonStyle.h"
@@ -18,11 +23,17 @@
 #include "ui/ViewController.h"
 #include "ui/Window.h"
 #include "ui/WindowSetup.h"
+#include "update/CheckOTAViewController.h"
+#include "update/NetworkManger.h"
+#include "update/NoNeedOTAViewController.h"
+#include "update/OTAViewController.h"
+#include "update/UpdateFlowState.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QTest>
 #include <iostream>
 
@@ -40,7 +51,8 @@ struct NoActions : MenuActions {
 
 class Gallery {
 public:
-    explicit Gallery(QDir folder) : folder_(std::move(folder)) {}
+    Gallery(QDir folder, platform::MemoryAudioHardware* audio)
+        : audio_(audio), folder_(std::move(folder)) {}
 
     void renderLanguage(const QString& language) {
         language_ = language;
@@ -49,6 +61,8 @@ public:
         renderMenus();
         renderButtons();
         renderToast();
+        renderMainScreens();
+        renderUpdateWindows();
     }
 
     [[nodiscard]] int written() const { return written_; }
@@ -120,9 +134,11 @@ private:
         add(1, 0, ButtonStyle::styleDisabledLarge, LocalizedKey::EULAAgreeButtonTitle, {294, 56});
         add(1, 1, ButtonStyle::stylePrimarySmall, LocalizedKey::OTAViewDownloadButtonTitle,
             {140, 32});
-        add(2, 0, ButtonStyle::styleSecondarySmall, LocalizedKey::OTAViewSkipButtonTitle, {140, 32});
+        add(2, 0, ButtonStyle::styleSecondarySmall, LocalizedKey::OTAViewSkipButtonTitle,
+            {140, 32});
         for (const bool selected : {true, false}) {
-            auto* tab = new Button(Localization::localizedString(LocalizedKey::SettingUpdateButtonTitle));
+            auto* tab =
+                new Button(Localization::localizedString(LocalizedKey::SettingUpdateButtonTitle));
             ButtonStyle::styleTabButton(tab, selected);
             tab->setFixedSize(160, 40);
             grid->addWidget(tab, 3, selected ? 0 : 1);
@@ -140,8 +156,8 @@ private:
 
     void renderToast() {
         const int before = ToastViewController::openCount();
-        ToastViewController::showToast(Localization::localizedString(LocalizedKey::ToastMeetingTitle),
-                                       {200, 300});
+        ToastViewController::showToast(
+            Localization::localizedString(LocalizedKey::ToastMeetingTitle), {200, 300});
         if (!QTest::qWaitFor([&] { return ToastViewController::openCount() > before; }, 2000)) {
             return;
         }
@@ -155,6 +171,106 @@ private:
         }
     }
 
+    // The Mode screen with a short and a long speakerphone name, and the pairing guide with a
+    // sheet of its animation's frames.
+    void renderMainScreens() {
+        for (const auto& [name, file] :
+             {std::pair{"Lumatix U", "mode_screen"},
+              std::pair{"Lumatix U Conference Speakerphone Pro 2 (Office)",
+                        "mode_screen_long_name"}}) {
+            audio_->setOutputs({{7, name}});
+            Audio::refreshSpeakerDevice();
+            renderMainScreen(std::make_unique<ModeViewController>(), file);
+        }
+        audio_->setOutputs({});
+        Audio::refreshSpeakerDevice();
+        renderMainScreen(std::make_unique<BluetoothViewController>(), "bluetooth_guide");
+        audio_->setOutputs({{7, "Lumatix U"}});
+        Audio::refreshSpeakerDevice();
+        mainScreenState = 0;
+        if (language_ == QLatin1String(Localization::english)) {
+            renderAnimationFrames();
+        }
+    }
+
+    void renderMainScreen(std::unique_ptr<ViewController> screen, const QString& name) {
+        Window main;
+        main.setReleasedWhenClosed(false);
+        main.setContentViewController(std::move(screen));
+        main.show();
+        save(main, name);
+        main.setContentViewController(nullptr);
+    }
+
+    void renderAnimationFrames() {
+        auto animation =
+            platform::LottieAnimation::loadFromFile(platform::LottieAnimation::pathForNamed(
+                BluetoothViewController::animationName, BluetoothViewController::animationFolder));
+        if (!animation) {
+            return;
+        }
+        constexpr int columns = 4;
+        constexpr int step = 5;
+        const QSize cell = animation->size() * 2;
+        const int frames = animation->totalFrames();
+        const int rows = (frames + step * columns - 1) / (step * columns);
+        QLabel sheet;
+        QPixmap pixmap(cell.width() * columns, cell.height() * rows);
+        pixmap.fill(Qt::white);
+        QPainter painter(&pixmap);
+        for (int frame = 0, index = 0; frame < frames; frame += step, ++index) {
+            const QPoint at((index % columns) * cell.width(), (index / columns) * cell.height());
+            painter.drawImage(at, animation->renderFrame(frame, cell));
+            painter.setPen(colorSeparator());
+            painter.drawRect(QRect(at, cell).adjusted(0, 0, -1, -1));
+            painter.setPen(colorTabText());
+            painter.drawText(at + QPoint(6, 16), QString::number(frame));
+        }
+        painter.end();
+        sheet.setPixmap(pixmap);
+        sheet.adjustSize();
+        save(sheet, "pairing_animation_frames");
+    }
+
+    // The checking, new-version (normal and forced) and up-to-date windows over the main
+    // window, and the checking screen as the launch step. The check itself is never started.
+    void renderUpdateWindows() {
+        platform::Reachability::setFixed(platform::Reachability::Fixed::reachable);
+        CheckOTAViewController::setRegionLookup([] {});
+        Window main;
+        main.setReleasedWhenClosed(false);
+        main.setContentViewController(std::make_unique<ViewController>());
+        main.setBackgroundColor(Qt::white);
+        WindowSetup::setUpMainWindow(main);
+        main.show();
+        const auto render = [&](std::uint8_t screen, std::unique_ptr<ViewController> window,
+                                const QString& name) {
+            pendingUpdateScreen = screen;
+            modalWindowOrigin = {630, 479};
+            window->setPreferredContentSize({340, 304});
+            main.contentViewController()->presentViewControllerAsModalWindow(std::move(window));
+            saveFirstPresented(main, name);
+        };
+        render(1, std::make_unique<CheckOTAViewController>(), "update_checking");
+        isForcedUpdate = false;
+        render(2, std::make_unique<OTAViewController>(), "update_new_version");
+        isForcedUpdate = true;
+        render(2, std::make_unique<OTAViewController>(), "update_new_version_forced");
+        isForcedUpdate = false;
+        render(4, std::make_unique<NoNeedOTAViewController>(), "update_up_to_date");
+        pendingUpdateScreen = 0;
+
+        Window launch;
+        launch.setReleasedWhenClosed(false);
+        launch.setContentViewController(std::make_unique<CheckOTAViewController>());
+        launch.show();
+        save(launch, "update_checking_launch_step");
+        launch.setContentViewController(nullptr);
+        CheckOTAViewController::setRegionLookup({});
+        platform::Reachability::setFixed(std::nullopt);
+    }
+
+    platform::MemoryAudioHardware* audio_ = nullptr;
     QDir folder_;
     QString language_;
     int written_ = 0;
@@ -174,11 +290,14 @@ int main(int argc, char** argv) {
     platform::MemoryUserDefaults defaults;
     platform::MemoryAudioHardware audio;
     audio.setOutputs({{7, "Lumatix U"}});
-    platform::Bundle bundle({.identifier = "com.lumatix.connectionassistant", .version = "1.0.3"});
+    platform::Bundle bundle({.identifier = "com.lumatix.connectionassistant",
+                             .version = "1.0.3",
+                             .resourcesPath = platform::Bundle::resourcesPathFor(
+                                 QCoreApplication::applicationFilePath().toStdString())});
     platform::Platform::install(
         {.userDefaults = &defaults, .audioHardware = &audio, .bundle = &bundle});
 
-    Gallery gallery{QDir(output)};
+    Gallery gallery{QDir(output), &audio};
     for (const char* language : {Localization::english, Localization::simplifiedChinese,
                                  Localization::traditionalChinese, Localization::japanese}) {
         gallery.renderLanguage(QString::fromLatin1(language));

@@ -1,0 +1,223 @@
+#include "screens/onboarding/MainScreenViewController.h"
+
+#include "app/LogLines.h"
+#include "app/NotificationNames.h"
+#include "app/ScreenNavigation.h"
+#include "audio/AppManger.h"
+#include "platform/Log.h"
+#include "platform/MainQueue.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Timer.h"
+#include "screens/info/InfoViewController.h"
+#include "screens/settings/SettingViewController.h"
+#include "ui/Button.h"
+#include "ui/ButtonStyle.h"
+#include "ui/ImageLibrary.h"
+#include "ui/TextMetrics.h"
+#include "ui/TextView.h"
+#include "ui/Window.h"
+#include "ui/WindowSetup.h"
+#include "update/UpdateFlowState.h"
+#include "update/UpdateWindows.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPointer>
+#include <QWidget>
+#include <chrono>
+
+namespace {
+
+constexpr std::chrono::milliseconds statusCheckInterval{3000};
+constexpr int cornerButtonGap = 8;
+// Centres a 340 x 304 update window on the 1200 x 662 main window.
+constexpr Point updateWindowOffset{430, 179};
+constexpr Size updateWindowContentSize{340, 304};
+
+Button* makeCornerButton(QWidget* parent, ImageAsset asset) {
+    auto* button = new Button(parent);
+    ButtonStyle::styleCardButton(button);
+    button->setIcon(ImageLibrary::icon(asset));
+    button->setIconSize(ImageLibrary::naturalSize(asset));
+    button->setFixedSize(MainScreenViewController::cornerButtonSide,
+                         MainScreenViewController::cornerButtonSide);
+    return button;
+}
+
+} // namespace
+
+MainScreenViewController::MainScreenViewController(std::uint8_t screenState)
+    : screenState_(screenState) {}
+
+MainScreenViewController::~MainScreenViewController() {
+    platform::NotificationCenter::defaultCenter().removeObserver(this);
+}
+
+void MainScreenViewController::viewDidAppear() {
+    Window* shown = window();
+    if (shown != nullptr) {
+        shown->setBackgroundColor(Qt::white);
+        shown->setDelegate(this);
+    }
+    willStartStatusCheck();
+    startStatusTimer();
+    if (shown != nullptr) {
+        WindowSetup::setUpMainWindow(*shown);
+    }
+    mainScreenState = screenState_;
+    auto& center = platform::NotificationCenter::defaultCenter();
+    // A second appearance must not double the observers.
+    center.removeObserver(this);
+    center.addObserver(this, notification_names::openSetting,
+                       [this] { openSettingWithNotitfication(); });
+    center.addObserver(this, notification_names::openInfo, [this] { openInfoWithNotitfication(); });
+    center.addObserver(this, notification_names::checkStatus,
+                       [this] { checkStatusWithNotitfication(); });
+}
+
+void MainScreenViewController::viewDidDisappear() {
+    platform::NotificationCenter::defaultCenter().removeObserver(this);
+    platform::Log::line(log_lines::viewDidDisappear);
+    if (checkStatusTimer_) {
+        checkStatusTimer_->invalidate();
+        checkStatusTimer_.reset();
+    }
+}
+
+void MainScreenViewController::startStatusTimer() {
+    checkStatusTimer_.reset();
+    checkStatusTimer_ = platform::Timer::scheduled(statusCheckInterval, true,
+                                                   [this] { checkStatusWithNotitfication(); });
+}
+
+bool MainScreenViewController::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && isViewLoaded() && watched == view()) {
+        layoutElements(view()->size());
+    }
+    return ViewController::eventFilter(watched, event);
+}
+
+void MainScreenViewController::addCornerButtons(QWidget* view) {
+    infoButton_ = makeCornerButton(view, ImageAsset::icon_more_info);
+    connect(infoButton_, &Button::clicked, this, [this] { didInfoButtonClick(); });
+    settingButton_ = makeCornerButton(view, ImageAsset::icon_setting);
+    connect(settingButton_, &Button::clicked, this, [this] { didSettingButtonClick(); });
+    view->installEventFilter(this);
+}
+
+void MainScreenViewController::layoutCornerButtons(QSize viewSize) {
+    const int top = viewSize.height() - sideInset - cornerButtonSide;
+    const int infoLeft = viewSize.width() - sideInset - cornerButtonSide;
+    infoButton_->move(infoLeft, top);
+    settingButton_->move(infoLeft - cornerButtonGap - cornerButtonSide, top);
+}
+
+TextView* MainScreenViewController::makeText(QWidget* parent, const QString& text, int pixelSize,
+                                             bool bold, const QColor& color, double lineSpacing) {
+    auto* view = new TextView(parent);
+    view->setPixelFont(pixelSize, bold);
+    view->setText(text);
+    view->setTextColor(color);
+    view->setAlignment(Qt::AlignHCenter);
+    if (lineSpacing > 0) {
+        view->setLineSpacing(lineSpacing);
+    }
+    return view;
+}
+
+QWidget* MainScreenViewController::makePanel(QWidget* parent) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QStringLiteral("panel"));
+    panel->setStyleSheet(QStringLiteral("QFrame#panel { background: white; border: 1px solid %1; "
+                                        "border-radius: %2px; }")
+                             .arg(QColor(Qt::gray).name())
+                             .arg(panelCornerRadius));
+    panel->setFixedWidth(panelWidth);
+    return panel;
+}
+
+QLabel* MainScreenViewController::makePicture(QWidget* parent, ImageAsset asset, QSize size) {
+    auto* picture = new QLabel(parent);
+    picture->setPixmap(ImageLibrary::pixmap(asset, size, qApp->devicePixelRatio()));
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setFixedSize(size);
+    return picture;
+}
+
+int MainScreenViewController::measuredHeight(const TextView* text) {
+    return TextMetrics::measureTextHeight(text->toPlainText(), text->document()->defaultFont(),
+                                          pictureSize.width(), text->lineSpacing());
+}
+
+void MainScreenViewController::handOver(std::unique_ptr<ViewController> next) {
+    if (handingOver_) {
+        return;
+    }
+    handingOver_ = true;
+    ScreenNavigation::showScreen(this, std::move(next));
+    removeFromParentViewController();
+}
+
+void MainScreenViewController::didSettingButtonClick() {
+    platform::Log::line(log_lines::settingButtonClick);
+    presentSecondary(std::make_unique<SettingViewController>());
+}
+
+void MainScreenViewController::didInfoButtonClick() {
+    platform::Log::line(log_lines::infoButtonClick);
+    presentSecondary(std::make_unique<InfoViewController>());
+}
+
+void MainScreenViewController::openSettingWithNotitfication() {
+    platform::MainQueue::async([self = QPointer(this)] {
+        if (!self.isNull()) {
+            self->presentSecondary(std::make_unique<SettingViewController>());
+        }
+    });
+}
+
+void MainScreenViewController::openInfoWithNotitfication() {
+    // The menu already reported "phone_app_download" before posting; reporting it here again
+    // would count every menu click twice.
+    platform::MainQueue::async([self = QPointer(this)] {
+        if (!self.isNull()) {
+            self->presentSecondary(std::make_unique<InfoViewController>());
+        }
+    });
+}
+
+void MainScreenViewController::presentSecondary(std::unique_ptr<ViewController> controller) {
+    WindowSetup::presentSecondaryWindow(this, std::move(controller));
+}
+
+void MainScreenViewController::dismissViewController(ViewController* controller) {
+    ViewController::dismissViewController(controller);
+    platform::Log::line(log_lines::dismissViewController);
+    if (const Window* shown = window()) {
+        const Point origin = shown->frame().origin;
+        modalWindowOrigin = {origin.x + updateWindowOffset.x, origin.y + updateWindowOffset.y};
+    }
+    if (pendingUpdateScreen >= 1 && pendingUpdateScreen <= 4) {
+        presentPendingUpdateWindow();
+        if (pendingUpdateScreen != 0) {
+            return;
+        }
+    }
+    // A screen that is no longer shown starts its check when it appears again.
+    if (isAppeared()) {
+        startStatusTimer();
+    }
+}
+
+void MainScreenViewController::presentPendingUpdateWindow() {
+    std::unique_ptr<ViewController> next = UpdateWindows::make(pendingUpdateScreen);
+    if (!next) {
+        // Nothing to show: leave the update flow rather than wait for a window that never comes.
+        pendingUpdateScreen = 0;
+        return;
+    }
+    next->setPreferredContentSize(updateWindowContentSize);
+    presentViewControllerAsModalWindow(std::move(next));
+}

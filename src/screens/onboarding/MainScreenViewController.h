@@ -1,0 +1,93 @@
+#pragma once
+
+#include "ui/ImageAsset.h"
+#include "ui/ViewController.h"
+
+#include <QSize>
+#include <cstdint>
+#include <memory>
+
+class Button;
+class QLabel;
+class QWidget;
+class TextView;
+namespace platform {
+class Timer;
+}
+
+// What the Mode screen and the pairing guide share as the main window's daily screens: the
+// window dressing, the 3-second status check, the three observed notifications, the Settings
+// and Information buttons, and the chaining of update windows when a modal window closes.
+class MainScreenViewController : public ViewController {
+    Q_OBJECT
+
+public:
+    ~MainScreenViewController() override;
+
+    // Chains the next update window, or restarts the status check when none is pending.
+    void dismissViewController(ViewController* controller) override;
+
+    // The screen's own status check: hands the window over when the speakerphone came or went.
+    virtual void checkStatusWithNotitfication() = 0;
+    void openSettingWithNotitfication();
+    void openInfoWithNotitfication();
+    void didSettingButtonClick();
+    void didInfoButtonClick();
+
+    [[nodiscard]] Button* infoButton() const { return infoButton_; }
+    [[nodiscard]] Button* settingButton() const { return settingButton_; }
+    [[nodiscard]] const platform::Timer* checkStatusTimer() const {
+        return checkStatusTimer_.get();
+    }
+
+    // Geometry shared by both screens, in points from the content view's top left.
+    static constexpr int logoTop = 107;
+    static constexpr QSize logoSize{143, 40};
+    static constexpr int sideInset = 32;
+    static constexpr int cornerButtonSide = 56;
+    static constexpr int panelWidth = 368;
+    static constexpr int panelCornerRadius = 32;
+    static constexpr int pictureTop = 24;
+    static constexpr QSize pictureSize{320, 120};
+    static constexpr int textInset = 24;
+
+protected:
+    // `screenState` is what mainScreenState says while this screen is up.
+    explicit MainScreenViewController(std::uint8_t screenState);
+
+    void viewDidAppear() override;
+    void viewDidDisappear() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Runs on appearance before the status check starts (the guide starts its animation).
+    virtual void willStartStatusCheck() {}
+    // Places every element for a content view of the given size.
+    virtual void layoutElements(QSize viewSize) = 0;
+
+    // Adds the two round corner buttons; call last so they lie on top.
+    void addCornerButtons(QWidget* view);
+    void layoutCornerButtons(QSize viewSize);
+    // The elements both screens are made of. Texts are centred, clear and read-only.
+    static TextView* makeText(QWidget* parent, const QString& text, int pixelSize, bool bold,
+                              const QColor& color, double lineSpacing);
+    // White card with a thin grey border and round corners.
+    static QWidget* makePanel(QWidget* parent);
+    static QLabel* makePicture(QWidget* parent, ImageAsset asset, QSize size);
+    // The height the text needs at the panels' text width.
+    static int measuredHeight(const TextView* text);
+
+    // Replaces this screen in its window, at most once: the timer and "checkStatus" may both
+    // ask within one turn of the event loop.
+    void handOver(std::unique_ptr<ViewController> next);
+
+private:
+    void startStatusTimer();
+    void presentSecondary(std::unique_ptr<ViewController> controller);
+    void presentPendingUpdateWindow();
+
+    std::uint8_t screenState_;
+    Button* infoButton_ = nullptr;
+    Button* settingButton_ = nullptr;
+    std::unique_ptr<platform::Timer> checkStatusTimer_;
+    bool handingOver_ = false;
+};
