@@ -17,8 +17,8 @@ void ScreenNavigation::showScreen(ViewController* current, std::unique_ptr<ViewC
         if (window == nullptr) {
             return;
         }
-        const Rect frame = window->frame();
+        // Our windows do not resize to their content, so the frame stays as it was; the new
+        // screen may still place the window when it appears.
         window->setContentViewController(std::move(*pending));
-        window->setFrame(frame, false);
     });
 }
