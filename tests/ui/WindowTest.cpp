@@ -6,6 +6,7 @@
 #include "ui/Palette.h"
 #include "ui/ViewController.h"
 #include "ui/WindowSetup.h"
+#include "update/UpdateFlowState.h"
 
 #include <QLabel>
 #include <QTest>
@@ -101,6 +102,17 @@ TEST(WindowTest, SecondaryWindowsAreCentredOverTheMainWindow) {
     }
 }
 
+TEST(WindowTest, OpeningSettingsEndsAPendingUpdateFlow) {
+    auto window = shownMainWindow(std::make_unique<ViewController>());
+    pendingUpdateScreen = 2;
+    WindowSetup::presentSecondaryWindow(window->contentViewController(),
+                                        std::make_unique<InfoViewController>());
+    EXPECT_EQ(pendingUpdateScreen, 2);
+    WindowSetup::presentSecondaryWindow(window->contentViewController(),
+                                        std::make_unique<SettingViewController>());
+    EXPECT_EQ(pendingUpdateScreen, 0);
+}
+
 TEST(ViewControllerTest, ViewIsLoadedOnceOnFirstUse) {
     std::vector<std::string> journal;
     RecordingController controller("a", &journal);
@@ -162,10 +174,10 @@ TEST(ViewControllerTest, SwitchingTabsEndsOneChildAndShowsTheOther) {
     container->resize(400, 250);
     EXPECT_EQ(second.view()->size(), QSize(400, 250));
     window->hide();
-    EXPECT_EQ(journal, (std::vector<std::string>{"tabs load", "tabs appear", "first load",
-                                                 "first appear", "first disappear", "second load",
-                                                 "second appear", "second disappear",
-                                                 "tabs disappear"}));
+    EXPECT_EQ(journal,
+              (std::vector<std::string>{"tabs load", "tabs appear", "first load", "first appear",
+                                        "first disappear", "second load", "second appear",
+                                        "second disappear", "tabs disappear"}));
     first.removeFromParentViewController();
     second.removeFromParentViewController();
     delete first.view();
