@@ -1,5 +1,6 @@
 #include "screens/onboarding/MainScreenViewController.h"
 
+#include "analytics/Analytics.h"
 #include "app/LogLines.h"
 #include "app/NotificationNames.h"
 #include "app/ScreenNavigation.h"
@@ -179,8 +180,8 @@ void MainScreenViewController::openSettingWithNotitfication() {
 }
 
 void MainScreenViewController::openInfoWithNotitfication() {
-    // The menu already reported "phone_app_download" before posting; reporting it here again
-    // would count every menu click twice.
+    // Reported here as well as by the menu: the usage figures count it this way everywhere.
+    Analytics::sendMoreInfoEvent("phone_app_download");
     platform::MainQueue::async([self = QPointer(this)] {
         if (!self.isNull()) {
             self->presentSecondary(std::make_unique<InfoViewController>());
