@@ -82,13 +82,8 @@ void DataRequest::start(bool keepBody,
     started_ = true;
     keepBody_ = keepBody;
     done_ = std::move(done);
-    if (!cancelReason_.empty()) {
-        finished_ = true;
-        deliverLater({.error = cancelReason_});
-        return;
-    }
     const QUrl url(QString::fromStdString(url_));
-    if (const auto reason = HttpClient::refusalReason(url); !reason.empty()) {
+    if (const auto reason = HttpClient::failureBeforeStart(cancelReason_, url); !reason.empty()) {
         finished_ = true;
         deliverLater({.error = reason});
         return;

@@ -48,13 +48,8 @@ void DownloadRequest::response(Completion completion) {
     }
     started_ = true;
     completion_ = std::move(completion);
-    if (!failure_.empty()) {
-        finished_ = true;
-        deliverLater({.error = failure_});
-        return;
-    }
     const QUrl url(QString::fromStdString(url_));
-    if (const auto reason = HttpClient::refusalReason(url); !reason.empty()) {
+    if (const auto reason = HttpClient::failureBeforeStart(failure_, url); !reason.empty()) {
         finished_ = true;
         deliverLater({.error = reason});
         return;

@@ -49,6 +49,10 @@ std::shared_ptr<DownloadRequest> HttpClient::download(const std::string& url,
     return std::make_shared<DownloadRequest>(*this, url, std::move(destination));
 }
 
+std::string HttpClient::failureBeforeStart(const std::string& recorded, const QUrl& url) {
+    return recorded.empty() ? refusalReason(url) : recorded;
+}
+
 std::string HttpClient::refusalReason(const QUrl& url) {
     if (!url.isValid()) {
         return "not a valid address";

@@ -31,6 +31,15 @@ void WindowSetup::setUpSecondaryWindow(Window& window, LocalizedKey titleKey) {
     window.setTitleBar(Localization::localizedString(titleKey), colorTitleGrey(), Qt::white);
 }
 
+void WindowSetup::showSecondaryWindow(ViewController& controller, LocalizedKey titleKey) {
+    if (Window* shown = controller.window()) {
+        shown->setBackgroundColor(Qt::white);
+        shown->setDelegate(&controller);
+        setUpSecondaryWindow(*shown, titleKey);
+        shown->setFrameOrigin(modalWindowOrigin);
+    }
+}
+
 void WindowSetup::presentSecondaryWindow(ViewController* presenter,
                                          std::unique_ptr<ViewController> controller) {
     controller->setPreferredContentSize(secondaryContentSize());

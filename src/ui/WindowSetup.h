@@ -29,6 +29,10 @@ public:
     // White bar with the window's own title; placement is the caller's.
     static void setUpSecondaryWindow(Window& window, LocalizedKey titleKey);
 
+    // What Settings and Information do when they come on screen: white, their own title,
+    // at modalWindowOrigin, with the controller as the window's delegate.
+    static void showSecondaryWindow(ViewController& controller, LocalizedKey titleKey);
+
     // Presents Settings or Information over the presenter's window at the centre of it.
     static void presentSecondaryWindow(ViewController* presenter,
                                        std::unique_ptr<ViewController> controller);

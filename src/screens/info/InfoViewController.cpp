@@ -3,10 +3,5 @@
 #include "ui/WindowSetup.h"
 
 void InfoViewController::viewDidAppear() {
-    if (Window* shown = window()) {
-        shown->setBackgroundColor(Qt::white);
-        shown->setDelegate(this);
-        WindowSetup::setUpSecondaryWindow(*shown, LocalizedKey::InfoViewTitle);
-        shown->setFrameOrigin(modalWindowOrigin);
-    }
+    WindowSetup::showSecondaryWindow(*this, LocalizedKey::InfoViewTitle);
 }

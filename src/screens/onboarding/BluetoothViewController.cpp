@@ -17,14 +17,7 @@
 
 namespace {
 
-constexpr int titleTopGap = 16;
-constexpr int titleHeight = 21;
-constexpr int descriptionTopGap = 4;
-constexpr int descriptionHeight = 19;
-constexpr int panelTopGap = 20;
 constexpr int panelGap = 16;
-constexpr int pictureToTitle = 8;
-constexpr int titleToDescription = 4;
 constexpr QSize openButtonSize{294, 56};
 constexpr int openButtonBottomInset = 32;
 

@@ -50,6 +50,13 @@ public:
     static constexpr int pictureTop = 24;
     static constexpr QSize pictureSize{320, 120};
     static constexpr int textInset = 24;
+    static constexpr int titleTopGap = 16;
+    static constexpr int titleHeight = 21;
+    static constexpr int descriptionTopGap = 4;
+    static constexpr int descriptionHeight = 19;
+    static constexpr int panelTopGap = 20;
+    static constexpr int pictureToTitle = 8;
+    static constexpr int titleToDescription = 4;
 
 protected:
     // `screenState` is what mainScreenState says while this screen is up.

@@ -18,14 +18,7 @@
 
 namespace {
 
-constexpr int titleTopGap = 16;
-constexpr int titleHeight = 21;
-constexpr int descriptionTopGap = 4;
-constexpr int descriptionHeight = 19;
-constexpr int panelTopGap = 20;
 constexpr int panelCentreGap = 8;
-constexpr int pictureToTitle = 8;
-constexpr int titleToDescription = 4;
 
 } // namespace
 

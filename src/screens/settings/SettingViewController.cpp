@@ -4,12 +4,7 @@
 #include "update/UpdateFlowState.h"
 
 void SettingViewController::viewDidAppear() {
-    if (Window* shown = window()) {
-        shown->setBackgroundColor(Qt::white);
-        shown->setDelegate(this);
-        WindowSetup::setUpSecondaryWindow(*shown, LocalizedKey::SettingViewTitle);
-        shown->setFrameOrigin(modalWindowOrigin);
-    }
+    WindowSetup::showSecondaryWindow(*this, LocalizedKey::SettingViewTitle);
     // Opening Settings ends any update flow that was waiting for a window to close.
     pendingUpdateScreen = 0;
 }
