@@ -1,48 +1,30 @@
 #include "platform/DesktopSettings.h"
+
 #include "support/CapturedLog.h"
 
 #include <gtest/gtest.h>
-#include <set>
 
 using platform::DesktopCommand;
 using platform::DesktopSettings;
+using Installed = QStringList;
 
-namespace {
-
-DesktopCommand::ExecutableFinder installed(std::set<QString> programs) {
-    return [programs](const QString& name) {
-        return programs.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
-    };
-}
-
-} // namespace
-
-TEST(DesktopSettingsTest, BluetoothPageOfTheDesktopInUseComesFirst) {
-    const auto all = installed({"gnome-control-center", "kcmshell6", "kcmshell5", "blueman-manager"});
-    EXPECT_EQ(DesktopSettings::bluetoothSettingsCommand("KDE", all),
-              (DesktopCommand{"/usr/bin/kcmshell6", {"kcm_bluetooth"}}));
-    EXPECT_EQ(DesktopSettings::bluetoothSettingsCommand("ubuntu:GNOME", all),
-              (DesktopCommand{"/usr/bin/gnome-control-center", {"bluetooth"}}));
-    EXPECT_EQ(DesktopSettings::bluetoothSettingsCommand("XFCE", all),
-              (DesktopCommand{"/usr/bin/blueman-manager", {}}));
-    EXPECT_EQ(DesktopSettings::bluetoothSettingsCommand(
-                  "KDE", installed({"kcmshell5", "gnome-control-center"})),
-              (DesktopCommand{"/usr/bin/kcmshell5", {"kcm_bluetooth"}}));
-    EXPECT_EQ(DesktopSettings::bluetoothSettingsCommand("GNOME", installed({})), std::nullopt);
-}
-
-TEST(DesktopSettingsTest, OpeningWithoutAnySettingsSaysSoAndFails) {
-    CapturedLog log;
-    std::vector<DesktopCommand> launched;
-    const auto record = [&](const DesktopCommand& command) {
-        launched.push_back(command);
-        return true;
-    };
-    EXPECT_FALSE(DesktopSettings("GNOME", record, installed({})).openBluetoothSettings());
-    EXPECT_EQ(log.lines().size(), 1u);
-    EXPECT_TRUE(launched.empty());
-
-    EXPECT_TRUE(DesktopSettings("GNOME", record, installed({"blueman-manager"}))
-                    .openBluetoothSettings());
-    EXPECT_EQ(launched, (std::vector<DesktopCommand>{{"/usr/bin/blueman-manager", {}}}));
+TEST(DesktopSettingsTest, OpensTheBluetoothPageOfTheDesktopInUseOrSaysThereIsNone) {
+    const Installed all{"gnome-control-center", "kcmshell6", "kcmshell5", "blueman-manager"};
+    const std::tuple<QString, Installed, std::optional<DesktopCommand>> cases[] = {
+        {"KDE", all, DesktopCommand{"/usr/bin/kcmshell6", {"kcm_bluetooth"}}},
+        {"KDE", {"kcmshell5"}, DesktopCommand{"/usr/bin/kcmshell5", {"kcm_bluetooth"}}},
+        {"ubuntu:GNOME", all, DesktopCommand{"/usr/bin/gnome-control-center", {"bluetooth"}}},
+        {"XFCE", all, DesktopCommand{"/usr/bin/blueman-manager", {}}},
+        {"GNOME", {}, std::nullopt}};
+    for (const auto& [desktop, installed, expected] : cases) {
+        CapturedLog log;
+        std::optional<DesktopCommand> launched;
+        const auto launch = [&](const DesktopCommand& command) { return launched = command, true; };
+        const auto find = [&](const QString& name) {
+            return installed.contains(name) ? "/usr/bin/" + name : QString();
+        };
+        EXPECT_EQ(DesktopSettings(desktop, launch, find).openBluetoothSettings(), bool(expected));
+        EXPECT_EQ(launched, expected) << desktop.toStdString();
+        EXPECT_EQ(log.lines().size(), expected ? 0U : 1U);
+    }
 }

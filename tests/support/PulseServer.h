@@ -9,24 +9,21 @@
 #include <vector>
 
 // A private PulseAudio server with null sinks and sources, for tests and benchmarks. It lives
-// in its own temporary folder (socket, runtime folder, home), never touches hardware, D-Bus
-// or the user's server, and is killed with its folder when this object goes, however the test
-// ended. While it runs, PULSE_SERVER points this process at it; the old value comes back on
-// destruction.
+// in its own temporary folder, never touches hardware, D-Bus or the user's server, and is
+// killed with its folder when this object goes. While it runs, PULSE_SERVER points this
+// process at it; the old value comes back on destruction.
 class PulseServer {
 public:
     struct Device {
-        enum class Kind { Sink, Source };
-        Kind kind = Kind::Sink;
-        std::string name;        // ASCII letters, digits, '.', '-', '_'
-        std::string description; // any UTF-8 without line breaks
+        bool sink = true;
+        std::string name;        // letters, digits, '.', '-', '_'
+        std::string description; // what clients show; no quotes or backslashes
     };
 
     struct CommandResult {
         int exitCode = -1; // -1 when it could not run or was killed
         std::string output;
-        std::chrono::microseconds cpuTime{0}; // user + system time of the child
-        std::chrono::microseconds wallTime{0};
+        std::chrono::microseconds cpuTime{0}; // the child's user + system time
         [[nodiscard]] bool ok() const { return exitCode == 0; }
     };
 
@@ -49,11 +46,8 @@ public:
     bool pause();
     bool resume();
 
-    [[nodiscard]] bool running() const { return pid_ > 0; }
-    [[nodiscard]] bool paused() const { return paused_; }
     [[nodiscard]] pid_t pid() const { return pid_; }
-    [[nodiscard]] std::string serverAddress() const;
-    [[nodiscard]] const std::filesystem::path& directory() const { return dir_; }
+    [[nodiscard]] std::string serverAddress() const { return "unix:" + socketPath().string(); }
     // What the server wrote, for failure messages.
     [[nodiscard]] std::string log() const;
 
@@ -64,31 +58,20 @@ public:
     bool setDefaultSource(const std::string& name) const;
     [[nodiscard]] std::optional<std::uint32_t> sinkIndex(const std::string& name) const;
     [[nodiscard]] std::optional<std::uint32_t> sourceIndex(const std::string& name) const;
-
-    // Devices that come and go while the server runs.
+    // A device that appears while the server runs.
     bool loadDevice(const Device& device) const;
-    bool unloadDevice(const std::string& name) const;
 
-    // Runs pactl against this server; a stalled server cannot hold it past timeout.
-    [[nodiscard]] CommandResult
-    pactl(const std::vector<std::string>& arguments,
-          std::chrono::milliseconds timeout = std::chrono::milliseconds(5000)) const;
-
-    // The module arguments that create device, quoted for the server's parsers.
-    [[nodiscard]] static std::string moduleArguments(const Device& device);
+    // Runs pactl against this server (which must not be paused).
+    [[nodiscard]] CommandResult pactl(const std::vector<std::string>& arguments) const;
 
 private:
     [[nodiscard]] std::filesystem::path socketPath() const { return dir_ / "native"; }
-    [[nodiscard]] std::vector<std::string> serverEnvironment() const;
-    [[nodiscard]] bool waitUntilAccepting(std::chrono::milliseconds limit);
-    [[nodiscard]] std::size_t loadedDeviceCount() const;
+    [[nodiscard]] bool waitUntilAccepting();
     [[nodiscard]] std::optional<std::uint32_t> indexOf(const char* kind,
                                                        const std::string& name) const;
 
     std::filesystem::path dir_;
     std::vector<Device> devices_;
     pid_t pid_ = -1;
-    bool paused_ = false;
-    std::optional<std::string> savedPulseServer_;
-    bool pulseServerSaved_ = false;
+    std::optional<std::optional<std::string>> savedPulseServer_;
 };

@@ -1,27 +1,43 @@
 #pragma once
 
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
 
-// A fresh folder for one test, with XDG_CONFIG_HOME pointed into it; the previous
-// environment comes back when it goes.
+// A fresh folder for one test, with XDG_CONFIG_HOME pointed into it; every variable set
+// through it gets its previous value back when it goes.
 class TemporaryHome {
 public:
-    TemporaryHome();
-    ~TemporaryHome();
+    TemporaryHome() {
+        std::filesystem::create_directories(path() / "config");
+        setEnv("XDG_CONFIG_HOME", (path() / "config").string());
+    }
+    ~TemporaryHome() {
+        for (const auto& [name, value] : saved_) {
+            set(name, value);
+        }
+    }
     TemporaryHome(const TemporaryHome&) = delete;
     TemporaryHome& operator=(const TemporaryHome&) = delete;
 
-    [[nodiscard]] std::filesystem::path path() const;
-    [[nodiscard]] std::filesystem::path configHome() const { return path() / "config"; }
+    [[nodiscard]] std::filesystem::path path() const { return dir_.path().toStdString(); }
 
     // Sets (or with no value unsets) a variable until this object goes.
-    void setEnv(const std::string& name, const std::optional<std::string>& value);
+    void setEnv(const std::string& name, const std::optional<std::string>& value) {
+        if (const char* old = std::getenv(name.c_str()); !saved_.contains(name)) {
+            saved_[name] = old != nullptr ? std::optional<std::string>(old) : std::nullopt;
+        }
+        set(name, value);
+    }
 
 private:
+    static void set(const std::string& name, const std::optional<std::string>& value) {
+        value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
+    }
+
     QTemporaryDir dir_;
     std::map<std::string, std::optional<std::string>> saved_;
 };
