@@ -36,7 +36,6 @@ TEST_F(PulseAudioHardwareTest, SinksAreOutputsAndSourcesOtherThanMonitorsAreInpu
     EXPECT_THAT(hardware.outputDevices(),
                 ElementsAre(AudioDeviceInfo{sink("lumatix"), "Lumatix U"},
                             AudioDeviceInfo{sink("builtin"), "内置扬声器 🔊"}));
-    ASSERT_TRUE(server.sourceIndex("builtin.monitor").has_value());
     EXPECT_THAT(hardware.inputOnlyDevices(),
                 ElementsAre(AudioDeviceInfo{source("lumatix_mic"), "Lumatix U"},
                             AudioDeviceInfo{source("builtin_mic"), "Built-in Microphone"},

@@ -80,13 +80,6 @@ std::vector<std::string> loadArguments(const PulseServer::Device& device) {
             "source_name=" + device.name + " description='" + device.description + "'"};
 }
 
-std::optional<std::string> firstLine(const PulseServer::CommandResult& result) {
-    if (!result.ok()) {
-        return std::nullopt;
-    }
-    return result.output.substr(0, result.output.find('\n'));
-}
-
 } // namespace
 
 PulseServer::PulseServer() {
@@ -128,13 +121,13 @@ bool PulseServer::start() {
     // Without a display D-Bus could autolaunch a bus; a dead address just fails.
     const std::string noBus = "unix:path=" + (dir_ / "no-bus").string();
     const Changes env = {{"HOME", home},
+                         {"XDG_CONFIG_HOME", home + "/.config"},
                          {"XDG_RUNTIME_DIR", (dir_ / "run").string()},
                          {"PULSE_SERVER", {}},
-                         {"XDG_CONFIG_HOME", home + "/.config"},
-                         {"PULSE_STATE_PATH", {}},
                          {"PULSE_RUNTIME_PATH", {}},
-                         {"PULSE_COOKIE", {}},
+                         {"PULSE_STATE_PATH", {}},
                          {"PULSE_CONFIG_PATH", {}},
+                         {"PULSE_COOKIE", {}},
                          {"DISPLAY", {}},
                          {"WAYLAND_DISPLAY", {}},
                          {"DBUS_SESSION_BUS_ADDRESS", noBus},
@@ -242,20 +235,10 @@ PulseServer::CommandResult PulseServer::pactl(const std::vector<std::string>& ar
     return result;
 }
 
-std::optional<std::string> PulseServer::defaultSink() const {
-    return firstLine(pactl({"get-default-sink"}));
-}
-
-std::optional<std::string> PulseServer::defaultSource() const {
-    return firstLine(pactl({"get-default-source"}));
-}
-
-bool PulseServer::setDefaultSink(const std::string& name) const {
-    return pactl({"set-default-sink", name}).ok();
-}
-
-bool PulseServer::setDefaultSource(const std::string& name) const {
-    return pactl({"set-default-source", name}).ok();
+std::optional<std::string> PulseServer::line(const char* command) const {
+    const auto result = pactl({command});
+    return result.ok() ? std::optional(result.output.substr(0, result.output.find('\n')))
+                       : std::nullopt;
 }
 
 std::optional<std::uint32_t> PulseServer::indexOf(const char* kind, const std::string& name) const {
@@ -268,14 +251,6 @@ std::optional<std::uint32_t> PulseServer::indexOf(const char* kind, const std::s
         }
     }
     return std::nullopt;
-}
-
-std::optional<std::uint32_t> PulseServer::sinkIndex(const std::string& name) const {
-    return indexOf("sinks", name);
-}
-
-std::optional<std::uint32_t> PulseServer::sourceIndex(const std::string& name) const {
-    return indexOf("sources", name);
 }
 
 bool PulseServer::loadDevice(const Device& device) const {

@@ -52,12 +52,24 @@ public:
     [[nodiscard]] std::string log() const;
 
     // Read back from the server itself (through pactl), so tests see what a user would.
-    [[nodiscard]] std::optional<std::string> defaultSink() const;
-    [[nodiscard]] std::optional<std::string> defaultSource() const;
-    bool setDefaultSink(const std::string& name) const;
-    bool setDefaultSource(const std::string& name) const;
-    [[nodiscard]] std::optional<std::uint32_t> sinkIndex(const std::string& name) const;
-    [[nodiscard]] std::optional<std::uint32_t> sourceIndex(const std::string& name) const;
+    [[nodiscard]] std::optional<std::string> defaultSink() const {
+        return line("get-default-sink");
+    }
+    [[nodiscard]] std::optional<std::string> defaultSource() const {
+        return line("get-default-source");
+    }
+    bool setDefaultSink(const std::string& name) const {
+        return pactl({"set-default-sink", name}).ok();
+    }
+    bool setDefaultSource(const std::string& name) const {
+        return pactl({"set-default-source", name}).ok();
+    }
+    [[nodiscard]] std::optional<std::uint32_t> sinkIndex(const std::string& name) const {
+        return indexOf("sinks", name);
+    }
+    [[nodiscard]] std::optional<std::uint32_t> sourceIndex(const std::string& name) const {
+        return indexOf("sources", name);
+    }
     // A device that appears while the server runs.
     bool loadDevice(const Device& device) const;
 
@@ -67,6 +79,8 @@ public:
 private:
     [[nodiscard]] std::filesystem::path socketPath() const { return dir_ / "native"; }
     [[nodiscard]] bool waitUntilAccepting();
+    // The first line pactl prints for the command, if it succeeds.
+    [[nodiscard]] std::optional<std::string> line(const char* command) const;
     [[nodiscard]] std::optional<std::uint32_t> indexOf(const char* kind,
                                                        const std::string& name) const;
 
