@@ -39,9 +39,7 @@ QString language;
 
 void save(const QPixmap& picture, const QString& name) {
     const QString path = folder.filePath(name + QLatin1Char('_') + language + ".png");
-    const bool saved = picture.save(path);
-    (saved ? std::cout : std::cerr)
-        << (saved ? "" : "could not write ") << path.toStdString() << '\n';
+    std::cout << (picture.save(path) ? "" : "could not write ") << path.toStdString() << '\n';
 }
 
 void save(QWidget& widget, const QString& name) {
@@ -87,7 +85,6 @@ void renderWindows(platform::MemoryAudioHardware& audio) {
         pendingUpdateScreen = picture.pendingUpdateScreen;
         isForcedUpdate = picture.forced;
         Window main;
-        main.setReleasedWhenClosed(false);
         const bool screen = picture.shown == Shown::screen;
         main.setContentViewController(screen ? picture.make() : std::make_unique<ViewController>());
         if (!screen) {
@@ -103,7 +100,6 @@ void renderWindows(platform::MemoryAudioHardware& audio) {
             window->setPreferredContentSize({340, 304});
             main.contentViewController()->presentViewControllerAsModalWindow(std::move(window));
         }
-        // Presented windows go with their presenter.
         const auto presented = main.contentViewController()->presentedViewControllers();
         save(presented.empty() ? main : *presented.front()->window(), picture.name);
         main.setContentViewController(nullptr);
