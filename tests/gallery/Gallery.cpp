@@ -2,7 +2,6 @@
 //   lumatix_gallery [output folder]
 #include "audio/AppManger.h"
 #include "audio/Audio.h"
-#include "menu/MenuActions.h"
 #include "menu/MenuHandler.h"
 #include "platform/Bundle.h"
 #include "platform/LottieAnimation.h"
@@ -20,7 +19,6 @@
 #include "ui/Localization.h"
 #include "ui/Palette.h"
 #include "ui/ToastViewController.h"
-#include "ui/ViewController.h"
 #include "ui/Window.h"
 #include "ui/WindowSetup.h"
 #include "update/CheckOTAViewController.h"
@@ -29,279 +27,189 @@
 #include "update/OTAViewController.h"
 #include "update/UpdateFlowState.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QGridLayout>
-#include <QLabel>
-#include <QPainter>
 #include <QTest>
+#include <QtWidgets>
+#include <functional>
 #include <iostream>
 
 namespace {
 
-struct NoActions : MenuActions {
-    void menuItemOpenBTClicked() override {}
-    void menuItemMeetingModeClicked() override {}
-    void menuItemMusicModeClicked() override {}
-    void menuItemOpenAppClicked() override {}
-    void menuItemSettingClicked() override {}
-    void menuItemInfoClicked() override {}
-    void quitClicked() override {}
+QDir folder;
+QString language;
+
+void save(const QPixmap& picture, const QString& name) {
+    const QString path = folder.filePath(name + QLatin1Char('_') + language + ".png");
+    std::cout << (picture.save(path) ? "" : "could not write ") << path.toStdString() << '\n';
+}
+
+void save(QWidget& widget, const QString& name) {
+    QCoreApplication::processEvents();
+    save(widget.grab(), name);
+}
+
+template <typename T>
+std::unique_ptr<ViewController> make() {
+    return std::make_unique<T>();
+}
+
+// Taken of the set-up main window, of a window the screens present over it, or of a screen.
+enum class Shown { mainWindow, secondary, update, screen };
+struct Picture {
+    const char* name;
+    std::unique_ptr<ViewController> (*make)();
+    Shown shown;
+    std::uint8_t pendingUpdateScreen = 0;
+    bool forced = false;
+    std::vector<platform::AudioDeviceInfo> outputs{{7, "Lumatix U"}};
 };
 
-class Gallery {
-public:
-    Gallery(QDir folder, platform::MemoryAudioHardware* audio)
-        : audio_(audio), folder_(std::move(folder)) {}
-
-    void renderLanguage(const QString& language) {
-        language_ = language;
-        Localization::install(language);
-        renderMainWindowAndSecondaryWindows();
-        renderMenus();
-        renderButtons();
-        renderToast();
-        renderMainScreens();
-        renderUpdateWindows();
-    }
-
-    [[nodiscard]] int written() const { return written_; }
-
-private:
-    void save(QWidget& widget, const QString& name) {
-        QCoreApplication::processEvents();
-        const QString path = folder_.filePath(name + QLatin1Char('_') + language_ + ".png");
-        if (widget.grab().save(path)) {
-            ++written_;
-            std::cout << path.toStdString() << '\n';
-        } else {
-            std::cerr << "could not write " << path.toStdString() << '\n';
-        }
-    }
-
-    void renderMainWindowAndSecondaryWindows() {
-        Window main;
-        main.setReleasedWhenClosed(false);
-        main.setContentViewController(std::make_unique<ViewController>());
-        main.setBackgroundColor(Qt::white);
-        WindowSetup::setUpMainWindow(main);
-        main.show();
-        save(main, "main_window");
-
-        WindowSetup::presentSecondaryWindow(main.contentViewController(),
-                                            std::make_unique<SettingViewController>());
-        saveFirstPresented(main, "settings_window");
-        WindowSetup::presentSecondaryWindow(main.contentViewController(),
-                                            std::make_unique<InfoViewController>());
-        saveFirstPresented(main, "info_window");
-    }
-
-    void saveFirstPresented(Window& main, const QString& name) {
-        ViewController* content = main.contentViewController();
-        ViewController* presented = content->presentedViewControllers().front();
-        save(*presented->window(), name);
-        content->dismissViewController(presented);
-    }
-
-    void renderMenus() {
-        NoActions actions;
-        for (const std::uint8_t state : {0, 1, 2}) {
-            MenuHandler menu("MenuHandler", &actions);
-            mainScreenState = state;
-            menu.rebuildMenuState();
-            menu.adjustSize();
-            save(menu, QStringLiteral("menu_state%1").arg(state));
-        }
-        mainScreenState = 0;
-    }
-
-    void renderButtons() {
-        QWidget sheet;
-        sheet.setAutoFillBackground(true);
-        sheet.setStyleSheet("background: white;");
-        auto* grid = new QGridLayout(&sheet);
-        const auto add = [&](int row, int column, void (*style)(Button*), LocalizedKey key,
-                             QSize size) {
-            auto* button = new Button(Localization::localizedString(key));
-            style(button);
-            button->setFixedSize(size);
-            grid->addWidget(button, row, column);
-        };
-        add(0, 0, ButtonStyle::stylePrimaryLarge, LocalizedKey::LoginItemOpenSettingButtonTitle,
-            {294, 56});
-        add(0, 1, ButtonStyle::styleSecondaryLarge, LocalizedKey::LoginItemSkipButtonTitle,
-            {294, 56});
-        add(1, 0, ButtonStyle::styleDisabledLarge, LocalizedKey::EULAAgreeButtonTitle, {294, 56});
-        add(1, 1, ButtonStyle::stylePrimarySmall, LocalizedKey::OTAViewDownloadButtonTitle,
-            {140, 32});
-        add(2, 0, ButtonStyle::styleSecondarySmall, LocalizedKey::OTAViewSkipButtonTitle,
-            {140, 32});
-        for (const bool selected : {true, false}) {
-            auto* tab =
-                new Button(Localization::localizedString(LocalizedKey::SettingUpdateButtonTitle));
-            ButtonStyle::styleTabButton(tab, selected);
-            tab->setFixedSize(160, 40);
-            grid->addWidget(tab, 3, selected ? 0 : 1);
-        }
-        auto* card = new Button();
-        ButtonStyle::styleCardButton(card);
-        card->setIcon(ImageLibrary::icon(ImageAsset::icon_setting));
-        card->setIconSize({24, 24});
-        card->setFixedSize(56, 56);
-        grid->addWidget(card, 2, 1);
-        sheet.adjustSize();
-        sheet.show();
-        save(sheet, "buttons");
-    }
-
-    void renderToast() {
-        const int before = ToastViewController::openCount();
-        ToastViewController::showToast(
-            Localization::localizedString(LocalizedKey::ToastMeetingTitle), {200, 300});
-        if (!QTest::qWaitFor([&] { return ToastViewController::openCount() > before; }, 2000)) {
-            return;
-        }
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* window = qobject_cast<Window*>(widget);
-            if (window != nullptr && window->isVisible() &&
-                qobject_cast<ToastViewController*>(window->contentViewController()) != nullptr) {
-                save(*window, "toast");
-                window->close();
-            }
-        }
-    }
-
-    // The Mode screen with a short and a long speakerphone name, and the pairing guide with a
-    // sheet of its animation's frames.
-    void renderMainScreens() {
-        for (const auto& [name, file] :
-             {std::pair{"Lumatix U", "mode_screen"},
-              std::pair{"Lumatix U Conference Speakerphone Pro 2 (Office)",
-                        "mode_screen_long_name"}}) {
-            audio_->setOutputs({{7, name}});
-            Audio::refreshSpeakerDevice();
-            renderMainScreen(std::make_unique<ModeViewController>(), file);
-        }
-        audio_->setOutputs({});
+void renderWindows(platform::MemoryAudioHardware& audio) {
+    const std::vector<platform::AudioDeviceInfo> longName{
+        {7, "Lumatix U Conference Speakerphone Pro 2 (Office)"}};
+    const Picture pictures[] = {
+        {"main_window", make<ViewController>, Shown::mainWindow},
+        {"settings_window", make<SettingViewController>, Shown::secondary},
+        {"info_window", make<InfoViewController>, Shown::secondary},
+        {"update_checking", make<CheckOTAViewController>, Shown::update, 1},
+        {"update_new_version", make<OTAViewController>, Shown::update, 2},
+        {"update_new_version_forced", make<OTAViewController>, Shown::update, 2, true},
+        {"update_up_to_date", make<NoNeedOTAViewController>, Shown::update, 4},
+        {"update_checking_launch_step", make<CheckOTAViewController>, Shown::screen},
+        {"mode_screen", make<ModeViewController>, Shown::screen},
+        {"mode_screen_long_name", make<ModeViewController>, Shown::screen, 0, false, longName},
+        {"bluetooth_guide", make<BluetoothViewController>, Shown::screen, 0, false, {}},
+    };
+    for (const Picture& picture : pictures) {
+        audio.setOutputs(picture.outputs);
         Audio::refreshSpeakerDevice();
-        renderMainScreen(std::make_unique<BluetoothViewController>(), "bluetooth_guide");
-        audio_->setOutputs({{7, "Lumatix U"}});
-        Audio::refreshSpeakerDevice();
-        mainScreenState = 0;
-        if (language_ == QLatin1String(Localization::english)) {
-            renderAnimationFrames();
-        }
-    }
-
-    void renderMainScreen(std::unique_ptr<ViewController> screen, const QString& name) {
+        pendingUpdateScreen = picture.pendingUpdateScreen;
+        isForcedUpdate = picture.forced;
         Window main;
-        main.setReleasedWhenClosed(false);
-        main.setContentViewController(std::move(screen));
-        main.show();
-        save(main, name);
-        main.setContentViewController(nullptr);
-    }
-
-    void renderAnimationFrames() {
-        auto animation =
-            platform::LottieAnimation::loadFromFile(platform::LottieAnimation::pathForNamed(
-                BluetoothViewController::animationName, BluetoothViewController::animationFolder));
-        if (!animation) {
-            return;
+        const bool screen = picture.shown == Shown::screen;
+        main.setContentViewController(screen ? picture.make() : std::make_unique<ViewController>());
+        if (!screen) {
+            main.setBackgroundColor(Qt::white);
+            WindowSetup::setUpMainWindow(main);
         }
-        constexpr int columns = 4;
-        constexpr int step = 5;
-        const QSize cell = animation->size() * 2;
-        const int frames = animation->totalFrames();
-        const int rows = (frames + step * columns - 1) / (step * columns);
-        QLabel sheet;
-        QPixmap pixmap(cell.width() * columns, cell.height() * rows);
-        pixmap.fill(Qt::white);
-        QPainter painter(&pixmap);
-        for (int frame = 0, index = 0; frame < frames; frame += step, ++index) {
-            const QPoint at((index % columns) * cell.width(), (index / columns) * cell.height());
-            painter.drawImage(at, animation->renderFrame(frame, cell));
-            painter.setPen(colorSeparator());
-            painter.drawRect(QRect(at, cell).adjusted(0, 0, -1, -1));
-            painter.setPen(colorTabText());
-            painter.drawText(at + QPoint(6, 16), QString::number(frame));
-        }
-        painter.end();
-        sheet.setPixmap(pixmap);
-        sheet.adjustSize();
-        save(sheet, "pairing_animation_frames");
-    }
-
-    // The checking, new-version (normal and forced) and up-to-date windows over the main
-    // window, and the checking screen as the launch step. The check itself is never started.
-    void renderUpdateWindows() {
-        platform::Reachability::setFixed(platform::Reachability::Fixed::reachable);
-        CheckOTAViewController::setRegionLookup([] {});
-        Window main;
-        main.setReleasedWhenClosed(false);
-        main.setContentViewController(std::make_unique<ViewController>());
-        main.setBackgroundColor(Qt::white);
-        WindowSetup::setUpMainWindow(main);
         main.show();
-        const auto render = [&](std::uint8_t screen, std::unique_ptr<ViewController> window,
-                                const QString& name) {
-            pendingUpdateScreen = screen;
+        if (picture.shown == Shown::secondary) {
+            WindowSetup::presentSecondaryWindow(main.contentViewController(), picture.make());
+        } else if (picture.shown == Shown::update) {
             modalWindowOrigin = {630, 479};
+            auto window = picture.make();
             window->setPreferredContentSize({340, 304});
             main.contentViewController()->presentViewControllerAsModalWindow(std::move(window));
-            saveFirstPresented(main, name);
-        };
-        render(1, std::make_unique<CheckOTAViewController>(), "update_checking");
-        isForcedUpdate = false;
-        render(2, std::make_unique<OTAViewController>(), "update_new_version");
-        isForcedUpdate = true;
-        render(2, std::make_unique<OTAViewController>(), "update_new_version_forced");
-        isForcedUpdate = false;
-        render(4, std::make_unique<NoNeedOTAViewController>(), "update_up_to_date");
-        pendingUpdateScreen = 0;
+        }
+        const auto presented = main.contentViewController()->presentedViewControllers();
+        save(presented.empty() ? main : *presented.front()->window(), picture.name);
+        main.setContentViewController(nullptr);
+    }
+}
 
-        Window launch;
-        launch.setReleasedWhenClosed(false);
-        launch.setContentViewController(std::make_unique<CheckOTAViewController>());
-        launch.show();
-        save(launch, "update_checking_launch_step");
-        launch.setContentViewController(nullptr);
-        CheckOTAViewController::setRegionLookup({});
-        platform::Reachability::setFixed(std::nullopt);
+void renderMenusButtonsAndToast() {
+    for (const std::uint8_t state : {0, 1, 2}) {
+        MenuHandler menu("MenuHandler", nullptr);
+        mainScreenState = state;
+        menu.rebuildMenuState();
+        menu.adjustSize();
+        save(menu, QStringLiteral("menu_state%1").arg(state));
     }
 
-    platform::MemoryAudioHardware* audio_ = nullptr;
-    QDir folder_;
-    QString language_;
-    int written_ = 0;
-};
+    QWidget sheet;
+    sheet.setAutoFillBackground(true);
+    sheet.setStyleSheet("background: white;");
+    auto* grid = new QGridLayout(&sheet);
+    const auto tab = [](bool selected) {
+        return [selected](Button* button) { ButtonStyle::styleTabButton(button, selected); };
+    };
+    using K = LocalizedKey;
+    const std::tuple<std::function<void(Button*)>, std::optional<LocalizedKey>, QSize> buttons[] = {
+        {ButtonStyle::stylePrimaryLarge, K::LoginItemOpenSettingButtonTitle, {294, 56}},
+        {ButtonStyle::styleSecondaryLarge, K::LoginItemSkipButtonTitle, {294, 56}},
+        {ButtonStyle::styleDisabledLarge, K::EULAAgreeButtonTitle, {294, 56}},
+        {ButtonStyle::stylePrimarySmall, K::OTAViewDownloadButtonTitle, {140, 32}},
+        {ButtonStyle::styleSecondarySmall, K::OTAViewSkipButtonTitle, {140, 32}},
+        {ButtonStyle::styleCardButton, std::nullopt, {56, 56}},
+        {tab(true), K::SettingUpdateButtonTitle, {160, 40}},
+        {tab(false), K::SettingUpdateButtonTitle, {160, 40}},
+    };
+    for (int i = 0; i < 8; ++i) {
+        const auto& [style, key, size] = buttons[i];
+        auto* button = new Button(key ? Localization::localizedString(*key) : QString());
+        style(button);
+        if (!key) {
+            button->setIcon(ImageLibrary::icon(ImageAsset::icon_setting));
+            button->setIconSize({24, 24});
+        }
+        button->setFixedSize(size);
+        grid->addWidget(button, i / 2, i % 2);
+    }
+    sheet.adjustSize();
+    sheet.show();
+    save(sheet, "buttons");
+
+    const int before = ToastViewController::openCount();
+    ToastViewController::showToast(Localization::localizedString(K::ToastMeetingTitle), {200, 300});
+    (void)QTest::qWaitFor([&] { return ToastViewController::openCount() > before; }, 2000);
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* window = qobject_cast<Window*>(widget);
+        if (window != nullptr && window->isVisible() &&
+            qobject_cast<ToastViewController*>(window->contentViewController()) != nullptr) {
+            save(*window, "toast");
+            window->close();
+        }
+    }
+}
+
+// Every fifth frame of the pairing animation, numbered, four to a row.
+void renderAnimationFrames() {
+    auto animation =
+        platform::LottieAnimation::loadFromFile(platform::LottieAnimation::pathForNamed(
+            BluetoothViewController::animationName, BluetoothViewController::animationFolder));
+    if (!animation) {
+        return;
+    }
+    const QSize cell = animation->size() * 2;
+    const int count = (animation->totalFrames() + 4) / 5;
+    QPixmap pixmap(cell.width() * 4, cell.height() * ((count + 3) / 4));
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+    for (int index = 0; index < count; ++index) {
+        const QPoint at((index % 4) * cell.width(), (index / 4) * cell.height());
+        painter.drawImage(at, animation->renderFrame(index * 5, cell));
+        painter.setPen(colorTabText());
+        painter.drawText(at + QPoint(6, 16), QString::number(index * 5));
+    }
+    painter.end();
+    save(pixmap, "pairing_animation_frames");
+}
 
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("gallery");
-    if (!QDir().mkpath(output)) {
-        std::cerr << "cannot create " << output.toStdString() << '\n';
-        return 1;
-    }
-
+    folder = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("gallery"));
+    QDir().mkpath(folder.path());
     platform::MemoryUserDefaults defaults;
-    platform::MemoryAudioHardware audio;
-    audio.setOutputs({{7, "Lumatix U"}});
+    platform::MemoryAudioHardware hardware;
     platform::Bundle bundle({.identifier = "com.lumatix.connectionassistant",
                              .version = "1.0.3",
                              .resourcesPath = platform::Bundle::resourcesPathFor(
                                  QCoreApplication::applicationFilePath().toStdString())});
     platform::Platform::install(
-        {.userDefaults = &defaults, .audioHardware = &audio, .bundle = &bundle});
+        {.userDefaults = &defaults, .audioHardware = &hardware, .bundle = &bundle});
+    // The update windows never start their check.
+    platform::Reachability::setFixed(platform::Reachability::Fixed::reachable);
+    CheckOTAViewController::setRegionLookup([] {});
 
-    Gallery gallery{QDir(output), &audio};
-    for (const char* language : {Localization::english, Localization::simplifiedChinese,
-                                 Localization::traditionalChinese, Localization::japanese}) {
-        gallery.renderLanguage(QString::fromLatin1(language));
+    for (const char* each : {Localization::english, Localization::simplifiedChinese,
+                             Localization::traditionalChinese, Localization::japanese}) {
+        language = QString::fromLatin1(each);
+        Localization::install(language);
+        renderWindows(hardware);
+        renderMenusButtonsAndToast();
     }
-    std::cout << gallery.written() << " pictures in " << output.toStdString() << '\n';
-    return gallery.written() > 0 ? 0 : 1;
+    language = QLatin1String(Localization::english);
+    renderAnimationFrames();
 }
