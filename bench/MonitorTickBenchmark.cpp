@@ -6,7 +6,7 @@
 // bench_monitor_tick --idle-seconds=30    CPU of a process ticking every 3 s for that long
 
 #include "audio/Audio.h"
-#include "audio/SpeakerDevice.h"
+#include "core/SpeakerDevice.h"
 #include "platform/PulseAudioHardware.h"
 #include "support/PulseServer.h"
 #include "support/ScopedPlatform.h"

@@ -1,20 +1,12 @@
 #include "analytics/Analytics.h"
 
-#include "BuildConfig.h"
 #include "analytics/MatomoTracker.h"
-#include "app/PersistedSettings.h"
+#include "core/PersistedSettings.h"
+#include "core/ProcessState.h"
 #include "net/HttpClient.h"
+#include "platform/Bundle.h"
+#include "platform/Platform.h"
 #include "region/AppUtility.h"
-
-namespace {
-
-Analytics::Servers& currentServers() {
-    static Analytics::Servers servers{std::string(build_config::analyticsServerGlobal),
-                                      std::string(build_config::analyticsServerChina)};
-    return servers;
-}
-
-} // namespace
 
 void Analytics::sendLaunchEvent() {
     send("nb_launch", std::nullopt);
@@ -33,16 +25,10 @@ Analytics::Site Analytics::siteFor(bool isGlobal, const Servers& servers) {
                     : Site{net::HttpClient::joinAddress(servers.china, "/matomo.php"), "3"};
 }
 
-Analytics::Servers Analytics::setServers(Servers servers) {
-    return std::exchange(currentServers(), std::move(servers));
-}
-
-Analytics::Servers Analytics::servers() {
-    return currentServers();
-}
-
 void Analytics::send(const std::string& action, const std::optional<std::string>& name) {
-    const auto site = siteFor(isGlobalRegion, currentServers());
+    const auto& endpoints = platform::Platform::bundle().endpoints();
+    const auto site =
+        siteFor(isGlobalRegion, {endpoints.analyticsServerGlobal, endpoints.analyticsServerChina});
     auto tracker = MatomoTracker::make(site.siteId, site.url, net::HttpClient::shared());
     // Read even without consent: the first event of an installation creates the identifier.
     const std::string identifier = PersistedSettings::getDeviceUniqueID();

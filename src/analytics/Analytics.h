@@ -22,9 +22,6 @@ public:
 
     // The server and site for a region.
     [[nodiscard]] static Site siteFor(bool isGlobal, const Servers& servers);
-    // The servers events go to: the build-time ones unless replaced. Returns the previous set.
-    static Servers setServers(Servers servers);
-    [[nodiscard]] static Servers servers();
 
     // Custom dimension 5: the platform this build runs on.
     static constexpr const char* platformName = "linux";

@@ -1,13 +1,14 @@
 #include "app/AppDelegate.h"
 
 #include "analytics/Analytics.h"
-#include "app/LogLines.h"
-#include "app/NotificationNames.h"
-#include "app/PersistedSettings.h"
+#include "app/MenuHandler.h"
+#include "app/StatusItem.h"
 #include "audio/AppManger.h"
 #include "audio/Audio.h"
-#include "menu/MenuHandler.h"
-#include "menu/StatusItem.h"
+#include "core/LogLines.h"
+#include "core/NotificationNames.h"
+#include "core/PersistedSettings.h"
+#include "core/ProcessState.h"
 #include "platform/DesktopSettings.h"
 #include "platform/Log.h"
 #include "platform/LoginItem.h"
@@ -21,8 +22,6 @@
 #include "ui/ViewController.h"
 #include "ui/Window.h"
 #include "ui/WindowSetup.h"
-#include "update/CheckOTAViewController.h"
-#include "update/UpdateFlowState.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -53,7 +52,7 @@ void dismissFirstPresented(ViewController* content) {
 
 } // namespace
 
-AppDelegate::AppDelegate() = default;
+AppDelegate::AppDelegate(ScreenNavigator::Services services) : navigator_(std::move(services)) {}
 // The tray icon goes before the menu it shows.
 AppDelegate::~AppDelegate() {
     delete statusItem_;
@@ -71,7 +70,7 @@ void AppDelegate::applicationDidFinishLaunching() {
     setupMainWindow();
     PersistedSettings::checkUserDefaultPlist();
     if (LaunchFlow::needsLicenceScreen(PersistedSettings::getEULAStatus())) {
-        showLaunchScreen(LaunchScreen::eula);
+        showLaunchScreen(Screen::eula);
     } else {
         // The answer comes on another thread; the window is only touched on the main one.
         platform::Platform::microphoneAccess().requestAccess([self = QPointer(this)](bool granted) {
@@ -91,6 +90,10 @@ void AppDelegate::setupStatusItem() {
     }
     menu_ = std::make_unique<MenuHandler>(QStringLiteral("MenuHandler"), this);
     statusItem_ = new StatusItem(menu_.get(), this);
+}
+
+void AppDelegate::applicationWillTerminate() {
+    AppManger::shared().stopCheckBTStatusTimer();
 }
 
 bool AppDelegate::applicationShouldHandleReopen(bool /*hasVisibleWindows*/) {
@@ -118,21 +121,13 @@ void AppDelegate::handleMicrophonePermission(bool granted) {
     showLaunchScreen(LaunchFlow::screenAfterMicrophoneAnswer(granted, status));
 }
 
-void AppDelegate::showLaunchScreen(LaunchScreen screen) {
-    setMainWindowTitle();
-    window().setContentViewController(makeScreen(screen));
-    window().setFrame(WindowSetup::mainWindowFrame(), false);
-    window().makeKeyAndOrderFront();
-}
-
-std::unique_ptr<ViewController> AppDelegate::makeScreen(LaunchScreen screen) {
+void AppDelegate::showLaunchScreen(Screen screen) {
     platform::Log::line(std::string(log_lines::launchScreenPrefix) +
                         std::string(LaunchFlow::screenName(screen)));
-    if (screen == LaunchScreen::updateCheck) {
-        return std::make_unique<CheckOTAViewController>();
-    }
-    // The licence, login-item and microphone screens are not in this build yet.
-    return std::make_unique<ViewController>();
+    setMainWindowTitle();
+    window().setContentViewController(navigator_.make(screen));
+    window().setFrame(WindowSetup::mainWindowFrame(), false);
+    window().makeKeyAndOrderFront();
 }
 
 void AppDelegate::bringMainWindowToFront() {
@@ -201,7 +196,7 @@ void AppDelegate::openSettingFromMenu() {
         return;
     }
     if (content != nullptr && !content->presentedViewControllers().empty()) {
-        pendingUpdateScreen = 0;
+        pendingUpdateScreen = UpdateScreen::none;
         dismissFirstPresented(content);
     }
     platform::NotificationCenter::defaultCenter().post(notification_names::openSetting);

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "app/LaunchFlow.h"
-#include "menu/MenuActions.h"
+#include "app/MenuActions.h"
+#include "app/ScreenNavigator.h"
 
 #include <QObject>
 #include <memory>
@@ -11,22 +12,19 @@ class StatusItem;
 class ViewController;
 class Window;
 
-// Number of the main window, taken when it is set up; the way back to it from anywhere.
-inline int mainWindowNumber = 0;
-
 // The application's lifecycle: the launch flow, the reopen and quit requests, and what the
 // status-bar menu's items do.
 class AppDelegate : public QObject, public MenuActions {
     Q_OBJECT
 
 public:
-    AppDelegate();
+    explicit AppDelegate(ScreenNavigator::Services services);
     ~AppDelegate() override;
 
     void applicationDidFinishLaunching();
     // Another launch of the application asked to come forward.
     bool applicationShouldHandleReopen(bool hasVisibleWindows);
-    void applicationWillTerminate() {}
+    void applicationWillTerminate();
     [[nodiscard]] bool applicationSupportsSecureRestorableState() const { return true; }
 
     void menuItemOpenBTClicked() override;
@@ -50,11 +48,11 @@ private:
     void setupMainWindow();
     void setupStatusItem();
     void setMainWindowTitle();
-    void showLaunchScreen(LaunchScreen screen);
-    [[nodiscard]] std::unique_ptr<ViewController> makeScreen(LaunchScreen screen);
+    void showLaunchScreen(Screen screen);
     void queueFrontThen(void (AppDelegate::*open)());
     [[nodiscard]] ViewController* mainContent() const;
 
+    ScreenNavigator navigator_;
     std::unique_ptr<Window> window_;
     // A menu has no QObject parent to free it; the delegate owns it.
     std::unique_ptr<MenuHandler> menu_;

@@ -45,7 +45,7 @@ int Application::runDesktop(int argc, char** argv) {
     platform::LinuxPlatform services(platform::LinuxPlatform::Scope::desktop,
                                      platform::LinuxPlatform::currentExecutable(argv[0]));
     Localization::install();
-    AppDelegate delegate;
+    AppDelegate delegate(ScreenNavigator::Services::live());
     QObject::connect(&instance, &platform::SingleInstance::reopenRequested, &delegate,
                      [&delegate] { delegate.applicationShouldHandleReopen(true); });
     QTimer::singleShot(0, &delegate, [&delegate] { delegate.applicationDidFinishLaunching(); });

@@ -3,7 +3,7 @@
 #include "BuildConfig.h"
 #include "audio/AppManger.h"
 #include "audio/Audio.h"
-#include "audio/SpeakerDevice.h"
+#include "core/SpeakerDevice.h"
 #include "platform/AudioHardware.h"
 #include "platform/Platform.h"
 

@@ -1,24 +1,24 @@
 #include "app/LaunchFlow.h"
 
-LaunchScreen LaunchFlow::screenAfterMicrophoneAnswer(bool granted,
-                                                     platform::LoginItemStatus status) {
+Screen LaunchFlow::screenAfterMicrophoneAnswer(bool granted, platform::LoginItemStatus status) {
     if (!granted) {
-        return LaunchScreen::microphonePermission;
+        return Screen::microphonePermission;
     }
-    return status == platform::LoginItemStatus::enabled ? LaunchScreen::updateCheck
-                                                        : LaunchScreen::loginItem;
+    return status == platform::LoginItemStatus::enabled ? Screen::updateCheck : Screen::loginItem;
 }
 
-std::string_view LaunchFlow::screenName(LaunchScreen screen) {
+std::string_view LaunchFlow::screenName(Screen screen) {
     switch (screen) {
-    case LaunchScreen::eula:
+    case Screen::eula:
         return "EULA";
-    case LaunchScreen::loginItem:
+    case Screen::loginItem:
         return "login item";
-    case LaunchScreen::updateCheck:
+    case Screen::updateCheck:
         return "update check";
-    case LaunchScreen::microphonePermission:
+    case Screen::microphonePermission:
         return "microphone permission";
+    default:
+        break;
     }
     return "unknown";
 }

@@ -1,17 +1,10 @@
 #pragma once
 
+#include "app/Screen.h"
 #include "platform/LoginItem.h"
 
 #include <cstdint>
 #include <string_view>
-
-// The first screens the main window can show at launch.
-enum class LaunchScreen {
-    eula,
-    loginItem,
-    updateCheck,
-    microphonePermission,
-};
 
 // Which screen the launch shows, from the persisted flags and the platform's answers.
 class LaunchFlow {
@@ -21,7 +14,8 @@ public:
     [[nodiscard]] static bool needsLicenceScreen(std::int64_t eulaStatus) {
         return eulaStatus != 1;
     }
-    [[nodiscard]] static LaunchScreen screenAfterMicrophoneAnswer(bool granted,
-                                                                  platform::LoginItemStatus status);
-    [[nodiscard]] static std::string_view screenName(LaunchScreen screen);
+    [[nodiscard]] static Screen screenAfterMicrophoneAnswer(bool granted,
+                                                            platform::LoginItemStatus status);
+    // The name the launch line gives a first screen.
+    [[nodiscard]] static std::string_view screenName(Screen screen);
 };

@@ -1,9 +1,10 @@
 #include "audio/AppManger.h"
 
-#include "app/LogLines.h"
-#include "app/NotificationNames.h"
 #include "audio/Audio.h"
-#include "audio/SpeakerDevice.h"
+#include "core/LogLines.h"
+#include "core/NotificationNames.h"
+#include "core/ProcessState.h"
+#include "core/SpeakerDevice.h"
 #include "platform/Log.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Timer.h"
@@ -28,6 +29,10 @@ void AppManger::startCheckBTStatusTimer() {
     }
     checkBTStatusTimer_ =
         platform::Timer::scheduled(checkInterval, true, [this] { checkBTStatus(); });
+}
+
+void AppManger::stopCheckBTStatusTimer() {
+    checkBTStatusTimer_.reset();
 }
 
 void AppManger::checkBTStatus() {

@@ -7,11 +7,6 @@ namespace platform {
 class Timer;
 }
 
-// Which kind of screen the main window shows: 0 a first-run screen, 1 the pairing guide
-// (or the speakerphone was missing at the last tick), 2 the Mode screen (or it was there).
-// Main thread only.
-inline std::uint8_t mainScreenState = 0;
-
 // Keeps the speakerphone record current and switches between Meeting and Music mode.
 class AppManger {
 public:
@@ -19,6 +14,8 @@ public:
 
     // (Re)starts the 3-second connection monitor; never leaves two running.
     void startCheckBTStatusTimer();
+    // Stops the monitor; nothing ticks once the application winds down.
+    void stopCheckBTStatusTimer();
     // One tick of the monitor.
     void checkBTStatus();
 

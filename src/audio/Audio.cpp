@@ -1,6 +1,6 @@
 #include "audio/Audio.h"
 
-#include "audio/SpeakerDevice.h"
+#include "core/SpeakerDevice.h"
 #include "platform/Platform.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "net/DataRequest.h"
 
-#include "app/LogLines.h"
+#include "core/LogLines.h"
 #include "net/JsonDecoder.h"
 #include "platform/Log.h"
 #include "platform/MainQueue.h"

@@ -1,6 +1,6 @@
 #include "net/DownloadRequest.h"
 
-#include "app/LogLines.h"
+#include "core/LogLines.h"
 #include "platform/Log.h"
 #include "platform/MainQueue.h"
 

@@ -6,12 +6,9 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <atomic>
 
 namespace net {
 namespace {
-
-std::atomic<bool> loopbackOnly{false};
 
 // Redirect chains longer than this are loops in practice.
 constexpr int maxRedirects = 20;
@@ -64,18 +61,7 @@ std::string HttpClient::refusalReason(const QUrl& url) {
     if (url.host().isEmpty()) {
         return "no host";
     }
-    if (loopbackOnly.load()) {
-        const QString host = url.host().toLower();
-        if (host != QLatin1String("127.0.0.1") && host != QLatin1String("::1") &&
-            host != QLatin1String("localhost")) {
-            return "only loopback addresses are fetched here";
-        }
-    }
     return {};
-}
-
-void HttpClient::setLoopbackOnly(bool value) {
-    loopbackOnly.store(value);
 }
 
 std::string HttpClient::joinAddress(std::string_view base, std::string_view path) {

@@ -53,14 +53,12 @@ public:
     // Transfers actually put on the wire (refused addresses are not counted).
     [[nodiscard]] int startedCount() const { return started_; }
 
-    // Only http and https are fetched; with loopback-only set (test processes) only
-    // 127.0.0.1, ::1 and localhost too. Empty when the address may be fetched, else why not.
+    // Only http and https are fetched. Empty when the address may be fetched, else why not.
     [[nodiscard]] static std::string refusalReason(const QUrl& url);
     // Why a request must end before it starts: a failure already recorded (a cancel before
     // start), else the address's refusal; empty when it may go ahead.
     [[nodiscard]] static std::string failureBeforeStart(const std::string& recorded,
                                                         const QUrl& url);
-    static void setLoopbackOnly(bool loopbackOnly);
     // base + path with exactly one slash between them.
     [[nodiscard]] static std::string joinAddress(std::string_view base, std::string_view path);
 

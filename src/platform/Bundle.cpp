@@ -11,6 +11,14 @@ Bundle Bundle::forExecutable(const std::filesystem::path& executable) {
         .identifier = std::string(build_config::bundleIdentifier),
         .version = std::string(build_config::buildVersion),
         .resourcesPath = resourcesPathFor(executable),
+        .endpoints =
+            {
+                .updateServer = std::string(build_config::updateServer),
+                .geolocationServer = std::string(build_config::geolocationServer),
+                .geolocationKey = std::string(build_config::geolocationKey),
+                .analyticsServerGlobal = std::string(build_config::analyticsServerGlobal),
+                .analyticsServerChina = std::string(build_config::analyticsServerChina),
+            },
     });
 }
 

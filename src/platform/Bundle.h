@@ -7,15 +7,24 @@
 
 namespace platform {
 
-// What the application knows about itself: identity and version from the build, and where
-// its resources are.
+// What the application knows about itself: identity, version and the servers it talks to
+// from the build, and where its resources are.
 class Bundle {
 public:
+    // Base addresses of the web services, and the geolocation service's key.
+    struct Endpoints {
+        std::string updateServer;
+        std::string geolocationServer;
+        std::string geolocationKey;
+        std::string analyticsServerGlobal;
+        std::string analyticsServerChina;
+    };
     struct Contents {
         std::string identifier;
         std::optional<std::string> version;
         std::filesystem::path resourcesPath;
         std::vector<std::string> preferredLocalizations{"en"};
+        Endpoints endpoints;
     };
 
     explicit Bundle(Contents contents) : contents_(std::move(contents)) {}
@@ -28,6 +37,7 @@ public:
     [[nodiscard]] const std::string& bundleIdentifier() const { return contents_.identifier; }
     // "CFBundleIdentifier" and "CFBundleVersion"; no value for other keys or when missing.
     [[nodiscard]] std::optional<std::string> infoString(const std::string& key) const;
+    [[nodiscard]] const Endpoints& endpoints() const { return contents_.endpoints; }
     [[nodiscard]] const std::filesystem::path& resourcesPath() const {
         return contents_.resourcesPath;
     }

@@ -2,7 +2,7 @@
 
 #include "BuildConfig.h"
 #include "platform/Bundle.h"
-#include "platform/MicrophoneAccess.h"
+#include "platform/DesktopMicrophoneAccess.h"
 #include "platform/PlistUserDefaults.h"
 #include "platform/PulseAudioHardware.h"
 #include "platform/XdgAutostartLoginItem.h"
@@ -19,8 +19,7 @@ LinuxPlatform::LinuxPlatform(Scope scope, const std::filesystem::path& executabl
             QString::fromUtf8(build_config::appId.data(),
                               static_cast<int>(build_config::appId.size())),
             QString::fromStdString(executable.string()));
-        // Linux desktops have no per-application microphone permission.
-        microphone_ = std::make_unique<FixedMicrophoneAccess>(true);
+        microphone_ = std::make_unique<DesktopMicrophoneAccess>();
         services.userDefaults = defaults_.get();
         services.loginItem = loginItem_.get();
         services.microphoneAccess = microphone_.get();

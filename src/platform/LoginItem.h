@@ -20,20 +20,4 @@ public:
     virtual void openSystemSettingsLoginItems() = 0;
 };
 
-// Login item whose status is set by hand, for tests and previews.
-class FixedLoginItem final : public LoginItem {
-public:
-    explicit FixedLoginItem(LoginItemStatus status) : status_(status) {}
-
-    [[nodiscard]] LoginItemStatus status() const override { return status_; }
-    void openSystemSettingsLoginItems() override { ++openRequests_; }
-
-    void setStatus(LoginItemStatus status) { status_ = status; }
-    [[nodiscard]] int openRequests() const { return openRequests_; }
-
-private:
-    LoginItemStatus status_;
-    int openRequests_ = 0;
-};
-
 } // namespace platform

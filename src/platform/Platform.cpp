@@ -1,10 +1,9 @@
 #include "platform/Platform.h"
 
-#include "platform/Bundle.h"
-#include "platform/LoginItem.h"
-#include "platform/MemoryAudioHardware.h"
-#include "platform/MemoryUserDefaults.h"
-#include "platform/MicrophoneAccess.h"
+#include "platform/Log.h"
+
+#include <cstdlib>
+#include <string>
 
 namespace platform {
 namespace {
@@ -14,13 +13,15 @@ Platform::Services& installed() {
     return services;
 }
 
-template <typename T, typename Make>
-T& orFallback(T* service, Make make) {
-    if (service != nullptr) {
-        return *service;
+// A service that was never installed is a wiring fault of this build, not something a user
+// can cause: say which one and stop, rather than carry on with made-up answers.
+template <typename T>
+T& require(T* service, const char* name) {
+    if (service == nullptr) {
+        Log::line(std::string("platform service not installed: ") + name);
+        std::abort();
     }
-    static auto fallback = make();
-    return *fallback;
+    return *service;
 }
 
 } // namespace
@@ -51,29 +52,23 @@ void Platform::restore(const Services& services) {
 }
 
 UserDefaults& Platform::userDefaults() {
-    return orFallback(installed().userDefaults,
-                      [] { return std::make_unique<MemoryUserDefaults>(); });
+    return require(installed().userDefaults, "userDefaults");
 }
 
 AudioHardware& Platform::audioHardware() {
-    return orFallback(installed().audioHardware,
-                      [] { return std::make_unique<MemoryAudioHardware>(); });
+    return require(installed().audioHardware, "audioHardware");
 }
 
 LoginItem& Platform::loginItem() {
-    return orFallback(installed().loginItem, [] {
-        return std::make_unique<FixedLoginItem>(LoginItemStatus::notRegistered);
-    });
+    return require(installed().loginItem, "loginItem");
 }
 
 MicrophoneAccess& Platform::microphoneAccess() {
-    return orFallback(installed().microphoneAccess,
-                      [] { return std::make_unique<FixedMicrophoneAccess>(true); });
+    return require(installed().microphoneAccess, "microphoneAccess");
 }
 
 Bundle& Platform::bundle() {
-    return orFallback(installed().bundle,
-                      [] { return std::make_unique<Bundle>(Bundle::Contents{}); });
+    return require(installed().bundle, "bundle");
 }
 
 } // namespace platform

@@ -8,8 +8,8 @@ class LoginItem;
 class MicrophoneAccess;
 class UserDefaults;
 
-// The platform services the application reaches. main() installs the real ones; tests and
-// previews install doubles. Until something is installed, harmless in-memory doubles serve.
+// The platform services the application reaches. main() installs the real ones, tests their
+// own; reaching one that nobody installed stops the process with a line naming it.
 class Platform {
 public:
     struct Services {

@@ -10,8 +10,6 @@ namespace platform {
 
 namespace {
 
-std::optional<Reachability::Fixed> fixedReport;
-
 // Only a network known to be down counts as unreachable: "local" or "site" may still reach
 // the update server through a proxy, and an unknown state leaves the decision to the request.
 bool isReachable(QNetworkInformation::Reachability reachability) {
@@ -36,20 +34,8 @@ Reachability::~Reachability() {
     stopNotifier();
 }
 
-std::optional<Reachability::Fixed> Reachability::setFixed(std::optional<Fixed> fixed) {
-    return std::exchange(fixedReport, fixed);
-}
-
 bool Reachability::startNotifier() {
     if (running_) {
-        return true;
-    }
-    if (fixedReport) {
-        if (*fixedReport == Fixed::notifierFails) {
-            return false;
-        }
-        running_ = true;
-        queueReport(*fixedReport == Fixed::reachable);
         return true;
     }
     running_ = true;

@@ -2,7 +2,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 class QObject;
 
@@ -16,11 +15,8 @@ class Reachability {
 public:
     using Callback = std::function<void()>;
 
-    // What every monitor reports instead of the real network (tests).
-    enum class Fixed { reachable, unreachable, notifierFails };
-
     Reachability();
-    ~Reachability();
+    virtual ~Reachability();
     Reachability(const Reachability&) = delete;
     Reachability& operator=(const Reachability&) = delete;
 
@@ -28,21 +24,20 @@ public:
     Callback whenUnreachable;
 
     // False when no report can be given at all.
-    bool startNotifier();
+    virtual bool startNotifier();
     void stopNotifier();
 
-    // Fixes what monitors report from now on; no value puts the real network back. Returns
-    // the previous setting.
-    static std::optional<Fixed> setFixed(std::optional<Fixed> fixed);
+protected:
+    // Reports on the main queue, unless the notifier stops first.
+    void queueReport(bool reachable);
+    bool running_ = false;
 
 private:
     void report(bool reachable);
-    void queueReport(bool reachable);
 
     // Reports still queued when the notifier stops must not arrive.
     std::shared_ptr<int> generation_ = std::make_shared<int>(0);
     std::unique_ptr<QObject> watcher_;
-    bool running_ = false;
 };
 
 } // namespace platform

@@ -14,7 +14,7 @@ std::unique_ptr<Timer> Timer::scheduled(std::chrono::milliseconds interval, bool
 
 Timer::Timer(std::chrono::milliseconds interval, bool repeats, std::function<void()> block)
     : timer_(std::make_unique<QTimer>()), interval_(interval), repeats_(repeats),
-      block_(std::move(block)) {
+      fireDate_(std::chrono::steady_clock::now() + interval), block_(std::move(block)) {
     timer_->setInterval(interval);
     timer_->setSingleShot(!repeats);
     timer_->setTimerType(Qt::CoarseTimer);
@@ -44,6 +44,7 @@ void Timer::fire() {
         return;
     }
     if (repeats_) {
+        fireDate_ = std::chrono::steady_clock::now() + interval_;
         // Held by copy: the block may destroy this timer.
         const auto block = block_;
         block();

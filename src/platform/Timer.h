@@ -21,6 +21,8 @@ public:
     [[nodiscard]] bool isValid() const;
     [[nodiscard]] std::chrono::milliseconds interval() const { return interval_; }
     [[nodiscard]] bool repeats() const { return repeats_; }
+    // When the timer fires next, on the monotonic clock.
+    [[nodiscard]] std::chrono::steady_clock::time_point fireDate() const { return fireDate_; }
 
     // Timers currently scheduled in the process; lets tests see that none is left behind.
     [[nodiscard]] static int activeCount();
@@ -32,6 +34,7 @@ private:
     std::unique_ptr<QTimer> timer_;
     std::chrono::milliseconds interval_;
     bool repeats_;
+    std::chrono::steady_clock::time_point fireDate_;
     std::function<void()> block_;
 };
 

@@ -1,9 +1,10 @@
 #include "region/AppUtility.h"
 
-#include "BuildConfig.h"
-#include "app/DefaultsKeys.h"
-#include "app/LogLines.h"
-#include "app/NotificationNames.h"
+#include "core/DefaultsKeys.h"
+#include "core/LogLines.h"
+#include "core/NotificationNames.h"
+#include "core/PersistedSettings.h"
+#include "core/ProcessState.h"
 #include "net/DataRequest.h"
 #include "net/HttpClient.h"
 #include "net/JsonDecoder.h"
@@ -14,10 +15,8 @@
 #include "platform/UserDefaults.h"
 #include "region/RegionReply.h"
 
-#include <QRandomGenerator>
 #include <QStringDecoder>
 #include <cctype>
-#include <cstdio>
 #include <fstream>
 
 namespace {
@@ -28,8 +27,8 @@ constexpr std::size_t maxModelBytes = 4096;
 } // namespace
 
 void AppUtility::requestRegion() {
-    requestRegion(net::HttpClient::shared(), std::string(build_config::geolocationServer),
-                  std::string(build_config::geolocationKey));
+    const auto& endpoints = platform::Platform::bundle().endpoints();
+    requestRegion(net::HttpClient::shared(), endpoints.geolocationServer, endpoints.geolocationKey);
 }
 
 void AppUtility::requestRegion(net::HttpClient& client, const std::string& serverBase,
@@ -99,21 +98,11 @@ std::optional<std::string> AppUtility::modelFromBytes(std::string_view bytes) {
 }
 
 std::string AppUtility::makeDeviceUniqueID() {
-    // 9999 possible values: the random part never reads 9999.
-    const int randomNumber = static_cast<int>(QRandomGenerator::global()->bounded(9999));
-    return makeDeviceUniqueID(QDateTime::currentDateTime(), randomNumber);
+    return PersistedSettings::makeDeviceUniqueID();
 }
 
 std::string AppUtility::makeDeviceUniqueID(const QDateTime& now, int randomNumber) {
-    // The year is the ISO week-based one, which differs from the calendar year around
-    // New Year; identifiers made elsewhere use that pattern too.
-    int weekYear = 0;
-    now.date().weekNumber(&weekYear);
-    char year[16];
-    std::snprintf(year, sizeof year, "%04d", weekYear);
-    char random[16];
-    std::snprintf(random, sizeof random, "%04d", randomNumber);
-    return std::string(year) + now.toString("MMddHHmmsszzz").toStdString() + random;
+    return PersistedSettings::makeDeviceUniqueID(now, randomNumber);
 }
 
 void AppUtility::saveLastCheckOTADate() {

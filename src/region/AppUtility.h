@@ -12,10 +12,6 @@ namespace net {
 class HttpClient;
 }
 
-// False once a region lookup placed the user in mainland China, Hong Kong or Macau; never
-// persisted. Main thread only.
-inline bool isGlobalRegion = true;
-
 // Facts about the application and the machine.
 class AppUtility {
 public:

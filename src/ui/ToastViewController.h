@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Geometry.h"
+#include "core/Geometry.h"
 #include "ui/ViewController.h"
 
 #include <memory>

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/Geometry.h"
+#include "core/Geometry.h"
+#include "ui/ScreenEvent.h"
 #include "ui/Window.h"
 
 #include <QObject>
@@ -49,7 +50,12 @@ public:
         return children_;
     }
 
+signals:
+    // Delivered at once, before report() returns.
+    void reported(ScreenEvent event);
+
 protected:
+    void report(ScreenEvent event) { emit reported(event); }
     bool eventFilter(QObject* watched, QEvent* event) override;
     virtual void loadView();
     virtual void viewDidLoad() {}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Geometry.h"
+#include "core/Geometry.h"
 
 #include <QColor>
 #include <QWidget>

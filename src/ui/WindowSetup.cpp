@@ -1,6 +1,8 @@
 #include "ui/WindowSetup.h"
 
-#include "region/AppUtility.h"
+#include "core/ProcessState.h"
+#include "platform/Bundle.h"
+#include "platform/Platform.h"
 #include "ui/Localization.h"
 #include "ui/Palette.h"
 #include "ui/ViewController.h"
@@ -16,8 +18,10 @@ void commonSetUp(Window& window) {
 } // namespace
 
 QString WindowSetup::mainWindowTitle() {
-    return Localization::localizedFormat(LocalizedKey::appTitle,
-                                         QString::fromStdString(AppUtility::getVersion()));
+    return Localization::localizedFormat(
+        LocalizedKey::appTitle,
+        QString::fromStdString(
+            platform::Platform::bundle().infoString("CFBundleVersion").value_or(std::string())));
 }
 
 void WindowSetup::setUpMainWindow(Window& window) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Geometry.h"
+#include "core/Geometry.h"
 #include "ui/LocalizedKey.h"
 
 #include <QString>
@@ -8,10 +8,6 @@
 
 class ViewController;
 class Window;
-
-// Where the next Settings, Information or update window goes; kept for the life of the
-// process. Main thread only.
-inline Point modalWindowOrigin{0, 0};
 
 // How screens dress the window they are shown in.
 class WindowSetup {

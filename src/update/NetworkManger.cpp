@@ -1,8 +1,8 @@
 #include "update/NetworkManger.h"
 
-#include "BuildConfig.h"
-#include "app/LogLines.h"
-#include "app/NotificationNames.h"
+#include "core/LogLines.h"
+#include "core/NotificationNames.h"
+#include "core/ProcessState.h"
 #include "net/DataRequest.h"
 #include "net/JsonDecoder.h"
 #include "platform/Bundle.h"
@@ -14,8 +14,8 @@
 
 NetworkManger& NetworkManger::shared() {
     // Kept for the life of the process, as replies may arrive at any time.
-    static auto* manager =
-        new NetworkManger(net::HttpClient::shared(), std::string(build_config::updateServer));
+    static auto* manager = new NetworkManger(net::HttpClient::shared(),
+                                             platform::Platform::bundle().endpoints().updateServer);
     return *manager;
 }
 

@@ -8,9 +8,6 @@
 #include <string>
 #include <string_view>
 
-// The version on offer must be installed. Written only when an offer arrives; main thread.
-inline bool isForcedUpdate = false;
-
 // Asks the update server, in a normal and then a forced request, whether a newer version
 // exists, and posts "CheckOTADown" once the forced reply is in.
 class NetworkManger {

@@ -1,11 +1,12 @@
 #include "analytics/Analytics.h"
 
 #include "analytics/MatomoTracker.h"
-#include "app/DefaultsKeys.h"
+#include "core/DefaultsKeys.h"
+#include "core/ProcessState.h"
 #include "platform/Bundle.h"
-#include "platform/MemoryUserDefaults.h"
 #include "region/AppUtility.h"
 #include "support/HttpTestServer.h"
+#include "support/MemoryUserDefaults.h"
 #include "support/ScopedPlatform.h"
 
 #include <QTest>
@@ -18,18 +19,18 @@ protected:
     ~AnalyticsTest() override {
         // Trackers end with their requests; none may outlive the servers of this test.
         EXPECT_TRUE(QTest::qWaitFor([] { return MatomoTracker::liveCount() == 0; }, 20000));
-        Analytics::setServers(previous);
-        isGlobalRegion = true;
     }
 
     void consent(std::int64_t value) { store.setInteger(defaults_keys::checkPrivacyStatus, value); }
     platform::MemoryUserDefaults store;
     // Characters that must be escaped on their way into the query.
-    platform::Bundle bundle{{.identifier = "com.lumatix.test", .version = "2.10.1 b&c=d+e"}};
-    ScopedPlatform scoped{{.userDefaults = &store, .bundle = &bundle}};
     HttpTestServer global;
     HttpTestServer china;
-    Analytics::Servers previous = Analytics::setServers({global.url(), china.url() + "/"});
+    platform::Bundle bundle{{.identifier = "com.lumatix.test",
+                             .version = "2.10.1 b&c=d+e",
+                             .endpoints = {.analyticsServerGlobal = global.url(),
+                                           .analyticsServerChina = china.url() + "/"}}};
+    ScopedPlatform scoped{{.userDefaults = &store, .bundle = &bundle}};
 };
 
 } // namespace

@@ -1,94 +1,148 @@
 #include "audio/Audio.h"
 
-#include "audio/SpeakerDevice.h"
-#include "platform/MemoryAudioHardware.h"
+#include "audio/AppManger.h"
+#include "core/ProcessState.h"
+#include "core/SpeakerDevice.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Timer.h"
+#include "support/CapturedLog.h"
+#include "support/MemoryAudioHardware.h"
 #include "support/ScopedPlatform.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
+namespace {
+
+using platform::AudioDeviceID;
 using platform::AudioDeviceInfo;
+using Devices = std::vector<AudioDeviceInfo>;
 
 class AudioTest : public ::testing::Test {
 protected:
-    void SetUp() override { speakerDevice() = {}; }
+    AudioTest() {
+        platform::NotificationCenter::defaultCenter().addObserver(this, "checkStatus",
+                                                                  [this] { ++posts; });
+    }
+    ~AudioTest() override { platform::NotificationCenter::defaultCenter().removeObserver(this); }
 
     platform::MemoryAudioHardware hardware;
     ScopedPlatform scoped{{.audioHardware = &hardware}};
+    CapturedLog log;
+    int posts = 0;
 };
 
-TEST_F(AudioTest, SpeakerphoneIsFoundAmongOutputsOnly) {
-    hardware.setOutputs({{3, "Built-in Speakers"}, {7, "Lumatix U"}});
-    hardware.setInputs({{7, "Built-in Microphone"}});
-
-    EXPECT_EQ(Audio::getOutputDevices(), (DeviceTable{{3, "Built-in Speakers"}, {7, "Lumatix U"}}));
-    EXPECT_EQ(Audio::getInputDevices(), (DeviceTable{{7, "Built-in Microphone"}}));
-
-    Audio::refreshSpeakerDevice();
-    EXPECT_EQ(speakerDevice().name, "Lumatix U");
-    EXPECT_EQ(speakerDevice().deviceID, 7u);
-}
-
-TEST_F(AudioTest, RecognisesTheMarkAnywhereButOnlyInItsOwnCase) {
-    hardware.setOutputs({{4, "Headset (Lumatix U Pro) Stereo"}});
-    Audio::refreshSpeakerDevice();
-    EXPECT_EQ(speakerDevice().name, "Headset (Lumatix U Pro) Stereo");
-
-    hardware.setOutputs({{4, "lumatix u"}, {5, "LUMATIX U"}, {6, "Lumatix-U"}});
-    Audio::refreshSpeakerDevice();
-    EXPECT_FALSE(speakerDevice().isPresent());
-    EXPECT_EQ(speakerDevice().deviceID, 0u);
-}
-
-TEST_F(AudioTest, MicrophoneNamedLikeTheSpeakerphoneIsNotTheSpeakerphone) {
-    hardware.setOutputs({{1, "Built-in Speakers"}});
-    hardware.setInputs({{9, "Lumatix U"}});
-    Audio::refreshSpeakerDevice();
-    EXPECT_FALSE(speakerDevice().isPresent());
-}
-
-TEST_F(AudioTest, RecordFollowsTheSpeakerphoneComingAndGoing) {
-    hardware.setOutputs({{7, "Lumatix U"}});
-    Audio::refreshSpeakerDevice();
-    ASSERT_TRUE(speakerDevice().isPresent());
-
-    hardware.setOutputs({{1, "Built-in Speakers"}});
-    Audio::refreshSpeakerDevice();
-    EXPECT_FALSE(speakerDevice().isPresent());
-    EXPECT_EQ(speakerDevice().deviceID, 0u);
-
-    hardware.setOutputs({});
-    Audio::refreshSpeakerDevice();
-    EXPECT_FALSE(speakerDevice().isPresent());
-}
-
-TEST_F(AudioTest, OfTwoSpeakerphonesOneIsRecorded) {
-    hardware.setOutputs({{7, "Lumatix U"}, {8, "Lumatix U #2"}});
-    Audio::refreshSpeakerDevice();
-    ASSERT_TRUE(speakerDevice().isPresent());
-    EXPECT_TRUE((speakerDevice().deviceID == 7 && speakerDevice().name == "Lumatix U") ||
-                (speakerDevice().deviceID == 8 && speakerDevice().name == "Lumatix U #2"));
-}
-
-TEST_F(AudioTest, DeviceListedTwiceKeepsItsLaterName) {
-    hardware.setOutputs({{2, "Old name"}, {2, "New name"}});
-    EXPECT_EQ(Audio::getOutputDevices(), (DeviceTable{{2, "New name"}}));
-}
-
-TEST_F(AudioTest, OutputsAndInputsAreNumberedSeparately) {
-    hardware.setOutputs({{5, "Lumatix U"}});
-    hardware.setInputs({{5, "Built-in Microphone"}});
-    const auto all = Audio::getAllDevices();
-    EXPECT_EQ(all, (std::vector<Audio::DeviceRef>{{Audio::DeviceKind::output, 5},
-                                                  {Audio::DeviceKind::input, 5}}));
-}
-
-TEST_F(AudioTest, LongAndUnicodeNamesSurvive) {
+TEST_F(AudioTest, SpeakerphoneIsAnOutputCarryingTheMarkInItsOwnCase) {
+    struct Case {
+        Devices outputs;
+        Devices inputs;
+        std::optional<std::string> name;
+    };
     std::string longName;
     while (longName.size() < 1000) {
         longName += "扬声器🎧 ";
     }
     longName += "Lumatix U";
-    hardware.setOutputs({{11, longName}});
-    Audio::refreshSpeakerDevice();
-    EXPECT_EQ(speakerDevice().name, longName);
+    for (const Case& c : std::vector<Case>{
+             {{{3, "Built-in Speakers"}, {7, "Lumatix U"}}, {}, "Lumatix U"},
+             {{{4, "Headset (Lumatix U Pro) Stereo"}}, {}, "Headset (Lumatix U Pro) Stereo"},
+             {{{4, "lumatix u"}, {5, "LUMATIX U"}, {6, "Lumatix-U"}}, {}, std::nullopt},
+             {{{1, "Built-in Speakers"}}, {{9, "Lumatix U"}}, std::nullopt},
+             {{}, {}, std::nullopt},
+             {{{11, longName}}, {}, longName},
+         }) {
+        hardware.setOutputs(c.outputs);
+        hardware.setInputs(c.inputs);
+        Audio::refreshSpeakerDevice();
+        EXPECT_EQ(speakerDevice().name, c.name);
+        EXPECT_EQ(speakerDevice().deviceID, c.name ? c.outputs.back().id : 0u);
+    }
+    // A device listed twice keeps its later name; outputs and inputs are numbered apart.
+    hardware.setOutputs({{2, "Old name"}, {2, "New name"}});
+    EXPECT_EQ(Audio::getOutputDevices(), (DeviceTable{{2, "New name"}}));
+    hardware.setOutputs({{2, "Lumatix U"}});
+    hardware.setInputs({{2, "Built-in Microphone"}});
+    EXPECT_EQ(Audio::getAllDevices(),
+              (std::vector<Audio::DeviceRef>{{Audio::DeviceKind::output, 2},
+                                             {Audio::DeviceKind::input, 2}}));
 }
+
+TEST_F(AudioTest, ModesChooseTheirDevices) {
+    struct Case {
+        const char* what;
+        bool meeting;
+        Devices outputs;
+        Devices inputs;
+        // Music mode uses the record of the last refresh, made with these outputs.
+        Devices recordedOutputs;
+        // What the mode asks the system to make the defaults.
+        std::vector<AudioDeviceID> output;
+        std::vector<AudioDeviceID> input;
+    };
+    const Devices speaker{{1, "Built-in Speakers"}, {7, "Lumatix U"}};
+    const Devices microphones{{2, "Built-in Microphone"}, {8, "Lumatix U"}};
+    for (const Case& c : std::vector<Case>{
+             {"meeting, both", true, speaker, microphones, {}, {7}, {8}},
+             {"meeting, full name", true, {{7, "Lumatix U Pro"}}, microphones, {}, {7}, {}},
+             {"meeting, none", true, {{1, "Speakers"}}, microphones, speaker, {}, {}},
+             {"music, other microphone", false, speaker, microphones, speaker, {7}, {2}},
+             {"music, only its own",
+              false,
+              speaker,
+              {{8, "Lumatix U"}, {9, "My Lumatix U"}},
+              speaker,
+              {7},
+              {}},
+             {"music, last record", false, {}, microphones, speaker, {7}, {2}},
+             {"music, no record", false, speaker, microphones, {}, {}, {}},
+         }) {
+        SCOPED_TRACE(c.what);
+        platform::MemoryAudioHardware fresh;
+        ScopedPlatform here({.audioHardware = &fresh});
+        fresh.setOutputs(c.recordedOutputs);
+        Audio::refreshSpeakerDevice();
+        fresh.setOutputs(c.outputs);
+        fresh.setInputs(c.inputs);
+        log.clear();
+        if (c.meeting) {
+            AppManger::shared().switchToMeetingMode();
+        } else {
+            AppManger::shared().switchToMusicMode();
+        }
+        EXPECT_EQ(log.lines(),
+                  std::vector<std::string>{c.meeting ? "didMeetingClick" : "didMusicClick"});
+        EXPECT_EQ(fresh.outputRequests(), c.output);
+        EXPECT_EQ(fresh.inputRequests(), c.input);
+    }
+    // Of two speakerphones, the microphone matches the one chosen.
+    hardware.setOutputs({{7, "Lumatix U"}, {8, "Lumatix U (2)"}});
+    hardware.setInputs({{20, "Lumatix U Microphone"}, {21, "Lumatix U (2) Microphone"}});
+    AppManger::shared().switchToMeetingMode();
+    ASSERT_TRUE(hardware.defaultOutput() && hardware.defaultInput());
+    EXPECT_EQ(*hardware.defaultInput() - 20, *hardware.defaultOutput() - 7);
+}
+
+TEST_F(AudioTest, MonitorTicksFollowTheSpeakerphoneOutsideTheFirstRun) {
+    hardware.setOutputs({{7, "Lumatix U"}});
+    AppManger::shared().startCheckBTStatusTimer();
+    EXPECT_TRUE(speakerDevice().isPresent());
+    const int timers = platform::Timer::activeCount();
+    AppManger::shared().startCheckBTStatusTimer();
+    EXPECT_EQ(platform::Timer::activeCount(), timers);
+    EXPECT_TRUE(AppManger::shared().checkBTStatusTimer()->repeats());
+
+    const std::vector<std::tuple<std::uint8_t, bool, std::uint8_t>> ticks{
+        {0, false, 0}, {1, true, 2}, {2, true, 2}, {2, false, 1}};
+    int expectedPosts = 0;
+    for (const auto& [before, present, after] : ticks) {
+        mainScreenState = before;
+        hardware.setOutputs(present ? Devices{{7, "Lumatix U"}} : Devices{});
+        AppManger::shared().checkBTStatus();
+        EXPECT_EQ(speakerDevice().isPresent(), present);
+        EXPECT_EQ(mainScreenState, after);
+        expectedPosts += before == 0 ? 0 : 1;
+        EXPECT_EQ(posts, expectedPosts);
+    }
+}
+
+} // namespace

@@ -1,6 +1,6 @@
 #include "audio/AppManger.h"
 #include "audio/Audio.h"
-#include "audio/SpeakerDevice.h"
+#include "core/SpeakerDevice.h"
 #include "platform/PulseAudioHardware.h"
 #include "support/PulseServer.h"
 #include "support/ScopedPlatform.h"

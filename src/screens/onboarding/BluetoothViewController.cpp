@@ -1,11 +1,10 @@
 #include "screens/onboarding/BluetoothViewController.h"
 
-#include "app/LogLines.h"
-#include "audio/SpeakerDevice.h"
+#include "core/LogLines.h"
+#include "core/SpeakerDevice.h"
 #include "platform/DesktopSettings.h"
 #include "platform/Log.h"
 #include "screens/onboarding/AnimationView.h"
-#include "screens/onboarding/ModeViewController.h"
 #include "ui/Button.h"
 #include "ui/ButtonStyle.h"
 #include "ui/Localization.h"
@@ -118,7 +117,7 @@ void BluetoothViewController::willStartStatusCheck() {
 
 void BluetoothViewController::checkStatusWithNotitfication() {
     if (speakerDevice().isPresent()) {
-        handOver(std::make_unique<ModeViewController>());
+        handOver(ScreenEvent::speakerphoneFound);
     }
 }
 

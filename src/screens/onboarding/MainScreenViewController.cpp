@@ -1,16 +1,13 @@
 #include "screens/onboarding/MainScreenViewController.h"
 
 #include "analytics/Analytics.h"
-#include "app/LogLines.h"
-#include "app/NotificationNames.h"
-#include "app/ScreenNavigation.h"
-#include "audio/AppManger.h"
+#include "core/LogLines.h"
+#include "core/NotificationNames.h"
+#include "core/ProcessState.h"
 #include "platform/Log.h"
 #include "platform/MainQueue.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Timer.h"
-#include "screens/info/InfoViewController.h"
-#include "screens/settings/SettingViewController.h"
 #include "ui/Button.h"
 #include "ui/ButtonStyle.h"
 #include "ui/ImageLibrary.h"
@@ -18,8 +15,6 @@
 #include "ui/TextView.h"
 #include "ui/Window.h"
 #include "ui/WindowSetup.h"
-#include "update/UpdateFlowState.h"
-#include "update/UpdateWindows.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -35,7 +30,6 @@ constexpr std::chrono::milliseconds statusCheckInterval{3000};
 constexpr int cornerButtonGap = 8;
 // Centres a 340 x 304 update window on the 1200 x 662 main window.
 constexpr Point updateWindowOffset{430, 179};
-constexpr Size updateWindowContentSize{340, 304};
 
 Button* makeCornerButton(QWidget* parent, ImageAsset asset) {
     auto* button = new Button(parent);
@@ -152,29 +146,28 @@ int MainScreenViewController::measuredHeight(const TextView* text) {
                                           pictureSize.width(), text->lineSpacing());
 }
 
-void MainScreenViewController::handOver(std::unique_ptr<ViewController> next) {
+void MainScreenViewController::handOver(ScreenEvent event) {
     if (handingOver_) {
         return;
     }
     handingOver_ = true;
-    ScreenNavigation::showScreen(this, std::move(next));
-    removeFromParentViewController();
+    report(event);
 }
 
 void MainScreenViewController::didSettingButtonClick() {
     platform::Log::line(log_lines::settingButtonClick);
-    presentSecondary(std::make_unique<SettingViewController>());
+    report(ScreenEvent::settingsRequested);
 }
 
 void MainScreenViewController::didInfoButtonClick() {
     platform::Log::line(log_lines::infoButtonClick);
-    presentSecondary(std::make_unique<InfoViewController>());
+    report(ScreenEvent::infoRequested);
 }
 
 void MainScreenViewController::openSettingWithNotitfication() {
     platform::MainQueue::async([self = QPointer(this)] {
         if (!self.isNull()) {
-            self->presentSecondary(std::make_unique<SettingViewController>());
+            self->report(ScreenEvent::settingsRequested);
         }
     });
 }
@@ -184,13 +177,9 @@ void MainScreenViewController::openInfoWithNotitfication() {
     Analytics::sendMoreInfoEvent("phone_app_download");
     platform::MainQueue::async([self = QPointer(this)] {
         if (!self.isNull()) {
-            self->presentSecondary(std::make_unique<InfoViewController>());
+            self->report(ScreenEvent::infoRequested);
         }
     });
-}
-
-void MainScreenViewController::presentSecondary(std::unique_ptr<ViewController> controller) {
-    WindowSetup::presentSecondaryWindow(this, std::move(controller));
 }
 
 void MainScreenViewController::dismissViewController(ViewController* controller) {
@@ -200,9 +189,10 @@ void MainScreenViewController::dismissViewController(ViewController* controller)
         const Point origin = shown->frame().origin;
         modalWindowOrigin = {origin.x + updateWindowOffset.x, origin.y + updateWindowOffset.y};
     }
-    if (pendingUpdateScreen >= 1 && pendingUpdateScreen <= 4) {
-        presentPendingUpdateWindow();
-        if (pendingUpdateScreen != 0) {
+    if (pendingUpdateScreen != UpdateScreen::none) {
+        // The navigator presents the window, or leaves the update flow when there is none.
+        report(ScreenEvent::pendingUpdateWindow);
+        if (pendingUpdateScreen != UpdateScreen::none) {
             return;
         }
     }
@@ -210,15 +200,4 @@ void MainScreenViewController::dismissViewController(ViewController* controller)
     if (isAppeared()) {
         startStatusTimer();
     }
-}
-
-void MainScreenViewController::presentPendingUpdateWindow() {
-    std::unique_ptr<ViewController> next = UpdateWindows::make(pendingUpdateScreen);
-    if (!next) {
-        // Nothing to show: leave the update flow rather than wait for a window that never comes.
-        pendingUpdateScreen = 0;
-        return;
-    }
-    next->setPreferredContentSize(updateWindowContentSize);
-    presentViewControllerAsModalWindow(std::move(next));
 }

@@ -83,14 +83,12 @@ protected:
     // The height the text needs at the panels' text width.
     static int measuredHeight(const TextView* text);
 
-    // Replaces this screen in its window, at most once: the timer and "checkStatus" may both
+    // Asks for this screen to be replaced, at most once: the timer and "checkStatus" may both
     // ask within one turn of the event loop.
-    void handOver(std::unique_ptr<ViewController> next);
+    void handOver(ScreenEvent event);
 
 private:
     void startStatusTimer();
-    void presentSecondary(std::unique_ptr<ViewController> controller);
-    void presentPendingUpdateWindow();
 
     std::uint8_t screenState_;
     Button* infoButton_ = nullptr;

@@ -2,8 +2,7 @@
 
 #include "analytics/Analytics.h"
 #include "audio/AppManger.h"
-#include "audio/SpeakerDevice.h"
-#include "screens/onboarding/BluetoothViewController.h"
+#include "core/SpeakerDevice.h"
 #include "ui/Button.h"
 #include "ui/ButtonStyle.h"
 #include "ui/Localization.h"
@@ -142,6 +141,6 @@ void ModeViewController::showModeToast(LocalizedKey message) {
 
 void ModeViewController::checkStatusWithNotitfication() {
     if (!speakerDevice().isPresent()) {
-        handOver(std::make_unique<BluetoothViewController>());
+        handOver(ScreenEvent::speakerphoneLost);
     }
 }

@@ -1,10 +1,10 @@
 #include "screens/settings/SettingViewController.h"
 
+#include "core/ProcessState.h"
 #include "ui/WindowSetup.h"
-#include "update/UpdateFlowState.h"
 
 void SettingViewController::viewDidAppear() {
     WindowSetup::showSecondaryWindow(*this, LocalizedKey::SettingViewTitle);
     // Opening Settings ends any update flow that was waiting for a window to close.
-    pendingUpdateScreen = 0;
+    pendingUpdateScreen = UpdateScreen::none;
 }

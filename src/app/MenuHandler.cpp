@@ -1,0 +1,102 @@
+#include "app/MenuHandler.h"
+
+#include "app/MenuActions.h"
+#include "core/ProcessState.h"
+#include "ui/Localization.h"
+
+MenuHandler::MenuHandler(const QString& title, MenuActions* target, QWidget* parent)
+    : QMenu(title, parent), target_(target) {
+    buildMenuItems();
+    connect(this, &QMenu::aboutToShow, this, &MenuHandler::rebuildMenuState);
+}
+
+const std::vector<std::pair<MenuHandler::Command, LocalizedKey>>& MenuHandler::commands() {
+    static const std::vector<std::pair<Command, LocalizedKey>> list{
+        {Command::openBluetooth, LocalizedKey::MenuItemOpenBT},
+        {Command::meetingMode, LocalizedKey::MenuItemMeetingMode},
+        {Command::musicMode, LocalizedKey::MenuItemMusicMode},
+        {Command::openApplication, LocalizedKey::MenuItemOpenApp},
+        {Command::settings, LocalizedKey::MenuItemSetting},
+        {Command::information, LocalizedKey::MenuItemInfo},
+        {Command::quit, LocalizedKey::MenuItemExit},
+    };
+    return list;
+}
+
+bool MenuHandler::isEnabled(Command command, std::uint8_t screenState) {
+    switch (command) {
+    case Command::openApplication:
+        return true;
+    case Command::meetingMode:
+    case Command::musicMode:
+        return screenState == 2;
+    case Command::openBluetooth:
+    case Command::settings:
+    case Command::information:
+    case Command::quit:
+        return screenState == 1 || screenState == 2;
+    }
+    return false;
+}
+
+void MenuHandler::buildMenuItems() {
+    for (const auto& [command, key] : commands()) {
+        QAction* item = addAction(Localization::localizedString(key));
+        connect(item, &QAction::triggered, this, [this, command = command] { run(command); });
+        if (command == Command::quit) {
+            item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+            item->setShortcutVisibleInContextMenu(true);
+        }
+        // Separators after the Bluetooth item, the mode pair and Information.
+        if (command == Command::openBluetooth || command == Command::musicMode ||
+            command == Command::information) {
+            addSeparator();
+        }
+    }
+}
+
+void MenuHandler::rebuildMenuState() {
+    for (const auto& [command, key] : commands()) {
+        if (QAction* item = itemWithTitle(Localization::localizedString(key))) {
+            item->setEnabled(isEnabled(command, mainScreenState));
+        }
+    }
+}
+
+QAction* MenuHandler::itemWithTitle(const QString& title) const {
+    for (QAction* item : actions()) {
+        if (!item->isSeparator() && item->text() == title) {
+            return item;
+        }
+    }
+    return nullptr;
+}
+
+void MenuHandler::run(Command command) {
+    if (target_ == nullptr) {
+        return;
+    }
+    switch (command) {
+    case Command::openBluetooth:
+        target_->menuItemOpenBTClicked();
+        break;
+    case Command::meetingMode:
+        target_->menuItemMeetingModeClicked();
+        break;
+    case Command::musicMode:
+        target_->menuItemMusicModeClicked();
+        break;
+    case Command::openApplication:
+        target_->menuItemOpenAppClicked();
+        break;
+    case Command::settings:
+        target_->menuItemSettingClicked();
+        break;
+    case Command::information:
+        target_->menuItemInfoClicked();
+        break;
+    case Command::quit:
+        target_->quitClicked();
+        break;
+    }
+}

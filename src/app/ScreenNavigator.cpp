@@ -1,0 +1,203 @@
+#include "app/ScreenNavigator.h"
+
+#include "audio/AppManger.h"
+#include "core/LogLines.h"
+#include "core/PersistedSettings.h"
+#include "core/SpeakerDevice.h"
+#include "platform/Log.h"
+#include "platform/MainQueue.h"
+#include "platform/Reachability.h"
+#include "region/AppUtility.h"
+#include "screens/info/InfoViewController.h"
+#include "screens/onboarding/BluetoothViewController.h"
+#include "screens/onboarding/ModeViewController.h"
+#include "screens/settings/SettingViewController.h"
+#include "screens/update/CheckOTAViewController.h"
+#include "screens/update/NoNeedOTAViewController.h"
+#include "screens/update/OTAViewController.h"
+#include "ui/ViewController.h"
+#include "ui/Window.h"
+#include "ui/WindowSetup.h"
+#include "update/NetworkManger.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <string>
+
+namespace {
+
+void logNotAvailable(const char* screen) {
+    platform::Log::line(std::string(log_lines::screenNotAvailablePrefix) + screen);
+}
+
+} // namespace
+
+ScreenNavigator::Services ScreenNavigator::Services::live() {
+    return {
+        .updateClient = &NetworkManger::shared(),
+        .requestRegion = [] { AppUtility::requestRegion(); },
+        .makeReachability = [] { return std::make_unique<platform::Reachability>(); },
+        .quit = [] { QCoreApplication::quit(); },
+    };
+}
+
+ScreenNavigator::ScreenNavigator(Services services) : services_(std::move(services)) {}
+
+ScreenNavigator::~ScreenNavigator() = default;
+
+Screen ScreenNavigator::screenAfterUpdateStep(std::int64_t consentStatus,
+                                              bool speakerphonePresent) {
+    if (consentStatus == 0) {
+        return Screen::consent;
+    }
+    return speakerphonePresent ? Screen::mode : Screen::bluetoothGuide;
+}
+
+std::optional<Screen> ScreenNavigator::replacementFor(ScreenEvent event) {
+    switch (event) {
+    case ScreenEvent::speakerphoneFound:
+        return Screen::mode;
+    case ScreenEvent::speakerphoneLost:
+        return Screen::bluetoothGuide;
+    case ScreenEvent::newVersionFound:
+        return Screen::newVersion;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<Screen> ScreenNavigator::updateWindowFor(UpdateScreen pending) {
+    switch (pending) {
+    case UpdateScreen::checking:
+        return Screen::updateCheck;
+    case UpdateScreen::newVersion:
+        return Screen::newVersion;
+    case UpdateScreen::downloading:
+        return Screen::download;
+    case UpdateScreen::upToDate:
+        return Screen::upToDate;
+    case UpdateScreen::none:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::unique_ptr<ViewController> ScreenNavigator::make(Screen screen) {
+    std::unique_ptr<ViewController> made;
+    switch (screen) {
+    case Screen::eula:
+    case Screen::loginItem:
+    case Screen::microphonePermission:
+        // Not in this build yet: the main window shows an empty screen.
+        made = std::make_unique<ViewController>();
+        break;
+    case Screen::updateCheck:
+        made = std::make_unique<CheckOTAViewController>(CheckOTAViewController::Services{
+            .updateClient = services_.updateClient,
+            .requestRegion = services_.requestRegion,
+            .makeReachability = services_.makeReachability,
+        });
+        break;
+    case Screen::newVersion:
+        made = std::make_unique<OTAViewController>();
+        break;
+    case Screen::download:
+        logNotAvailable("DownloadOTAViewController");
+        return nullptr;
+    case Screen::upToDate:
+        made = std::make_unique<NoNeedOTAViewController>();
+        break;
+    case Screen::consent:
+        logNotAvailable("GDPRViewController");
+        return nullptr;
+    case Screen::mode:
+        made = std::make_unique<ModeViewController>();
+        break;
+    case Screen::bluetoothGuide:
+        made = std::make_unique<BluetoothViewController>();
+        break;
+    case Screen::settings:
+        made = std::make_unique<SettingViewController>();
+        break;
+    case Screen::info:
+        made = std::make_unique<InfoViewController>();
+        break;
+    }
+    ViewController* raw = made.get();
+    connect(raw, &ViewController::reported, this,
+            [this, raw](ScreenEvent event) { handle(raw, event); });
+    return made;
+}
+
+void ScreenNavigator::showScreen(ViewController* current, std::unique_ptr<ViewController> next) {
+    // std::function needs a copyable callable.
+    auto pending = std::make_shared<std::unique_ptr<ViewController>>(std::move(next));
+    platform::MainQueue::async([current = QPointer<ViewController>(current), pending] {
+        if (current.isNull()) {
+            return;
+        }
+        Window* window = current->window();
+        if (window == nullptr) {
+            return;
+        }
+        // Our windows do not resize to their content, so the frame stays as it was; the new
+        // screen may still place the window when it appears.
+        window->setContentViewController(std::move(*pending));
+    });
+}
+
+void ScreenNavigator::handle(ViewController* from, ScreenEvent event) {
+    if (const auto next = replacementFor(event)) {
+        replace(from, *next);
+        return;
+    }
+    switch (event) {
+    case ScreenEvent::updateStepOver:
+        leaveUpdateStep(from);
+        break;
+    case ScreenEvent::settingsRequested:
+        WindowSetup::presentSecondaryWindow(from, make(Screen::settings));
+        break;
+    case ScreenEvent::infoRequested:
+        WindowSetup::presentSecondaryWindow(from, make(Screen::info));
+        break;
+    case ScreenEvent::pendingUpdateWindow:
+        presentPendingUpdateWindow(from);
+        break;
+    case ScreenEvent::quitRequested:
+        services_.quit();
+        break;
+    default:
+        break;
+    }
+}
+
+void ScreenNavigator::replace(ViewController* from, Screen screen) {
+    auto next = make(screen);
+    if (!next) {
+        return;
+    }
+    showScreen(from, std::move(next));
+    from->removeFromParentViewController();
+}
+
+void ScreenNavigator::leaveUpdateStep(ViewController* from) {
+    const auto consent = PersistedSettings::getCheckPrivacyStatus();
+    if (consent != 0) {
+        // Refreshes the speakerphone record before the choice below reads it.
+        AppManger::shared().startCheckBTStatusTimer();
+    }
+    replace(from, screenAfterUpdateStep(consent, speakerDevice().isPresent()));
+}
+
+void ScreenNavigator::presentPendingUpdateWindow(ViewController* presenter) {
+    const auto screen = updateWindowFor(pendingUpdateScreen);
+    auto next = screen ? make(*screen) : nullptr;
+    if (!next) {
+        // Nothing to show: leave the update flow rather than wait for a window that never comes.
+        pendingUpdateScreen = UpdateScreen::none;
+        return;
+    }
+    next->setPreferredContentSize(UpdateScreenViewController::launchStepFrame.size);
+    presenter->presentViewControllerAsModalWindow(std::move(next));
+}

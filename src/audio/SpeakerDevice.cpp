@@ -1,6 +1,0 @@
-#include "audio/SpeakerDevice.h"
-
-SpeakerDevice& speakerDevice() {
-    static SpeakerDevice device;
-    return device;
-}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/Geometry.h"
+
+#include <cstdint>
+
+// The update window to show next when a window over the main screens closes.
+enum class UpdateScreen : std::uint8_t {
+    none = 0,
+    checking = 1,
+    newVersion = 2,
+    downloading = 3,
+    upToDate = 4,
+};
+
+// The values the whole process shares. Main thread only; nothing here is persisted.
+
+// Which kind of screen the main window shows: 0 a first-run screen, 1 the pairing guide (or
+// the speakerphone was missing at the last tick), 2 the Mode screen (or it was there).
+inline std::uint8_t mainScreenState = 0;
+inline UpdateScreen pendingUpdateScreen = UpdateScreen::none;
+// The version on offer must be installed; written only when an offer arrives.
+inline bool isForcedUpdate = false;
+// False once a region lookup placed the user in mainland China, Hong Kong or Macau.
+inline bool isGlobalRegion = true;
+// Where the next Settings, Information or update window goes.
+inline Point modalWindowOrigin{0, 0};
+// Number of the main window, taken when it is set up; the way back to it from anywhere.
+inline int mainWindowNumber = 0;
+
+// Puts every value above, and the speakerphone record, back as a new process has them.
+void resetProcessState();

@@ -1,0 +1,6 @@
+#include "core/SpeakerDevice.h"
+
+SpeakerDevice& speakerDevice() {
+    static SpeakerDevice device;
+    return device;
+}

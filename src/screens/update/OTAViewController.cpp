@@ -1,0 +1,68 @@
+#include "screens/update/OTAViewController.h"
+
+#include "core/LogLines.h"
+#include "core/ProcessState.h"
+#include "platform/Log.h"
+#include "ui/Button.h"
+#include "ui/TextView.h"
+#include "update/NetworkManger.h"
+
+#include <QLabel>
+#include <QWidget>
+#include <string>
+#include <utility>
+
+OTAViewController::OTAViewController()
+    : UpdateScreenViewController(LocalizedKey::OTAViewTitle, false) {}
+
+OTAViewController::~OTAViewController() = default;
+
+void OTAViewController::viewDidLoad() {
+    QWidget* root = view();
+    // The texts follow the offer as it stood when the screen was built.
+    checkImage_ = makePicture(root, ImageAsset::img_version_finding);
+    checkTitleText_ = makeTitleText(root, isForcedUpdate ? LocalizedKey::OTAViewForcedUpdateTitle
+                                                         : LocalizedKey::OTAViewUpdateTitle);
+    confirmButton_ = makeButton(root, LocalizedKey::OTAViewDownloadButtonTitle, true);
+    confirmButton_->setFixedSize(buttonSize);
+    connect(confirmButton_, &Button::clicked, this, [this] { didConfirmClick(); });
+    cancelButton_ = makeButton(root,
+                               isForcedUpdate ? LocalizedKey::OTAViewCloseButtonTitle
+                                              : LocalizedKey::OTAViewSkipButtonTitle,
+                               false);
+    cancelButton_->setFixedSize(buttonSize);
+    connect(cancelButton_, &Button::clicked, this, [this] { didCancelClick(); });
+    startLayout();
+}
+
+void OTAViewController::layoutElements(QSize viewSize) {
+    const int width = viewSize.width();
+    const int centre = width / 2;
+    const int buttonTop = viewSize.height() - buttonBottom - buttonSize.height();
+    checkImage_->move((width - pictureSide) / 2, pictureTop);
+    checkTitleText_->setGeometry(titleInset, pictureTop + pictureSide + titleGap,
+                                 width - 2 * titleInset, titleHeight);
+    confirmButton_->move(centre + buttonGap, buttonTop);
+    cancelButton_->move(centre - buttonGap - buttonSize.width(), buttonTop);
+}
+
+void OTAViewController::didConfirmClick() {
+    if (pendingUpdateScreen == UpdateScreen::newVersion) {
+        pendingUpdateScreen = UpdateScreen::downloading;
+        closeUpdateWindow();
+        return;
+    }
+    platform::Log::line(std::string(log_lines::screenNotAvailablePrefix) +
+                        "DownloadOTAViewController");
+}
+
+void OTAViewController::didCancelClick() {
+    if (isForcedUpdate) {
+        report(ScreenEvent::quitRequested);
+    } else if (pendingUpdateScreen == UpdateScreen::newVersion) {
+        pendingUpdateScreen = UpdateScreen::none;
+        closeUpdateWindow();
+    } else {
+        leaveUpdateFlow();
+    }
+}

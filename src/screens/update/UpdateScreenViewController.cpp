@@ -1,0 +1,114 @@
+#include "screens/update/UpdateScreenViewController.h"
+
+#include "core/LogLines.h"
+#include "core/ProcessState.h"
+#include "platform/Log.h"
+#include "platform/NotificationCenter.h"
+#include "ui/Button.h"
+#include "ui/ButtonStyle.h"
+#include "ui/ImageLibrary.h"
+#include "ui/Localization.h"
+#include "ui/Palette.h"
+#include "ui/TextView.h"
+#include "ui/Window.h"
+#include "ui/WindowSetup.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QWidget>
+#include <string>
+
+UpdateScreenViewController::UpdateScreenViewController(LocalizedKey titleKey, bool alwaysModal)
+    : titleKey_(titleKey), alwaysModal_(alwaysModal) {}
+
+UpdateScreenViewController::~UpdateScreenViewController() {
+    platform::NotificationCenter::defaultCenter().removeObserver(this);
+}
+
+void UpdateScreenViewController::viewDidAppear() {
+    Window* shown = window();
+    if (shown == nullptr) {
+        return;
+    }
+    shown->setBackgroundColor(Qt::white);
+    shown->setDelegate(this);
+    const unsigned mask = shown->styleMask();
+    tookMiniaturizable_ = (mask & Window::miniaturizable) != 0;
+    shown->setStyleMask(mask & ~Window::resizable & ~Window::miniaturizable);
+    WindowSetup::setUpSecondaryWindow(*shown, titleKey_);
+    if (alwaysModal_ || pendingUpdateScreen != UpdateScreen::none) {
+        shown->setFrameOrigin(modalWindowOrigin);
+    } else {
+        shown->setFrame(launchStepFrame, false);
+    }
+}
+
+void UpdateScreenViewController::viewDidDisappear() {
+    platform::NotificationCenter::defaultCenter().removeObserver(this);
+    if (Window* shown = window(); shown != nullptr && tookMiniaturizable_) {
+        shown->setStyleMask(shown->styleMask() | Window::miniaturizable);
+    }
+    tookMiniaturizable_ = false;
+}
+
+bool UpdateScreenViewController::windowShouldClose(Window* /*window*/) {
+    pendingUpdateScreen = UpdateScreen::none;
+    return true;
+}
+
+void UpdateScreenViewController::startLayout() {
+    view()->installEventFilter(this);
+    layoutElements(view()->size());
+}
+
+bool UpdateScreenViewController::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && isViewLoaded() && watched == view()) {
+        layoutElements(view()->size());
+    }
+    return ViewController::eventFilter(watched, event);
+}
+
+QLabel* UpdateScreenViewController::makePicture(QWidget* parent, ImageAsset asset) {
+    auto* picture = new QLabel(parent);
+    picture->setPixmap(
+        ImageLibrary::pixmap(asset, {pictureSide, pictureSide}, qApp->devicePixelRatio()));
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setFixedSize(pictureSide, pictureSide);
+    return picture;
+}
+
+TextView* UpdateScreenViewController::makeTitleText(QWidget* parent, LocalizedKey key) {
+    auto* text = new TextView(parent);
+    text->setPixelFont(titleFontSize);
+    text->setText(Localization::localizedString(key));
+    text->setTextColor(colorNavy());
+    text->setAlignment(Qt::AlignHCenter);
+    return text;
+}
+
+Button* UpdateScreenViewController::makeButton(QWidget* parent, LocalizedKey key, bool primary) {
+    auto* button = new Button(Localization::localizedString(key), parent);
+    if (primary) {
+        ButtonStyle::stylePrimarySmall(button);
+    } else {
+        ButtonStyle::styleSecondarySmall(button);
+    }
+    return button;
+}
+
+void UpdateScreenViewController::closeUpdateWindow() {
+    dismiss();
+}
+
+void UpdateScreenViewController::showNextScreen(ScreenEvent event) {
+    if (leaving_) {
+        return;
+    }
+    leaving_ = true;
+    report(event);
+}
+
+void UpdateScreenViewController::leaveUpdateFlow() {
+    showNextScreen(ScreenEvent::updateStepOver);
+}

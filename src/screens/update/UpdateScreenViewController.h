@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/Geometry.h"
+#include "ui/ImageAsset.h"
+#include "ui/LocalizedKey.h"
+#include "ui/ViewController.h"
+
+#include <QSize>
+
+class Button;
+class QLabel;
+class QWidget;
+class TextView;
+
+// What the checking, new-version and up-to-date screens share: a small white window with a
+// grey title, placed either as the main window's launch step or as a modal window at
+// modalWindowOrigin, whose close box leaves the update flow.
+class UpdateScreenViewController : public ViewController {
+    Q_OBJECT
+
+public:
+    // The main window's frame while it shows the update step at launch; a modal update window
+    // has the same content size.
+    static constexpr Rect launchStepFrame{790, 388, 340, 304};
+    static constexpr int pictureSide = 60;
+    static constexpr int titleFontSize = 16;
+    static constexpr int titleInset = 24;
+    static constexpr int titleGap = 16;
+    static constexpr int buttonBottom = 24;
+    static constexpr int buttonHeight = 32;
+    static constexpr int buttonGap = 6;
+
+    ~UpdateScreenViewController() override;
+
+    // Launch step only: the update step is over, whatever comes next.
+    void leaveUpdateFlow();
+
+    // The close box ends the update flow and always lets the window close.
+    bool windowShouldClose(Window* window) override;
+
+protected:
+    // `titleKey` names the window; a screen that is `alwaysModal` never shows in the main window.
+    UpdateScreenViewController(LocalizedKey titleKey, bool alwaysModal);
+
+    void viewDidAppear() override;
+    void viewDidDisappear() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Places every element for a content view of the given size.
+    virtual void layoutElements(QSize viewSize) = 0;
+    // Call at the end of viewDidLoad, once the elements exist.
+    void startLayout();
+
+    static QLabel* makePicture(QWidget* parent, ImageAsset asset);
+    static TextView* makeTitleText(QWidget* parent, LocalizedKey key);
+    static Button* makeButton(QWidget* parent, LocalizedKey key, bool primary);
+
+    // Hands the window back to its presenter, which shows what pendingUpdateScreen names.
+    // Nothing of this screen may be touched afterwards in the same turn.
+    void closeUpdateWindow();
+    // Asks for this launch-step screen to be replaced, at most once: a double click must not
+    // queue two screens.
+    void showNextScreen(ScreenEvent event);
+
+private:
+    LocalizedKey titleKey_;
+    bool alwaysModal_;
+    // The window could be minimized before this screen showed; it gets that back on leaving.
+    bool tookMiniaturizable_ = false;
+    bool leaving_ = false;
+};

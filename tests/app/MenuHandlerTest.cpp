@@ -1,0 +1,60 @@
+#include "app/MenuHandler.h"
+
+#include "app/MenuActions.h"
+#include "core/ProcessState.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct RecordingActions : MenuActions {
+    void menuItemOpenBTClicked() override { calls.push_back("bluetooth"); }
+    void menuItemMeetingModeClicked() override { calls.push_back("meeting"); }
+    void menuItemMusicModeClicked() override { calls.push_back("music"); }
+    void menuItemOpenAppClicked() override { calls.push_back("open"); }
+    void menuItemSettingClicked() override { calls.push_back("settings"); }
+    void menuItemInfoClicked() override { calls.push_back("info"); }
+    void quitClicked() override { calls.push_back("quit"); }
+    std::vector<std::string> calls;
+};
+
+std::vector<QAction*> commands(const MenuHandler& menu) {
+    std::vector<QAction*> found;
+    for (QAction* item : menu.actions()) {
+        if (!item->isSeparator()) {
+            found.push_back(item);
+        }
+    }
+    return found;
+}
+
+TEST(MenuHandlerTest, EnablingFollowsTheScreenEachTimeTheMenuOpens) {
+    RecordingActions actions;
+    MenuHandler menu{"MenuHandler", &actions};
+    const std::vector<std::pair<std::uint8_t, std::string>> cases{
+        {0, "---x---"}, {1, "x--xxxx"}, {2, "xxxxxxx"}, {0, "---x---"}};
+    for (const auto& [state, expected] : cases) {
+        mainScreenState = state;
+        Q_EMIT menu.aboutToShow();
+        std::string enabled;
+        for (QAction* item : commands(menu)) {
+            enabled += item->isEnabled() ? 'x' : '-';
+        }
+        EXPECT_EQ(enabled, expected) << int(state);
+    }
+    EXPECT_EQ(commands(menu).back()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    mainScreenState = 2;
+    Q_EMIT menu.aboutToShow();
+    for (QAction* item : commands(menu)) {
+        item->trigger();
+    }
+    EXPECT_EQ(actions.calls, (std::vector<std::string>{"bluetooth", "meeting", "music", "open",
+                                                       "settings", "info", "quit"}));
+    // Lookup by title finds the first of two items with the same title.
+    const auto items = commands(menu);
+    items[3]->setText(items[2]->text());
+    EXPECT_EQ(menu.itemWithTitle(items[2]->text()), items[2]);
+    EXPECT_EQ(menu.itemWithTitle("No such item"), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,228 @@
+#include "app/ScreenNavigator.h"
+
+#include "audio/AppManger.h"
+#include "core/PersistedSettings.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Timer.h"
+#include "screens/onboarding/BluetoothViewController.h"
+#include "screens/onboarding/ModeViewController.h"
+#include "screens/settings/SettingViewController.h"
+#include "screens/update/CheckOTAViewController.h"
+#include "screens/update/NoNeedOTAViewController.h"
+#include "screens/update/OTAViewController.h"
+#include "support/AppFixture.h"
+#include "ui/Button.h"
+
+namespace {
+
+using Answer = FixedReachability::Answer;
+
+TEST(ScreenNavigatorDecisions, NextScreens) {
+    struct AfterUpdate {
+        std::int64_t consent;
+        bool speakerphone;
+        Screen expected;
+    };
+    for (const auto& c : {AfterUpdate{0, true, Screen::consent},
+                          {0, false, Screen::consent},
+                          {1, true, Screen::mode},
+                          {2, true, Screen::mode},
+                          {1, false, Screen::bluetoothGuide},
+                          {2, false, Screen::bluetoothGuide}}) {
+        EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(c.consent, c.speakerphone), c.expected)
+            << c.consent << c.speakerphone;
+    }
+    const std::vector<std::pair<UpdateScreen, std::optional<Screen>>> windows{
+        {UpdateScreen::none, std::nullopt},
+        {UpdateScreen::checking, Screen::updateCheck},
+        {UpdateScreen::newVersion, Screen::newVersion},
+        {UpdateScreen::downloading, Screen::download},
+        {UpdateScreen::upToDate, Screen::upToDate}};
+    for (const auto& [pending, expected] : windows) {
+        EXPECT_EQ(ScreenNavigator::updateWindowFor(pending), expected) << int(pending);
+    }
+    const std::vector<std::pair<ScreenEvent, std::optional<Screen>>> replacements{
+        {ScreenEvent::speakerphoneFound, Screen::mode},
+        {ScreenEvent::speakerphoneLost, Screen::bluetoothGuide},
+        {ScreenEvent::newVersionFound, Screen::newVersion},
+        {ScreenEvent::settingsRequested, std::nullopt},
+        {ScreenEvent::updateStepOver, std::nullopt}};
+    for (const auto& [event, expected] : replacements) {
+        EXPECT_EQ(ScreenNavigator::replacementFor(event), expected) << int(event);
+    }
+}
+
+class ScreenNavigatorTest : public AppFixture {
+protected:
+    ViewController* presented(ViewController* presenter) const {
+        const auto all = presenter->presentedViewControllers();
+        return all.empty() ? nullptr : all.front();
+    }
+    template <typename T>
+    T* waitForPresented(ViewController* presenter) {
+        T* found = nullptr;
+        (void)QTest::qWaitFor(
+            [&] { return (found = qobject_cast<T*>(presented(presenter))) != nullptr; }, 20000);
+        return found;
+    }
+    // What the Update tab does: closes the window over the screen with the check pending.
+    void startCheckFromSettings(ViewController* screen) {
+        screen->presentViewControllerAsModalWindow(navigator.make(Screen::settings));
+        pendingUpdateScreen = UpdateScreen::checking;
+        presented(screen)->window()->close();
+        QCoreApplication::processEvents();
+    }
+    static void click(Button* button) { QTest::mouseClick(button, Qt::LeftButton); }
+};
+
+TEST_F(ScreenNavigatorTest, MainScreensHandOverOnceWithinOneTickKeepingTheFrame) {
+    connectSpeakerphone(true);
+    const int timers = platform::Timer::activeCount();
+    auto* mode = show(Screen::mode);
+    const Rect frame = main.frame();
+    EXPECT_EQ(mainScreenState, 2);
+    connectSpeakerphone(false);
+    // The timer and the notification may both ask within one turn.
+    qobject_cast<ModeViewController*>(mode)->checkStatusWithNotitfication();
+    platform::NotificationCenter::defaultCenter().post("checkStatus");
+    ASSERT_NE(waitForContent<BluetoothViewController>(), nullptr);
+    QTest::qWait(50);
+    EXPECT_EQ(log.count("viewDidDisappear"), 1);
+    EXPECT_EQ(mainScreenState, 1);
+    EXPECT_EQ(main.frame(), frame);
+
+    connectSpeakerphone(true);
+    AppManger::shared().checkBTStatus();
+    ASSERT_NE(waitForContent<ModeViewController>(), nullptr);
+    EXPECT_EQ(mainScreenState, 2);
+    EXPECT_EQ(platform::Timer::activeCount(), timers + 1);
+}
+
+TEST_F(ScreenNavigatorTest, SettingsOpensCentredAndClosingRestartsTheStatusCheck) {
+    connectSpeakerphone(true);
+    auto* mode = qobject_cast<ModeViewController*>(show(Screen::mode));
+    QTest::mouseClick(mode->settingButton(), Qt::LeftButton);
+    ViewController* settings = presented(mode);
+    ASSERT_NE(qobject_cast<SettingViewController*>(settings), nullptr);
+    EXPECT_EQ(settings->window()->frame().origin, Point(460, 431));
+    const auto firstFire = mode->checkStatusTimer()->fireDate();
+    QTest::qWait(20);
+    settings->window()->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(mode->presentedViewControllers().empty());
+    EXPECT_GT(mode->checkStatusTimer()->fireDate(), firstFire);
+    EXPECT_EQ(modalWindowOrigin, Point(630, 479));
+}
+
+TEST_F(ScreenNavigatorTest, AnOfferChainsCheckingNewVersionAndDownload) {
+    normalReply = offer("http://127.0.0.1/new.deb", "1.0.4");
+    connectSpeakerphone(true);
+    auto* mode = show(Screen::mode);
+    startCheckFromSettings(mode);
+    ASSERT_NE(qobject_cast<CheckOTAViewController*>(presented(mode)), nullptr);
+    EXPECT_EQ(presented(mode)->window()->frame(), Rect(630, 479, 340, 332));
+    auto* newVersion = waitForPresented<OTAViewController>(mode);
+    ASSERT_NE(newVersion, nullptr);
+    // The region is known before the update server is asked.
+    ASSERT_EQ(server.requests().size(), 3u);
+    EXPECT_EQ(server.requests()[0].path, "/json/");
+    EXPECT_FALSE(PersistedSettings::getLastCheckOTADate().empty());
+    click(newVersion->confirmButton());
+    EXPECT_TRUE(log.contains("screen not available yet: DownloadOTAViewController"));
+    EXPECT_EQ(presented(mode), nullptr);
+    EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none);
+}
+
+TEST_F(ScreenNavigatorTest, WithoutAnOfferEveryCheckEndsUpToDate) {
+    connectSpeakerphone(true);
+    auto* mode = show(Screen::mode);
+    for (const Answer answer : {Answer::reachable, Answer::unreachable, Answer::notifierFails}) {
+        network = answer;
+        startCheckFromSettings(mode);
+        auto* upToDate = waitForPresented<NoNeedOTAViewController>(mode);
+        ASSERT_NE(upToDate, nullptr) << int(answer);
+        EXPECT_EQ(pendingUpdateScreen, UpdateScreen::upToDate);
+        click(upToDate->confirmButton());
+        EXPECT_EQ(presented(mode), nullptr);
+        EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none);
+    }
+    EXPECT_EQ(log.count("Not reachable"), 1);
+    EXPECT_EQ(log.count("Unable to start notifier"), 1);
+    EXPECT_EQ(server.requestCount(), 3);
+}
+
+TEST_F(ScreenNavigatorTest, ForcedUpdateCloseButtonQuitsWhereSkipAndCloseBoxDoNot) {
+    connectSpeakerphone(true);
+    auto* mode = show(Screen::mode);
+    for (const bool forced : {false, true}) {
+        isForcedUpdate = forced;
+        pendingUpdateScreen = UpdateScreen::newVersion;
+        mode->presentViewControllerAsModalWindow(navigator.make(Screen::newVersion));
+        QCoreApplication::processEvents();
+        auto* offered = qobject_cast<OTAViewController*>(presented(mode));
+        click(offered->cancelButton());
+        EXPECT_EQ(quits, forced ? 1 : 0);
+        if (forced) {
+            offered->window()->close();
+            QCoreApplication::processEvents();
+        }
+        EXPECT_EQ(presented(mode), nullptr);
+        EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none);
+    }
+    EXPECT_EQ(quits, 1);
+}
+
+TEST_F(ScreenNavigatorTest, LaunchStepShrinksTheWindowThenLeavesForTheMainScreens) {
+    main.setStyleMask(Window::titled | Window::closable | Window::miniaturizable);
+    normalReply = offer("http://127.0.0.1/new.deb", "1.0.4");
+    show(Screen::updateCheck);
+    EXPECT_EQ(main.frame(), UpdateScreenViewController::launchStepFrame);
+    EXPECT_EQ(main.styleMask() & Window::miniaturizable, 0u);
+    auto* newVersion = waitForContent<OTAViewController>();
+    ASSERT_NE(newVersion, nullptr);
+    EXPECT_EQ(main.frame(), UpdateScreenViewController::launchStepFrame);
+    defaults.setInteger("CheckPrivacyStatus", 2);
+    click(newVersion->cancelButton());
+    ASSERT_NE(waitForContent<BluetoothViewController>(), nullptr);
+    EXPECT_NE(main.styleMask() & Window::miniaturizable, 0u);
+    ASSERT_NE(AppManger::shared().checkBTStatusTimer(), nullptr);
+    EXPECT_TRUE(AppManger::shared().checkBTStatusTimer()->isValid());
+}
+
+TEST_F(ScreenNavigatorTest, LaunchStepGoesWhereConsentAndTheSpeakerphoneSay) {
+    struct Case {
+        std::int64_t consent;
+        bool speakerphone;
+        Answer network;
+    };
+    for (const Case& c : {Case{1, true, Answer::reachable}, Case{2, false, Answer::reachable},
+                          Case{2, true, Answer::unreachable}}) {
+        defaults.setInteger("CheckPrivacyStatus", c.consent);
+        connectSpeakerphone(c.speakerphone);
+        network = c.network;
+        show(Screen::updateCheck);
+        const bool arrived = c.speakerphone ? waitForContent<ModeViewController>() != nullptr
+                                            : waitForContent<BluetoothViewController>() != nullptr;
+        EXPECT_TRUE(arrived) << c.consent << c.speakerphone;
+    }
+    // Unanswered consent waits; cancelling twice leaves once.
+    defaults.setInteger("CheckPrivacyStatus", 0);
+    auto* checking = show<CheckOTAViewController>(Screen::updateCheck);
+    checking->didCancelClick();
+    checking->didCancelClick();
+    QTest::qWait(50);
+    EXPECT_EQ(log.count("screen not available yet: GDPRViewController"), 1);
+    EXPECT_EQ(main.contentViewController(), checking);
+}
+
+TEST_F(ScreenNavigatorTest, ForcedOfferAtLaunchCanOnlyBeInstalledOrQuit) {
+    forcedReply = offer("http://127.0.0.1/forced.deb", "");
+    show(Screen::updateCheck);
+    auto* forced = waitForContent<OTAViewController>();
+    ASSERT_NE(forced, nullptr);
+    EXPECT_TRUE(isForcedUpdate);
+    click(forced->cancelButton());
+    EXPECT_EQ(quits, 1);
+}
+
+} // namespace

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "app/ScreenNavigator.h"
+#include "audio/Audio.h"
+#include "net/HttpClient.h"
+#include "platform/Bundle.h"
+#include "region/AppUtility.h"
+#include "support/CapturedLog.h"
+#include "support/FixedServices.h"
+#include "support/HttpTestServer.h"
+#include "support/MemoryAudioHardware.h"
+#include "support/MemoryUserDefaults.h"
+#include "support/ScopedPlatform.h"
+#include "ui/ToastViewController.h"
+#include "ui/ViewController.h"
+#include "ui/Window.h"
+#include "update/NetworkManger.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+
+// The application's screens against memory-held audio and defaults, a local server for the
+// region and update answers, and a navigator that counts quits instead of quitting.
+class AppFixture : public ::testing::Test {
+protected:
+    AppFixture() {
+        server.setHandler([this](const HttpTestServer::Request& request) {
+            if (request.path == "/json/") {
+                return HttpTestServer::json(R"({"countryCode":"US"})");
+            }
+            const bool forced =
+                request.queryValue("packageName").find(".forced") != std::string::npos;
+            return HttpTestServer::json(forced ? forcedReply : normalReply);
+        });
+        main.setReleasedWhenClosed(false);
+    }
+    ~AppFixture() override {
+        // Toasts close themselves after 1.5 s; none may outlive the test.
+        EXPECT_TRUE(QTest::qWaitFor([] { return ToastViewController::openCount() == 0; }, 5000));
+        main.setContentViewController(nullptr);
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void connectSpeakerphone(bool connected) {
+        hardware.setOutputs(connected ? std::vector<platform::AudioDeviceInfo>{{7, "Lumatix U"}}
+                                      : std::vector<platform::AudioDeviceInfo>{});
+        Audio::refreshSpeakerDevice();
+    }
+    // The screen as the content of the shown main window.
+    template <typename T = ViewController>
+    T* show(Screen screen) {
+        auto made = navigator.make(screen);
+        T* shown = qobject_cast<T*>(made.get());
+        main.setContentViewController(std::move(made));
+        main.setFrame({200, 300, 1200, 662}, false);
+        main.show();
+        QCoreApplication::processEvents();
+        return shown;
+    }
+    template <typename T>
+    T* waitForContent() {
+        T* found = nullptr;
+        (void)QTest::qWaitFor(
+            [&] { return (found = qobject_cast<T*>(main.contentViewController())) != nullptr; },
+            20000);
+        return found;
+    }
+    static std::string offer(const std::string& link, const std::string& name) {
+        return nlohmann::json{
+            {"ResultCode", 9906},
+            {"getUpdateList",
+             {{"versionCode", "1000400"}, {"downloadLink", link}, {"versionName", name}}}}
+            .dump();
+    }
+
+    platform::MemoryAudioHardware hardware;
+    platform::MemoryUserDefaults defaults;
+    platform::Bundle bundle{{.identifier = "com.lumatix.test",
+                             .version = "1.0.3",
+                             .resourcesPath = LUMATIX_RESOURCES_SOURCE_DIR}};
+    ScopedPlatform scoped{
+        {.userDefaults = &defaults, .audioHardware = &hardware, .bundle = &bundle}};
+    CapturedLog log;
+    HttpTestServer server;
+    net::HttpClient client{{.stallLimit = 400ms}};
+    NetworkManger updateClient{client, server.url()};
+    std::string normalReply = R"({"ResultCode":9900})";
+    std::string forcedReply = R"({"ResultCode":9900})";
+    FixedReachability::Answer network = FixedReachability::Answer::reachable;
+    int quits = 0;
+    ScreenNavigator navigator{{
+        .updateClient = &updateClient,
+        .requestRegion = [this] { AppUtility::requestRegion(client, server.url(), "KEY"); },
+        .makeReachability = [this] { return std::make_unique<FixedReachability>(network); },
+        .quit = [this] { ++quits; },
+    }};
+    Window main;
+};
