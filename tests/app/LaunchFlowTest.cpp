@@ -9,6 +9,7 @@
 namespace {
 
 using platform::LoginItemStatus;
+using Answer = FixedReachability::Answer;
 
 class LaunchFlowTest : public AppFixture {
 protected:
@@ -30,29 +31,22 @@ protected:
         microphone = std::make_unique<FixedMicrophoneAccess>(microphoneGranted);
         platform::Platform::install(
             {.loginItem = &loginItem, .microphoneAccess = microphone.get()});
-        delegate = std::make_unique<AppDelegate>(
-            ScreenNavigator::Services{.updateClient = &updateClient,
-                                      .requestRegion = [] {},
-                                      .makeReachability =
-                                          [] {
-                                              return std::make_unique<FixedReachability>(
-                                                  FixedReachability::Answer::unreachable);
-                                          },
-                                      .quit = [] {}});
+        delegate = std::make_unique<AppDelegate>(ScreenNavigator::Services{
+            .updateClient = &updateClient,
+            .requestRegion = [] {},
+            .makeReachability =
+                [] { return std::make_unique<FixedReachability>(Answer::unreachable); },
+            .quit = [] {}});
         delegate->applicationDidFinishLaunching();
-        std::string screen;
-        (void)QTest::qWaitFor(
-            [&] {
-                for (const auto& line : log.lines()) {
-                    if (line.starts_with("launch screen: ")) {
-                        screen = line.substr(15);
-                        return true;
-                    }
-                }
-                return false;
-            },
-            5000);
-        return screen;
+        const auto line = [this] {
+            const auto lines = log.lines();
+            const auto found = std::find_if(lines.begin(), lines.end(), [](const auto& each) {
+                return each.starts_with("launch screen: ");
+            });
+            return found == lines.end() ? std::string() : found->substr(15);
+        };
+        (void)QTest::qWaitFor([&] { return !line().empty(); }, 5000);
+        return line();
     }
     ViewController* content() const { return delegate->window().contentViewController(); }
 

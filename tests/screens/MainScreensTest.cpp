@@ -1,5 +1,4 @@
 #include "core/SpeakerDevice.h"
-#include "platform/LottieAnimation.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Timer.h"
 #include "screens/info/InfoViewController.h"
@@ -18,16 +17,6 @@
 #include <fstream>
 
 namespace {
-
-int opaquePixels(const QImage& image, const QRect& area) {
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            count += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
-        }
-    }
-    return count;
-}
 
 class MainScreensTest : public AppFixture {
 protected:
@@ -104,28 +93,25 @@ TEST_F(MainScreensTest, TitleHighlightsTheDeviceNameOnly) {
     // The name goes into the English title's placeholder.
     Localization::install(QString::fromLatin1(Localization::english));
     hardware.setOutputs({{7, "Lumatix U Pro"}});
-    Audio::refreshSpeakerDevice();
     for (const bool named : {true, false}) {
-        if (!named) {
-            speakerDevice() = {};
-        }
+        Audio::refreshSpeakerDevice();
         ModeViewController mode;
         mode.view();
-        const QString title = mode.modeTitleText()->toPlainText();
-        const auto at = named ? title.indexOf(QStringLiteral("Lumatix U Pro")) : -1;
-        ASSERT_TRUE(!named || at >= 0);
-        qsizetype i = 0;
+        QString colours;
         for (auto block = mode.modeTitleText()->document()->begin(); block.isValid();
              block = block.next()) {
             for (auto it = block.begin(); !it.atEnd(); ++it) {
                 const QColor colour = it.fragment().charFormat().foreground().color();
-                for (int k = 0; k < it.fragment().length(); ++k, ++i) {
-                    const bool inName = at >= 0 && i >= at && i < at + 13;
-                    EXPECT_EQ(colour, inName ? colorAccent() : colorNavy()) << i;
-                }
+                colours += QString(it.fragment().length(), colour == colorAccent() ? u'A' : u'n');
             }
         }
-        EXPECT_EQ(i, title.size());
+        const QString title = mode.modeTitleText()->toPlainText();
+        QString expected(title.size(), u'n');
+        if (named) {
+            expected.replace(title.indexOf(QStringLiteral("Lumatix U Pro")), 13, QString(13, u'A'));
+        }
+        EXPECT_EQ(colours, expected);
+        hardware.setOutputs({});
     }
     Localization::uninstall();
 }
@@ -146,20 +132,6 @@ TEST_F(MainScreensTest, GuideStaysWithoutSettingsAppAndPlaysItsAnimation) {
     // 60 frames at 30 per second: back at the start within about two seconds.
     EXPECT_TRUE(QTest::qWaitFor([&] { return animation->currentFrame() < 3; }, 4000));
     EXPECT_EQ(main.contentViewController(), guide);
-}
-
-TEST(LottieAnimationTest, RendersDistinctFramesFittedWithoutDistortion) {
-    const std::filesystem::path file =
-        std::filesystem::path(LUMATIX_RESOURCES_SOURCE_DIR) / "Animations/img_step_01@1x.json";
-    auto animation = platform::LottieAnimation::loadFromFile(file);
-    ASSERT_NE(animation, nullptr);
-    const QImage first = animation->renderFrame(0, {320, 120});
-    EXPECT_GT(opaquePixels(first, first.rect()), 320 * 120 / 20);
-    EXPECT_NE(first, animation->renderFrame(45, {320, 120}));
-    // Twice as wide as drawn: the picture keeps its proportions, centred, with empty sides.
-    const QImage wide = animation->renderFrame(0, {640, 120});
-    EXPECT_EQ(opaquePixels(wide, {0, 0, 160, 120}) + opaquePixels(wide, {480, 0, 160, 120}), 0);
-    EXPECT_EQ(wide.copy(160, 0, 320, 120), first);
 }
 
 TEST(LottieAnimationTest, MissingOrCorruptFilesAreReportedAndLeaveTheViewEmpty) {

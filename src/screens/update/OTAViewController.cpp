@@ -5,12 +5,10 @@
 #include "platform/Log.h"
 #include "ui/Button.h"
 #include "ui/TextView.h"
-#include "update/NetworkManger.h"
 
 #include <QLabel>
 #include <QWidget>
 #include <string>
-#include <utility>
 
 OTAViewController::OTAViewController()
     : UpdateScreenViewController(LocalizedKey::OTAViewTitle, false) {}
