@@ -33,7 +33,6 @@ struct Outcome {
 
 class HttpClientTest : public ::testing::Test {
 protected:
-    // A JSON request with status (else content-type) validation.
     Outcome fetchJson(const std::string& url, bool byContentType) {
         auto outcome = std::make_shared<Outcome>();
         auto request = client.request(url);
@@ -141,12 +140,11 @@ TEST_F(HttpClientTest, OnlyACompleteDownloadReplacesTheFile) {
         limit.reset();
         EXPECT_EQ(outcome.calls, 1) << path;
         EXPECT_TRUE(outcome.onMainThread) << path;
-        const auto& response = outcome.download;
-        EXPECT_EQ(response.error.value_or("-").rfind(error.value_or("-"), 0), 0u) << path;
-        EXPECT_EQ(response.destinationURL.has_value(), !error) << path;
+        EXPECT_EQ(outcome.download.error.value_or("-").rfind(error.value_or("-"), 0), 0u) << path;
+        EXPECT_EQ(outcome.download.destinationURL.has_value(), !error) << path;
         // No temporary file is left beside it.
-        const auto folder = std::filesystem::directory_iterator(destination.parent_path());
-        EXPECT_EQ(std::distance(folder, {}), 1) << path;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(destination.parent_path()), {}),
+                  1);
         EXPECT_TRUE(readFile(destination) == (error ? "good image" : image)) << path;
     }
     // Missing folders on the way are created; the progress rises to one.

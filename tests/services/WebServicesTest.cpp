@@ -24,8 +24,7 @@ using nlohmann::json;
 
 namespace {
 
-// The region lookup, the update check and analytics against local servers, as version 1.0.3
-// (code 1000300) of "com.lumatix.test". Every test counts the posts of one notification.
+// Local servers, and version 1.0.3 (code 1000300) of "com.lumatix.test".
 class WebServicesTest : public ::testing::Test {
 protected:
     ~WebServicesTest() override {
@@ -93,14 +92,12 @@ TEST_F(WebServicesTest, RegionLookupByCountryCodePostsGetRegionOnEveryAnswer) {
     EXPECT_EQ(log.count("countryCode = CN"), 1);
 }
 
-TEST(AppUtilityTest, IdentifierAndLastCheckStamp) {
+TEST_F(WebServicesTest, IdentifierAndLastCheckStamp) {
     EXPECT_EQ(AppUtility::makeDeviceUniqueID(QDateTime(QDate(2026, 12, 5), QTime(14, 3, 7, 42)), 7),
               "202612051403070420007");
     // 30 December 2024 is in the first week of 2025.
     EXPECT_EQ(AppUtility::makeDeviceUniqueID(QDateTime(QDate(2024, 12, 30), QTime(0, 0)), 9998),
               "202512300000000009998");
-    platform::MemoryUserDefaults store;
-    ScopedPlatform scoped({.userDefaults = &store});
     AppUtility::saveLastCheckOTADate(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5, 678)));
     EXPECT_EQ(store.objectForKey(defaults_keys::lastCheckOTADate),
               platform::DefaultsValue(std::string("2026-01-02 03:04:05")));
@@ -126,8 +123,7 @@ TEST(UpdateReplyTest, VersionCodeAndEveryRuleThatMustHoldForAnOffer) {
     EXPECT_FALSE(UpdateReply::evaluate(std::nullopt, "1000300"));
 }
 
-// Every reply the fuzzer kept stays handled: no crash, no broken rule (run the fuzzer on the
-// folder to see which input breaks one).
+// Every reply the fuzzer kept stays handled (the fuzzer run on them names a failing one).
 TEST(ReplyCorpusTest, EveryStoredInputIsHandled) {
     for (const auto& entry : std::filesystem::directory_iterator(LUMATIX_REPLY_CORPUS_DIR)) {
         const std::string bytes = readFile(entry.path());

@@ -32,9 +32,7 @@ public:
         return {status, std::move(body),
                 type.empty() ? Headers{} : Headers{{"Content-Type", type}}};
     }
-    static Reply redirect(const std::string& to) {
-        return {.status = 302, .headers = {{"Location", to}}};
-    }
+    static Reply redirect(std::string to) { return {.status = 302, .headers = {{"Location", to}}}; }
     static Reply silent() { return {.behaviour = Behaviour::stallBeforeHeaders}; }
 
     HttpTestServer();
