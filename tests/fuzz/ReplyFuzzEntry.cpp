@@ -5,20 +5,10 @@
 #include "update/UpdateReply.h"
 
 #include <cstdlib>
-#include <string_view>
-
-namespace {
-
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-} // namespace
 
 void fuzzReplyHandling(const std::uint8_t* data, std::size_t size) {
     using net::JsonDecoder;
+    const auto require = [](bool condition) { condition ? void() : std::abort(); };
     const std::string_view body(reinterpret_cast<const char*>(data), size);
     const auto value = JsonDecoder::decode(body);
     if (value) {

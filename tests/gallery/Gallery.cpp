@@ -2,10 +2,8 @@
 //   lumatix_gallery [output folder]
 #include "app/MenuHandler.h"
 #include "app/ScreenNavigator.h"
-#include "audio/AppManger.h"
 #include "audio/Audio.h"
 #include "core/ProcessState.h"
-#include "net/HttpClient.h"
 #include "platform/Bundle.h"
 #include "platform/LottieAnimation.h"
 #include "platform/Platform.h"
@@ -19,13 +17,11 @@
 #include "ui/Localization.h"
 #include "ui/Palette.h"
 #include "ui/ToastViewController.h"
-#include "ui/Window.h"
 #include "ui/WindowSetup.h"
 #include "update/NetworkManger.h"
 
 #include <QTest>
 #include <QtWidgets>
-#include <functional>
 #include <iostream>
 
 namespace {
@@ -43,64 +39,57 @@ void save(QWidget& widget, const QString& name) {
     save(widget.grab(), name);
 }
 
-// Taken of the set-up main window, of a window the screens present over it, or of a screen.
-enum class Shown { mainWindow, secondary, update, screen };
-struct Picture {
-    const char* name;
-    std::optional<Screen> screen;
-    Shown shown;
-    UpdateScreen pendingUpdateScreen = UpdateScreen::none;
-    bool forced = false;
-    std::vector<platform::AudioDeviceInfo> outputs{{7, "Lumatix U"}};
-};
-
-void renderWindows(platform::MemoryAudioHardware& audio, ScreenNavigator& navigator) {
-    const std::vector<platform::AudioDeviceInfo> longName{
-        {7, "Lumatix U Conference Speakerphone Pro 2 (Office)"}};
-    const Picture pictures[] = {
-        {"main_window", std::nullopt, Shown::mainWindow},
-        {"settings_window", Screen::settings, Shown::secondary},
-        {"info_window", Screen::info, Shown::secondary},
-        {"update_checking", Screen::updateCheck, Shown::update, UpdateScreen::checking},
-        {"update_new_version", Screen::newVersion, Shown::update, UpdateScreen::newVersion},
-        {"update_new_version_forced", Screen::newVersion, Shown::update, UpdateScreen::newVersion,
-         true},
-        {"update_up_to_date", Screen::upToDate, Shown::update, UpdateScreen::upToDate},
-        {"update_checking_launch_step", Screen::updateCheck, Shown::screen},
-        {"mode_screen", Screen::mode, Shown::screen},
-        {"mode_screen_long_name", Screen::mode, Shown::screen, UpdateScreen::none, false, longName},
-        {"bluetooth_guide", Screen::bluetoothGuide, Shown::screen, UpdateScreen::none, false, {}},
+// Settings and Information are presented over the set-up main window, and so is an update
+// screen while one is pending; other screens are the main window's content.
+void renderWindowsMenusButtonsAndToast(platform::MemoryAudioHardware& audio,
+                                       ScreenNavigator& navigator) {
+    using U = UpdateScreen;
+    const char* const speaker = "Lumatix U";
+    // Name, screen (none: the main window alone), pending update window, forced, speakerphone.
+    const std::tuple<const char*, std::optional<Screen>, U, bool, const char*> pictures[] = {
+        {"main_window", std::nullopt, U::none, false, speaker},
+        {"settings_window", Screen::settings, U::none, false, speaker},
+        {"info_window", Screen::info, U::none, false, speaker},
+        {"update_checking", Screen::updateCheck, U::checking, false, speaker},
+        {"update_new_version", Screen::newVersion, U::newVersion, false, speaker},
+        {"update_new_version_forced", Screen::newVersion, U::newVersion, true, speaker},
+        {"update_up_to_date", Screen::upToDate, U::upToDate, false, speaker},
+        {"update_checking_launch_step", Screen::updateCheck, U::none, false, speaker},
+        {"mode_screen", Screen::mode, U::none, false, speaker},
+        {"mode_screen_long_name", Screen::mode, U::none, false,
+         "Lumatix U Conference Speakerphone Pro 2 (Office)"},
+        {"bluetooth_guide", Screen::bluetoothGuide, U::none, false, nullptr},
     };
-    for (const Picture& picture : pictures) {
-        audio.setOutputs(picture.outputs);
+    for (const auto& [name, screen, pending, forced, outputName] : pictures) {
+        audio.setOutputs(outputName ? std::vector<platform::AudioDeviceInfo>{{7, outputName}}
+                                    : std::vector<platform::AudioDeviceInfo>{});
         Audio::refreshSpeakerDevice();
-        pendingUpdateScreen = picture.pendingUpdateScreen;
-        isForcedUpdate = picture.forced;
+        pendingUpdateScreen = pending;
+        isForcedUpdate = forced;
+        const bool secondary = screen == Screen::settings || screen == Screen::info;
+        const bool over = !screen || secondary || pending != U::none;
         Window main;
-        const bool screen = picture.shown == Shown::screen;
-        main.setContentViewController(screen ? navigator.make(*picture.screen)
-                                             : std::make_unique<ViewController>());
-        if (!screen) {
+        main.setContentViewController(over ? std::make_unique<ViewController>()
+                                           : navigator.make(*screen));
+        if (over) {
             main.setBackgroundColor(Qt::white);
             WindowSetup::setUpMainWindow(main);
         }
         main.show();
-        if (picture.shown == Shown::secondary) {
-            WindowSetup::presentSecondaryWindow(main.contentViewController(),
-                                                navigator.make(*picture.screen));
-        } else if (picture.shown == Shown::update) {
+        ViewController* content = main.contentViewController();
+        if (secondary) {
+            WindowSetup::presentSecondaryWindow(content, navigator.make(*screen));
+        } else if (pending != U::none) {
             modalWindowOrigin = {630, 479};
-            auto window = navigator.make(*picture.screen);
+            auto window = navigator.make(*screen);
             window->setPreferredContentSize({340, 304});
-            main.contentViewController()->presentViewControllerAsModalWindow(std::move(window));
+            content->presentViewControllerAsModalWindow(std::move(window));
         }
-        const auto presented = main.contentViewController()->presentedViewControllers();
-        save(presented.empty() ? main : *presented.front()->window(), picture.name);
+        const auto presented = content->presentedViewControllers();
+        save(presented.empty() ? main : *presented.front()->window(), name);
         main.setContentViewController(nullptr);
     }
-}
 
-void renderMenusButtonsAndToast() {
     for (const std::uint8_t state : {0, 1, 2}) {
         MenuHandler menu("MenuHandler", nullptr);
         mainScreenState = state;
@@ -113,19 +102,21 @@ void renderMenusButtonsAndToast() {
     sheet.setAutoFillBackground(true);
     sheet.setStyleSheet("background: white;");
     auto* grid = new QGridLayout(&sheet);
-    const auto tab = [](bool selected) {
-        return [selected](Button* button) { ButtonStyle::styleTabButton(button, selected); };
-    };
     using K = LocalizedKey;
-    const std::tuple<std::function<void(Button*)>, std::optional<LocalizedKey>, QSize> buttons[] = {
-        {ButtonStyle::stylePrimaryLarge, K::LoginItemOpenSettingButtonTitle, {294, 56}},
-        {ButtonStyle::styleSecondaryLarge, K::LoginItemSkipButtonTitle, {294, 56}},
-        {ButtonStyle::styleDisabledLarge, K::EULAAgreeButtonTitle, {294, 56}},
-        {ButtonStyle::stylePrimarySmall, K::OTAViewDownloadButtonTitle, {140, 32}},
-        {ButtonStyle::styleSecondarySmall, K::OTAViewSkipButtonTitle, {140, 32}},
-        {ButtonStyle::styleCardButton, std::nullopt, {56, 56}},
-        {tab(true), K::SettingUpdateButtonTitle, {160, 40}},
-        {tab(false), K::SettingUpdateButtonTitle, {160, 40}},
+    using S = ButtonStyle;
+    const std::tuple<void (*)(Button*), std::optional<K>, QSize> buttons[] = {
+        {S::stylePrimaryLarge, K::LoginItemOpenSettingButtonTitle, {294, 56}},
+        {S::styleSecondaryLarge, K::LoginItemSkipButtonTitle, {294, 56}},
+        {S::styleDisabledLarge, K::EULAAgreeButtonTitle, {294, 56}},
+        {S::stylePrimarySmall, K::OTAViewDownloadButtonTitle, {140, 32}},
+        {S::styleSecondarySmall, K::OTAViewSkipButtonTitle, {140, 32}},
+        {S::styleCardButton, std::nullopt, {56, 56}},
+        {[](Button* tab) { ButtonStyle::styleTabButton(tab, true); },
+         K::SettingUpdateButtonTitle,
+         {160, 40}},
+        {[](Button* tab) { ButtonStyle::styleTabButton(tab, false); },
+         K::SettingUpdateButtonTitle,
+         {160, 40}},
     };
     for (int i = 0; i < 8; ++i) {
         const auto& [style, key, size] = buttons[i];
@@ -147,8 +138,8 @@ void renderMenusButtonsAndToast() {
     (void)QTest::qWaitFor([&] { return ToastViewController::openCount() > before; }, 2000);
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         auto* window = qobject_cast<Window*>(widget);
-        if (window != nullptr && window->isVisible() &&
-            qobject_cast<ToastViewController*>(window->contentViewController()) != nullptr) {
+        if (window && window->isVisible() &&
+            qobject_cast<ToastViewController*>(window->contentViewController())) {
             save(*window, "toast");
             window->close();
         }
@@ -168,10 +159,10 @@ void renderAnimationFrames() {
     QPixmap pixmap(cell.width() * 4, cell.height() * ((count + 3) / 4));
     pixmap.fill(Qt::white);
     QPainter painter(&pixmap);
+    painter.setPen(colorTabText());
     for (int index = 0; index < count; ++index) {
         const QPoint at((index % 4) * cell.width(), (index / 4) * cell.height());
         painter.drawImage(at, animation->renderFrame(index * 5, cell));
-        painter.setPen(colorTabText());
         painter.drawText(at + QPoint(6, 16), QString::number(index * 5));
     }
     painter.end();
@@ -187,30 +178,26 @@ int main(int argc, char** argv) {
     QDir().mkpath(folder.path());
     platform::MemoryUserDefaults defaults;
     platform::MemoryAudioHardware hardware;
+    const auto resources = QCoreApplication::applicationFilePath().toStdString();
     platform::Bundle bundle({.identifier = "com.lumatix.connectionassistant",
                              .version = "1.0.3",
-                             .resourcesPath = platform::Bundle::resourcesPathFor(
-                                 QCoreApplication::applicationFilePath().toStdString())});
+                             .resourcesPath = platform::Bundle::resourcesPathFor(resources)});
     platform::Platform::install(
         {.userDefaults = &defaults, .audioHardware = &hardware, .bundle = &bundle});
     // The update windows never finish their check.
     NetworkManger updates(net::HttpClient::shared(), "http://127.0.0.1:9");
+    using Reachable = FixedReachability;
     ScreenNavigator navigator({
         .updateClient = &updates,
         .requestRegion = [] {},
         .makeReachability =
-            [] {
-                return std::make_unique<FixedReachability>(FixedReachability::Answer::reachable);
-            },
+            [] { return std::make_unique<Reachable>(Reachable::Answer::reachable); },
         .quit = [] {},
     });
-
     for (const char* each : {Localization::english, Localization::simplifiedChinese,
                              Localization::traditionalChinese, Localization::japanese}) {
-        language = QString::fromLatin1(each);
-        Localization::install(language);
-        renderWindows(hardware, navigator);
-        renderMenusButtonsAndToast();
+        Localization::install(language = QString::fromLatin1(each));
+        renderWindowsMenusButtonsAndToast(hardware, navigator);
     }
     language = QLatin1String(Localization::english);
     renderAnimationFrames();

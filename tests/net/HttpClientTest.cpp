@@ -1,69 +1,102 @@
 #include "net/HttpClient.h"
 
 #include "net/DataRequest.h"
+#include "net/DownloadRequest.h"
 #include "net/JsonDecoder.h"
+#include "support/FileSizeLimit.h"
 #include "support/HttpTestServer.h"
+#include "support/TestFiles.h"
 
 #include <QCoreApplication>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
-using Reply = HttpTestServer::Reply;
 using nlohmann::json;
 
 namespace {
 
-struct JsonOutcome {
+// What the handler of one request was called with, how often, and whether on the main thread.
+struct Outcome {
     int calls = 0;
     bool onMainThread = true;
     std::optional<json> value;
+    net::DownloadResponse download;
+    std::vector<double> progress;
+    void called() {
+        ++calls;
+        onMainThread = onMainThread && QThread::currentThread() == qApp->thread();
+    }
 };
 
-// Runs one JSON request with status (else content-type) validation to its end, then gives a
-// late second answer the chance to show up.
-JsonOutcome fetchJson(net::HttpClient& client, const std::string& url, bool byContentType) {
-    auto outcome = std::make_shared<JsonOutcome>();
-    auto request = client.request(url);
-    byContentType ? request->validate(std::vector<std::string>{"application/json"})
-                  : request->validate();
-    request->responseJSON([outcome](const std::optional<json>& value) {
-        ++outcome->calls;
-        outcome->onMainThread = QThread::currentThread() == qApp->thread();
-        outcome->value = value;
-    });
-    // The caller lets go at once; the client keeps the request going.
-    request.reset();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return outcome->calls > 0; }, 20000));
-    QTest::qWait(20);
-    return *outcome;
-}
+class HttpClientTest : public ::testing::Test {
+protected:
+    Outcome fetchJson(const std::string& url, bool byContentType) {
+        auto outcome = std::make_shared<Outcome>();
+        auto request = client.request(url);
+        byContentType ? request->validate(std::vector<std::string>{"application/json"})
+                      : request->validate();
+        request->responseJSON([outcome](const std::optional<json>& value) {
+            outcome->called();
+            outcome->value = value;
+        });
+        EXPECT_EQ(outcome->calls, 0); // never inside the call
+        request.reset();
+        return finish(outcome);
+    }
+    // A download to destination, cancelled at its first progress report if asked.
+    Outcome download(const std::string& path, bool cancelOnProgress) {
+        auto outcome = std::make_shared<Outcome>();
+        auto request = client.download(server.url(path), destination);
+        std::weak_ptr<net::DownloadRequest> weak = request;
+        request
+            ->downloadProgress([outcome, weak, cancelOnProgress](double fraction) {
+                outcome->progress.push_back(fraction);
+                if (auto strong = weak.lock(); strong && cancelOnProgress) {
+                    strong->cancel();
+                }
+            })
+            .response([outcome](const net::DownloadResponse& response) {
+                outcome->called();
+                outcome->download = response;
+            });
+        EXPECT_EQ(outcome->calls, 0);
+        request.reset();
+        return finish(outcome);
+    }
+    // The caller lets go of the request at once; the client keeps it going to its end. Then a
+    // late second answer gets the chance to show up.
+    static Outcome finish(const std::shared_ptr<Outcome>& outcome) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return outcome->calls > 0; }, 30000));
+        QTest::qWait(20);
+        return *outcome;
+    }
+
+    HttpTestServer server;
+    net::HttpClient client{{.stallLimit = 400ms, .maxJsonBodyBytes = 64 * 1024}};
+    QTemporaryDir dir;
+    std::filesystem::path destination = dir.path().toStdString() + "/Downloads/image.dmg";
+};
 
 } // namespace
 
-TEST(HttpClientTest, EveryRequestAnswersOnceOnTheMainThreadWithAValueOnlyWhenItPasses) {
-    HttpTestServer server;
-    net::HttpClient client({.stallLimit = 400ms, .maxJsonBodyBytes = 64 * 1024});
+TEST_F(HttpClientTest, EveryRequestAnswersOnceOnTheMainThreadWithAValueOnlyWhenItPasses) {
     const std::string deep(net::JsonDecoder::maxDepth + 1, '[');
-    // Path, reply, content-type (else status) validation, the value handed over.
-    const std::vector<std::tuple<std::string, Reply, bool, std::optional<json>>> cases{
-        {"/object", HttpTestServer::json(R"({"a":[1]})"), false, json::parse(R"({"a":[1]})")},
+    // Path, reply, content-type (else status) validation, the value handed over. The callers'
+    // own tests cover a refused status, a refused type, broken JSON and silence.
+    using Case = std::tuple<std::string, HttpTestServer::Reply, bool, std::optional<json>>;
+    const std::vector<Case> cases{
         {"/fragment", HttpTestServer::json("42"), false, 42},
         // Status validation: 200–299, whatever the content type.
-        {"/299", HttpTestServer::text("true", 299), false, true},
-        {"/404", HttpTestServer::json("1", 404), false, std::nullopt},
-        // Content-type validation: the status is not looked at, parameters are ignored.
-        {"/typed-404", HttpTestServer::json("1", 404), true, 1},
-        {"/html", HttpTestServer::text("1"), true, std::nullopt},
-        {"/charset", HttpTestServer::text("1", 200, "Application/JSON; charset=utf-8"), true, 1},
-        {"/untyped", HttpTestServer::text("{}", 200, ""), true, std::nullopt},
-        {"/broken", HttpTestServer::json("{\"a\":1"), false, std::nullopt},
+        {"/299", HttpTestServer::json("true", 299, "text/html"), false, true},
+        // Content-type validation: parameters and case are ignored.
+        {"/charset", HttpTestServer::json("1", 200, "Application/JSON; charset=utf-8"), true, 1},
         {"/too-deep", HttpTestServer::json(deep + std::string(deep.size(), ']')), false, {}},
-        // Brackets inside strings are no nesting.
-        {"/brackets", HttpTestServer::json("[\"" + deep + "\"]"), false, json::array({deep})},
+        {"/brackets", HttpTestServer::json("[\"" + deep + "\"]"), false,
+         json::array({deep})}, // no nesting
         {"/too-big", HttpTestServer::json('"' + std::string(65 * 1024, 'x') + '"'), false, {}},
-        {"/stalled", HttpTestServer::silent(), false, std::nullopt},
         {"/moved", HttpTestServer::redirect(server.url("/fragment")), false, 42},
         {"/to-file", HttpTestServer::redirect("file:///etc/hostname"), false, std::nullopt},
     };
@@ -71,32 +104,54 @@ TEST(HttpClientTest, EveryRequestAnswersOnceOnTheMainThreadWithAValueOnlyWhenItP
         server.route(path, reply);
     }
     for (const auto& [path, reply, byContentType, expected] : cases) {
-        const auto outcome = fetchJson(client, server.url(path), byContentType);
+        const auto outcome = fetchJson(server.url(path), byContentType);
         EXPECT_EQ(outcome.calls, 1) << path;
         EXPECT_TRUE(outcome.onMainThread) << path;
         EXPECT_EQ(outcome.value, expected) << path;
     }
     // Neither the redirect to a file nor a direct file address is read.
     const int before = server.requestCount();
-    EXPECT_FALSE(fetchJson(client, "file:///etc/hostname", false).value);
+    EXPECT_FALSE(fetchJson("file:///etc/hostname", false).value);
     EXPECT_EQ(server.requestCount(), before);
 }
 
-TEST(HttpClientTest, ACancelledRequestAnswersOnceAndNeverInsideTheCall) {
-    HttpTestServer server;
-    server.route("/silent", HttpTestServer::silent());
-    net::HttpClient client;
-    int calls = 0;
-    auto request = client.request(server.url("/silent"));
-    request->responseJSON([&](const std::optional<json>& value) {
-        ++calls;
-        EXPECT_FALSE(value.has_value());
-    });
-    ASSERT_TRUE(server.waitForRequests(1));
-    request->cancel();
-    EXPECT_EQ(calls, 0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return calls > 0; }, 20000));
-    request->cancel();
-    QTest::qWait(20);
-    EXPECT_EQ(calls, 1);
+// A whole body replaces the old file; any failure keeps it and leaves no partial file.
+TEST_F(HttpClientTest, OnlyACompleteDownloadReplacesTheFile) {
+    const std::string image = std::string(3 * 1024 * 1024, 'i') + "end";
+    server.route("/image.dmg", HttpTestServer::json(image, 200, "application/octet-stream"));
+    server.route("/stalled", HttpTestServer::silent());
+    server.route("/to-ftp", HttpTestServer::redirect("ftp://127.0.0.1/image.dmg"));
+    // Path, how the error starts (none: success), cancel at the first progress, disk full.
+    const std::vector<std::tuple<std::string, std::optional<std::string>, bool, bool>> cases{
+        {"/image.dmg", std::nullopt, false, false},
+        {"/missing", "status 404", false, false},
+        {"/stalled", "no data for 400 ms", false, false},
+        {"/image.dmg", "cancelled", true, false},
+        {"/image.dmg", "cannot write beside", false, true},
+        {"/to-ftp", "", false, false},
+    };
+    for (const auto& [path, error, cancel, diskFull] : cases) {
+        writeFile(destination, "good image");
+        std::optional<FileSizeLimit> limit;
+        if (diskFull) {
+            limit.emplace(256 * 1024);
+        }
+        const Outcome outcome = download(path, cancel);
+        limit.reset();
+        EXPECT_EQ(outcome.calls, 1) << path;
+        EXPECT_TRUE(outcome.onMainThread) << path;
+        EXPECT_EQ(outcome.download.error.value_or("-").rfind(error.value_or("-"), 0), 0u) << path;
+        EXPECT_EQ(outcome.download.destinationURL.has_value(), !error) << path;
+        // No temporary file is left beside it.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(destination.parent_path()), {}),
+                  1);
+        EXPECT_TRUE(readFile(destination) == (error ? "good image" : image)) << path;
+    }
+    // Missing folders on the way are created; the progress rises to one.
+    std::filesystem::remove_all(destination.parent_path());
+    const Outcome fresh = download("/image.dmg", false);
+    EXPECT_TRUE(readFile(destination) == image);
+    ASSERT_FALSE(fresh.progress.empty());
+    EXPECT_TRUE(std::is_sorted(fresh.progress.begin(), fresh.progress.end()));
+    EXPECT_DOUBLE_EQ(fresh.progress.back(), 1.0);
 }

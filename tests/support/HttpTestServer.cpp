@@ -13,27 +13,14 @@ bool HttpTestServer::Request::hasQueryKey(const std::string& key) const {
     return QUrlQuery(QString::fromStdString(query)).hasQueryItem(QString::fromStdString(key));
 }
 
-HttpTestServer::Reply HttpTestServer::json(std::string body, int status) {
-    return {.status = status, .body = std::move(body)};
-}
-
-HttpTestServer::Reply HttpTestServer::text(std::string body, int status, std::string contentType) {
-    return {.status = status, .contentType = std::move(contentType), .body = std::move(body)};
-}
-
-HttpTestServer::Reply HttpTestServer::redirect(const std::string& location) {
-    return {.status = 302, .contentType = "", .headers = {{"Location", location}}};
-}
-
 HttpTestServer::HttpTestServer() {
     server_.listen(QHostAddress::LocalHost, 0);
     QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
-        // The sockets are the listening server's children.
         while (QTcpSocket* socket = server_.nextPendingConnection()) {
-            auto received = std::make_shared<QByteArray>();
             QObject::connect(socket, &QTcpSocket::readyRead, socket,
-                             [this, socket, received] { read(*socket, *received); });
-            read(*socket, *received);
+                             [this, socket, received = std::make_shared<QByteArray>()] {
+                                 serve(*socket, *received);
+                             });
         }
     });
 }
@@ -46,19 +33,15 @@ bool HttpTestServer::waitForRequests(int count, int timeoutMs) const {
     return QTest::qWaitFor([&] { return requestCount() >= count; }, timeoutMs);
 }
 
-// Collects the request head; answers once it is complete. Later bytes are ignored.
-void HttpTestServer::read(QTcpSocket& socket, QByteArray& received) {
-    const bool answered = received.contains("\r\n\r\n");
+void HttpTestServer::serve(QAbstractSocket& socket, QByteArray& received) {
     received.append(socket.readAll());
     const auto end = received.indexOf("\r\n\r\n");
-    if (answered || end < 0) {
+    if (end < 0) {
         return;
     }
     const QList<QByteArray> lines = received.left(end).split('\n');
-    Request request{.target = lines.front().split(' ').value(1).toStdString()};
-    const auto question = request.target.find('?');
-    request.path = request.target.substr(0, question);
-    request.query = question == std::string::npos ? "" : request.target.substr(question + 1);
+    const QList<QByteArray> target = lines.front().split(' ').value(1).split('?');
+    Request request{.path = target.front().toStdString(), .query = target.value(1).toStdString()};
     for (const QByteArray& line : lines.mid(1)) {
         if (const auto colon = line.indexOf(':'); colon > 0) {
             request.headers[line.left(colon).trimmed().toLower().toStdString()] =
@@ -66,32 +49,20 @@ void HttpTestServer::read(QTcpSocket& socket, QByteArray& received) {
         }
     }
     requests_.push_back(request);
-    answer(socket, request);
-}
-
-void HttpTestServer::answer(QTcpSocket& socket, const Request& request) const {
-    Reply reply = text("<html><body>not found</body></html>", 404);
-    if (handler_) {
-        reply = handler_(request);
-    } else if (const auto found = routes_.find(request.path); found != routes_.end()) {
-        reply = found->second;
-    }
+    const auto routed = routes_.find(request.path);
+    const Reply reply = handler_                  ? handler_(request)
+                        : routed != routes_.end() ? routed->second
+                                                  : json("not found", 404, "text/html");
     if (reply.behaviour == Behaviour::stallBeforeHeaders) {
         return;
     }
-    if (!reply.contentType.empty()) {
-        reply.headers.emplace_back("Content-Type", reply.contentType);
-    }
-    reply.headers.emplace_back("Content-Length", std::to_string(reply.body.size()));
-    reply.headers.emplace_back("Connection", "close");
-    std::string out = "HTTP/1.1 " + std::to_string(reply.status) + " Status\r\n";
+    std::string out = "HTTP/1.1 " + std::to_string(reply.status) +
+                      " Status\r\nContent-Length: " + std::to_string(reply.body.size()) +
+                      "\r\nConnection: close\r\n";
     for (const auto& [name, value] : reply.headers) {
         out += name + ": " + value + "\r\n";
     }
-    const bool stall = reply.behaviour == Behaviour::stallAfterPartialBody;
-    out += "\r\n" + (stall ? reply.body.substr(0, reply.stallAfterBytes) : reply.body);
+    out += "\r\n" + reply.body;
     socket.write(out.data(), static_cast<qint64>(out.size()));
-    if (!stall) {
-        socket.disconnectFromHost();
-    }
+    socket.disconnectFromHost();
 }

@@ -4,59 +4,43 @@
 #include <functional>
 #include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
-class QTcpSocket;
-
 // A scripted HTTP/1.1 server on 127.0.0.1 (a free port), served by the test's own event loop.
-// Each connection gets one reply and is then closed, unless the reply stalls.
+// Each connection gets one reply and is then closed.
 class HttpTestServer {
 public:
     struct Request {
-        // As sent: path and query.
-        std::string target;
         std::string path;
         std::string query;
-        // Names in lower case.
-        std::map<std::string, std::string> headers;
-
+        std::map<std::string, std::string> headers; // names in lower case
         // The decoded value of a query key, or "" when absent.
         [[nodiscard]] std::string queryValue(const std::string& key) const;
         [[nodiscard]] bool hasQueryKey(const std::string& key) const;
     };
-
-    enum class Behaviour {
-        normal,
-        // Accept the request and never answer.
-        stallBeforeHeaders,
-        // Send the headers (with the full length) and stallAfterBytes of the body, then nothing.
-        stallAfterPartialBody,
-    };
-
+    enum class Behaviour { normal, stallBeforeHeaders }; // the latter never answers
+    using Headers = std::vector<std::pair<std::string, std::string>>;
     struct Reply {
         int status = 200;
-        // No Content-Type header when empty.
-        std::string contentType = "application/json";
         std::string body;
-        std::vector<std::pair<std::string, std::string>> headers;
+        Headers headers{{"Content-Type", "application/json"}};
         Behaviour behaviour = Behaviour::normal;
-        std::size_t stallAfterBytes = 0;
     };
 
-    static Reply json(std::string body, int status = 200);
-    static Reply text(std::string body, int status = 200, std::string contentType = "text/html");
-    static Reply redirect(const std::string& location);
+    // Any body; typed as JSON unless told otherwise, untyped when the type is empty.
+    static Reply json(std::string body, int status = 200, std::string type = "application/json") {
+        return {status, std::move(body),
+                type.empty() ? Headers{} : Headers{{"Content-Type", type}}};
+    }
+    static Reply redirect(std::string to) { return {.status = 302, .headers = {{"Location", to}}}; }
     static Reply silent() { return {.behaviour = Behaviour::stallBeforeHeaders}; }
 
     HttpTestServer();
-
-    // The reply for a path (without query). Unrouted paths get a 404 page.
+    // The reply for a path (without query); unrouted paths get a 404 page. A handler decides
+    // every reply, ahead of the routes.
     void route(const std::string& path, Reply reply) { routes_[path] = std::move(reply); }
-    // Decides every reply, ahead of the routes.
     void setHandler(std::function<Reply(const Request&)> handler) { handler_ = std::move(handler); }
 
-    // "http://127.0.0.1:<port>" followed by pathAndQuery.
     [[nodiscard]] std::string url(const std::string& pathAndQuery = "") const;
     [[nodiscard]] std::vector<Request> requests() const { return requests_; }
     [[nodiscard]] int requestCount() const { return static_cast<int>(requests_.size()); }
@@ -64,12 +48,11 @@ public:
     [[nodiscard]] bool waitForRequests(int count, int timeoutMs = 20000) const;
 
 private:
-    void read(QTcpSocket& socket, QByteArray& received);
-    void answer(QTcpSocket& socket, const Request& request) const;
+    // Collects a request head (a GET has nothing after it) and answers it.
+    void serve(QAbstractSocket& socket, QByteArray& received);
 
     std::map<std::string, Reply> routes_;
     std::function<Reply(const Request&)> handler_;
     std::vector<Request> requests_;
-    // Declared last, so its sockets go first.
-    QTcpServer server_;
+    QTcpServer server_; // last, so its sockets go first
 };

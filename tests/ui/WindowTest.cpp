@@ -1,14 +1,15 @@
 #include "ui/Window.h"
 
-#include "core/ProcessState.h"
-#include "screens/info/InfoViewController.h"
-#include "screens/settings/SettingViewController.h"
+#include "ui/Button.h"
+#include "ui/ButtonStyle.h"
 #include "ui/DefaultTitleBar.h"
 #include "ui/Palette.h"
+#include "ui/TextMetrics.h"
+#include "ui/ToastViewController.h"
 #include "ui/ViewController.h"
-#include "ui/WindowSetup.h"
 
 #include <QLabel>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,79 +27,85 @@ struct RecordingController : ViewController {
     Journal* journal;
 };
 
-std::unique_ptr<Window> shownMainWindow(std::unique_ptr<ViewController> content) {
-    auto window = std::make_unique<Window>();
-    window->setContentViewController(std::move(content));
-    window->show();
-    return window;
-}
-
 } // namespace
 
-TEST(WindowTest, ASecondTitleBarReplacesTheFirst) {
+TEST(WindowTest, ASecondTitleBarReplacesTheFirstAndAPlainTabLosesTheSelectedLook) {
     Window window;
     window.setTitleBar("First", Qt::white, colorNavy());
     window.setTitleBar("Second", colorTitleGrey(), Qt::white);
     const auto bars = window.findChildren<DefaultTitleBar*>();
     ASSERT_EQ(bars.size(), 1);
     EXPECT_EQ(bars.front()->listName()->text(), "Second");
+
+    // A tab button is restyled on every switch; the plain style must undo the selected one.
+    Button tab("Updates");
+    ButtonStyle::styleTabButton(&tab, true);
+    ButtonStyle::styleTabButton(&tab, false);
+    EXPECT_EQ(tab.appearance().titleColor, colorTabText());
+    EXPECT_EQ(tab.appearance().background.alpha(), 0);
+    EXPECT_EQ(tab.font().pixelSize(), 16);
+    EXPECT_EQ(tab.text(), "Updates");
 }
 
-TEST(WindowTest, BottomLeftFramesBecomeTopLeftGeometryOnTheirScreen) {
-    const Rect frame(200, 300, 1200, 662);
-    const QRect placed = Geometry::toQt(frame, QRect(0, 0, 1920, 1080));
-    EXPECT_EQ(placed, QRect(200, 1080 - 300 - 662, 1200, 662));
-    EXPECT_EQ(Geometry::fromQt(placed, QRect(0, 0, 1920, 1080)), frame);
-    // A second screen to the right keeps its own origin.
-    EXPECT_EQ(Geometry::toQt(frame, QRect(1920, 0, 1280, 1024)).topLeft(),
-              QPoint(2120, 1024 - 300 - 662));
-}
-
-TEST(ViewControllerTest, ModalWindowsAreTrackedUntilClosedAndSettingsEndsAPendingUpdateFlow) {
+// Screens handing over and presented windows are followed by the screens' own tests.
+TEST(ViewControllerTest, ATabLeavesBeforeTheNextAppearsAndTabsLeaveWithTheirWindow) {
     Journal journal;
-    auto window = shownMainWindow(std::make_unique<ViewController>());
-    auto* content = window->contentViewController();
-    content->presentViewControllerAsModalWindow(
-        std::make_unique<RecordingController>("modal", &journal));
-    ASSERT_EQ(content->presentedViewControllers().size(), 1u);
-    ViewController* modal = content->presentedViewControllers().front();
-    EXPECT_EQ(modal->presentingViewController(), content);
-    modal->window()->close();
-    EXPECT_TRUE(content->presentedViewControllers().empty());
-    EXPECT_EQ(journal, (Journal{"modal load", "modal appear", "modal disappear"}));
-
-    pendingUpdateScreen = UpdateScreen::newVersion;
-    WindowSetup::presentSecondaryWindow(content, std::make_unique<InfoViewController>());
-    EXPECT_EQ(pendingUpdateScreen, UpdateScreen::newVersion);
-    WindowSetup::presentSecondaryWindow(content, std::make_unique<SettingViewController>());
-    EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none);
-}
-
-TEST(ViewControllerTest, TheOldScreenOrTabDisappearsBeforeTheNewOneAppears) {
-    Journal journal;
-    auto window = shownMainWindow(std::make_unique<RecordingController>("first", &journal));
-    window->setContentViewController(std::make_unique<RecordingController>("second", &journal));
-    window->hide();
-    window->show();
-    EXPECT_EQ(journal, (Journal{"first load", "first appear", "first disappear", "second load",
-                                "second appear", "second disappear", "second appear"}));
-
-    // Tabs: children take the container's bounds and follow its size.
-    journal.clear();
-    auto* container = new QWidget(window->contentViewController()->view());
-    container->resize(300, 200);
+    Window window;
+    window.setContentViewController(std::make_unique<RecordingController>("screen", &journal));
+    window.show();
+    ViewController* content = window.contentViewController();
+    // Tabs take the container's bounds and follow its size.
+    auto* container = new QWidget(content->view());
     container->show();
     RecordingController one("one", &journal);
     RecordingController two("two", &journal);
-    window->contentViewController()->showChildView(&one, container);
-    window->contentViewController()->showChildView(&two, container);
+    content->showChildView(&one, container);
+    content->showChildView(&two, container);
     container->resize(400, 250);
     EXPECT_EQ(two.view()->geometry(), QRect(0, 0, 400, 250));
-    window->hide();
-    EXPECT_EQ(journal, (Journal{"one load", "one appear", "one disappear", "two load", "two appear",
-                                "two disappear", "second disappear"}));
+    window.hide();
+    EXPECT_EQ(journal,
+              (Journal{"screen load", "screen appear", "one load", "one appear", "one disappear",
+                       "two load", "two appear", "two disappear", "screen disappear"}));
     one.removeFromParentViewController();
     two.removeFromParentViewController();
     delete one.view();
     delete two.view();
+}
+
+TEST(ToastTest, ToastIsSizedByItsMessageCentredLowOverTheMainWindowAndClosesByItself) {
+    EXPECT_EQ(ToastViewController::frameFor(100, {200, 300}), Rect(730, 412, 140, 43));
+    const QString message = QStringLiteral("Meeting mode is on");
+    const int before = ToastViewController::openCount();
+    ToastViewController::showToast(message, {200, 300});
+    ToastViewController::showToast("", {0, 0});
+    // Queued, not shown inside the call.
+    EXPECT_EQ(ToastViewController::openCount(), before);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return ToastViewController::openCount() == before + 2; }, 5000));
+    QFont font;
+    font.setPixelSize(14);
+    const Rect expected =
+        ToastViewController::frameFor(TextMetrics::measureTextWidth(message, font, 19), {200, 300});
+    int shown = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* window = qobject_cast<Window*>(widget);
+        auto* toast =
+            window ? qobject_cast<ToastViewController*>(window->contentViewController()) : nullptr;
+        if (toast && window->isVisible() && toast->toastText()->text() == message) {
+            EXPECT_EQ(window->frame(), expected);
+            ++shown;
+        }
+    }
+    EXPECT_EQ(shown, 1);
+    // Both close on their own timers.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ToastViewController::openCount() == before; }, 5000));
+
+    // Texts that wrap, or are spaced wider, measure taller; longer texts measure wider.
+    const QString text = QString("word ").repeated(200);
+    const int wrapped = TextMetrics::measureTextHeight(text, font, 400, 0);
+    EXPECT_GT(wrapped, 3 * TextMetrics::measureTextHeight("Short", font, 400, 0));
+    EXPECT_GT(TextMetrics::measureTextHeight(text, font, 400, 5), wrapped);
+    EXPECT_GT(TextMetrics::measureTextWidth("Meeting", font, 19),
+              TextMetrics::measureTextWidth("Mee", font, 19));
 }
