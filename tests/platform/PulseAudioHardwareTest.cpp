@@ -49,7 +49,6 @@ TEST_F(PulseAudioHardwareTest, ListsDevicesAndChangesOnlyTheDefaultAskedFor) {
         {false, server.source("builtin_mic"), true, "lumatix builtin_mic"},
         {true, server.sink("builtin"), true, "builtin builtin_mic"},
         {false, server.source("lumatix.monitor"), false, "builtin builtin_mic"},
-        {true, server.source("usb_mic"), false, "builtin builtin_mic"},
         {false, 4242, false, "builtin builtin_mic"},
         {false, server.source("lumatix_mic"), true, "builtin lumatix_mic"}};
     for (const auto& [output, index, accepted, defaults] : steps) {
@@ -87,7 +86,8 @@ TEST_F(PulseAudioHardwareTest, CallsGiveUpOnAStalledOrStoppedServerAndReconnect)
     };
     ASSERT_TRUE(server.pause());
     expectServerUp(false);
-    ASSERT_TRUE(server.resume());
+    // Connections are refused until the thawed server runs and empties its backlog of ours.
+    ASSERT_TRUE(server.resume() && server.pactl({"info"}).ok());
     expectServerUp(true);
     server.stop();
     expectServerUp(false);

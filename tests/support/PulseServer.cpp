@@ -1,7 +1,6 @@
 #include "support/PulseServer.h"
 
-#include "support/TestFiles.h"
-
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
@@ -27,16 +26,11 @@ pid_t spawn(std::vector<std::string> args, int out) {
     const pid_t child = fork();
     if (child == 0) {
         prctl(PR_SET_PDEATHSIG, SIGKILL);
-        const int in = open("/dev/null", O_RDONLY);
-        if (getppid() != parent || in < 0) {
+        if (getppid() != parent) {
             _exit(127);
         }
-        dup2(in, STDIN_FILENO);
         dup2(out, STDOUT_FILENO);
         dup2(out, STDERR_FILENO);
-        sigset_t none;
-        sigemptyset(&none);
-        sigprocmask(SIG_SETMASK, &none, nullptr);
         execvp(argv[0], argv.data());
         _exit(127);
     }
@@ -98,14 +92,10 @@ bool PulseServer::start() {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     // Devices go in through the client protocol, which reports a module that fails to load.
-    for (const auto& device : devices_) {
-        if (pid_ > 0 && !load(device)) {
-            stop();
-        }
+    if (pid_ > 0 && !std::ranges::all_of(devices_, [this](const Device& d) { return load(d); })) {
+        stop();
     }
-    if (pid_ > 0) {
-        setenv("PULSE_SERVER", serverAddress().c_str(), 1);
-    }
+    setenv("PULSE_SERVER", serverAddress().c_str(), 1);
     return pid_ > 0;
 }
 
@@ -128,10 +118,6 @@ bool PulseServer::resume() {
     return pid_ > 0 && kill(pid_, SIGCONT) == 0;
 }
 
-std::string PulseServer::log() const {
-    return readFile(dir_ / "server.log");
-}
-
 PulseServer::CommandResult PulseServer::pactl(const std::vector<std::string>& arguments) const {
     std::vector<std::string> args = {"pactl", "--server=" + serverAddress()};
     args.insert(args.end(), arguments.begin(), arguments.end());
@@ -145,10 +131,9 @@ PulseServer::CommandResult PulseServer::pactl(const std::vector<std::string>& ar
     if (child > 0 && wait4(child, &status, 0, &usage) == child && WIFEXITED(status)) {
         result.exitCode = WEXITSTATUS(status);
     }
-    const auto micros = [](const timeval& t) {
-        return std::chrono::seconds(t.tv_sec) + std::chrono::microseconds(t.tv_usec);
-    };
-    result.cpuTime = micros(usage.ru_utime) + micros(usage.ru_stime);
+    for (const timeval& t : {usage.ru_utime, usage.ru_stime}) {
+        result.cpuTime += std::chrono::seconds(t.tv_sec) + std::chrono::microseconds(t.tv_usec);
+    }
     result.output = readFile(output);
     return result;
 }
@@ -176,13 +161,11 @@ std::uint32_t PulseServer::index(const char* kind, const std::string& name) cons
 
 bool PulseServer::load(const Device& device) const {
     // pactl joins its arguments with spaces, so the module's arguments can go as one.
-    if (device.sink) {
-        return pactl({"load-module", "module-null-sink",
-                      "sink_name=" + device.name + " sink_properties='device.description=\"" +
-                          device.description + "\"'"})
-            .ok();
-    }
-    return pactl({"load-module", "module-null-source",
-                  "source_name=" + device.name + " description='" + device.description + "'"})
+    const std::string kind = device.sink ? "sink" : "source";
+    return pactl({"load-module", "module-null-" + kind,
+                  kind + "_name=" + device.name +
+                      (device.sink
+                           ? " sink_properties='device.description=\"" + device.description + "\"'"
+                           : " description='" + device.description + "'")})
         .ok();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/TestFiles.h"
+
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -36,29 +38,24 @@ public:
     PulseServer& addSink(std::string name, std::string description);
     PulseServer& addSource(std::string name, std::string description);
 
-    // Starts the server and waits (bounded) until it accepts clients with every device loaded.
+    // Waits (bounded) until the server accepts clients with every device loaded.
     [[nodiscard]] bool start();
-    // Ends the server; devices loaded at run time are gone with it.
-    void stop();
-    // Freezes and thaws the server (SIGSTOP / SIGCONT) to play a stalled sound server.
-    bool pause();
+    void stop();  // devices loaded at run time go with it
+    bool pause(); // freezes the server (SIGSTOP) to play a stalled sound server
     bool resume();
 
     [[nodiscard]] pid_t pid() const { return pid_; }
     [[nodiscard]] std::string serverAddress() const { return "unix:" + (dir_ / "native").string(); }
     // What the server wrote, for failure messages.
-    [[nodiscard]] std::string log() const;
+    [[nodiscard]] std::string log() const { return readFile(dir_ / "server.log"); }
 
     // Read back from the server itself (through pactl, so the server must not be paused), as
     // a user would see it: the default sink and source as "sink source", and device indexes.
     [[nodiscard]] std::string defaults() const;
     bool setDefaults(const std::string& sink, const std::string& source) const;
-    [[nodiscard]] std::uint32_t sink(const std::string& name) const { return index("sinks", name); }
-    [[nodiscard]] std::uint32_t source(const std::string& name) const {
-        return index("sources", name);
-    }
-    // A device that appears while the server runs.
-    bool load(const Device& device) const;
+    std::uint32_t sink(const std::string& name) const { return index("sinks", name); }
+    std::uint32_t source(const std::string& name) const { return index("sources", name); }
+    bool load(const Device& device) const; // a device that appears while the server runs
     [[nodiscard]] CommandResult pactl(const std::vector<std::string>& arguments) const;
 
 private:
