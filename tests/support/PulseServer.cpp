@@ -4,7 +4,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <sstream>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -146,17 +145,6 @@ std::string PulseServer::defaults() const {
 
 bool PulseServer::setDefaults(const std::string& sink, const std::string& source) const {
     return pactl({"set-default-sink", sink}).ok() && pactl({"set-default-source", source}).ok();
-}
-
-std::uint32_t PulseServer::index(const char* kind, const std::string& name) const {
-    // Lines of "index<TAB>name<TAB>...".
-    std::istringstream lines(pactl({"list", "short", kind}).output);
-    for (std::string index, device, rest; lines >> index >> device && std::getline(lines, rest);) {
-        if (device == name) {
-            return static_cast<std::uint32_t>(std::stoul(index));
-        }
-    }
-    return UINT32_MAX;
 }
 
 bool PulseServer::load(const Device& device) const {

@@ -3,7 +3,6 @@
 #include "support/TestFiles.h"
 
 #include <chrono>
-#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -33,8 +32,8 @@ public:
     PulseServer(const PulseServer&) = delete;
     PulseServer& operator=(const PulseServer&) = delete;
 
-    // Devices loaded at every start, in this order (which decides their indexes). A sink
-    // brings its own monitor source, so sinks and sources share the source numbering.
+    // Devices loaded at every start. Sinks and sources are each numbered from 0 as they load,
+    // and a sink brings its own monitor source ("<name>.monitor"), numbered with the sources.
     PulseServer& addSink(std::string name, std::string description);
     PulseServer& addSource(std::string name, std::string description);
 
@@ -50,18 +49,13 @@ public:
     [[nodiscard]] std::string log() const { return readFile(dir_ / "server.log"); }
 
     // Read back from the server itself (through pactl, so the server must not be paused), as
-    // a user would see it: the default sink and source as "sink source", and device indexes.
+    // a user would see it: the default sink and source as "sink source".
     [[nodiscard]] std::string defaults() const;
     bool setDefaults(const std::string& sink, const std::string& source) const;
-    std::uint32_t sink(const std::string& name) const { return index("sinks", name); }
-    std::uint32_t source(const std::string& name) const { return index("sources", name); }
     bool load(const Device& device) const; // a device that appears while the server runs
     [[nodiscard]] CommandResult pactl(const std::vector<std::string>& arguments) const;
 
 private:
-    // UINT32_MAX for a name the server does not know.
-    [[nodiscard]] std::uint32_t index(const char* kind, const std::string& name) const;
-
     std::filesystem::path dir_;
     std::vector<Device> devices_;
     pid_t pid_ = -1;
