@@ -76,6 +76,7 @@ TEST_F(XdgAutostartLoginItemTest, OpeningTheSettingsEnablesTheEntryOnlyWithoutAP
         if (!starts) {
             EXPECT_THAT(readFile(entry),
                         AllOf(StartsWith("[Desktop Entry]\n"), HasSubstr("\nType=Application\n"),
+                              HasSubstr("\nName="),
                               HasSubstr("\nExec=\"/home/u/My Apps/100%%/lumatix\"\n")));
             EXPECT_EQ(filesInFolder(), 1);
         }
