@@ -1,14 +1,12 @@
 #include "platform/DesktopSettings.h"
 
-#include "support/CapturedLog.h"
-
 #include <gtest/gtest.h>
 
 using platform::DesktopCommand;
 using platform::DesktopSettings;
 using Installed = QStringList;
 
-TEST(DesktopSettingsTest, OpensTheBluetoothPageOfTheDesktopInUseOrSaysThereIsNone) {
+TEST(DesktopSettingsTest, OpensTheBluetoothPageOfTheDesktopInUseIfAny) {
     const Installed all{"gnome-control-center", "kcmshell6", "kcmshell5", "blueman-manager"};
     const std::tuple<QString, Installed, std::optional<DesktopCommand>> cases[] = {
         {"KDE", all, DesktopCommand{"/usr/bin/kcmshell6", {"kcm_bluetooth"}}},
@@ -17,7 +15,6 @@ TEST(DesktopSettingsTest, OpensTheBluetoothPageOfTheDesktopInUseOrSaysThereIsNon
         {"XFCE", all, DesktopCommand{"/usr/bin/blueman-manager", {}}},
         {"GNOME", {}, std::nullopt}};
     for (const auto& [desktop, installed, expected] : cases) {
-        CapturedLog log;
         std::optional<DesktopCommand> launched;
         const auto launch = [&](const DesktopCommand& command) { return launched = command, true; };
         const auto find = [&](const QString& name) {
@@ -25,6 +22,5 @@ TEST(DesktopSettingsTest, OpensTheBluetoothPageOfTheDesktopInUseOrSaysThereIsNon
         };
         EXPECT_EQ(DesktopSettings(desktop, launch, find).openBluetoothSettings(), bool(expected));
         EXPECT_EQ(launched, expected) << desktop.toStdString();
-        EXPECT_EQ(log.lines().size(), expected ? 0U : 1U);
     }
 }

@@ -5,10 +5,8 @@
 #include "support/TemporaryHome.h"
 #include "support/TestFiles.h"
 
-#include <algorithm>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <limits>
 #include <set>
 
@@ -19,12 +17,12 @@ using namespace ::testing;
 
 namespace {
 
-std::set<fs::path> entriesOf(const fs::path& folder) {
-    return {fs::directory_iterator(folder), fs::directory_iterator()};
-}
+const std::string header = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">";
 
 class PlistUserDefaultsTest : public ::testing::Test {
 protected:
+    std::set<fs::path> filesInFolder() const { return {fs::directory_iterator(folder), {}}; }
+
     TemporaryHome home;
     CapturedLog log;
     fs::path folder = home.path() / "prefs";
@@ -33,25 +31,23 @@ protected:
 
 } // namespace
 
-// Comparing variants compares the held type too: true is not 1, and "1" is neither.
+// Comparing variants compares the held type too: true is not 1, and "1" is neither. Values of
+// other types, and keys below the top level, are not in the store.
 TEST_F(PlistUserDefaultsTest, ValuesKeepTheirTypeThroughTheFile) {
     using I = std::int64_t;
     using S = std::string;
     const S text = "Gerät <&> \"ключ\" 音量";
     const DefaultsValue values[] = {true,   false, I{-42}, std::numeric_limits<I>::min(),
                                     S("1"), S(),   text};
-    const auto key = [](std::size_t i) { return "Lautstärke ✓ " + std::to_string(i); };
+    const auto key = [&](std::size_t i) { return text + std::to_string(i); };
     {
         PlistUserDefaults defaults(file); // a missing file is an empty store
-        EXPECT_EQ(defaults.objectForKey(key(0)), std::nullopt);
         for (std::size_t i = 0; i < std::size(values); ++i) {
-            if (const auto* b = std::get_if<bool>(&values[i])) {
-                defaults.setBool(key(i), *b);
-            } else if (const auto* n = std::get_if<std::int64_t>(&values[i])) {
-                defaults.setInteger(key(i), *n);
-            } else {
-                defaults.setObject(key(i), std::get<std::string>(values[i]));
-            }
+            const auto* flag = std::get_if<bool>(&values[i]);
+            const auto* number = std::get_if<I>(&values[i]);
+            flag     ? defaults.setBool(key(i), *flag)
+            : number ? defaults.setInteger(key(i), *number)
+                     : defaults.setObject(key(i), std::get<S>(values[i]));
         }
         ASSERT_TRUE(defaults.synchronize());
     }
@@ -61,36 +57,34 @@ TEST_F(PlistUserDefaultsTest, ValuesKeepTheirTypeThroughTheFile) {
     }
     // Other readers of the file must see a negative number, not its unsigned bit pattern.
     EXPECT_THAT(readFile(file), HasSubstr("<integer>-42</integer>"));
-    reloaded.removeObject(key(0));
-    ASSERT_TRUE(reloaded.synchronize());
-    EXPECT_EQ(PlistUserDefaults(file).objectForKey(key(0)), std::nullopt);
     EXPECT_TRUE(log.lines().empty());
+
+    writeFile(file, header + "<dict><key>ratio</key><real>2.5</real><key>nested</key><dict>"
+                             "<key>inner</key><true/></dict></dict></plist>");
+    for (const char* key : {"ratio", "nested", "inner"}) {
+        EXPECT_EQ(PlistUserDefaults(file).objectForKey(key), std::nullopt) << key;
+    }
 }
 
 // Each unusable file is moved aside intact under a new name, never over one moved earlier
 // (the cases follow each other within the same second), and one line names both paths.
 TEST_F(PlistUserDefaultsTest, AnUnusableFileIsMovedAsideAndTheStoreStartsEmpty) {
-    const std::string good = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">"
-                             "<dict><key>volume</key><integer>7</integer></dict></plist>\n";
-    const std::string cases[] = {good.substr(0, good.rfind("</plist>")), good.substr(0, 60), "",
-                                 std::string("bplist00\x00\xfe junk", 15),
-                                 "<plist version=\"1.0\"><array/></plist>"};
-    for (const auto& contents : cases) {
+    const std::string whole = header + "<dict><key>volume</key><integer>7</integer></dict></plist>";
+    for (const std::string& contents :
+         {whole.substr(0, whole.rfind("</plist>")), std::string(),
+          std::string("bplist00\x00\xfe junk", 15), header + "<array/></plist>"}) {
         SCOPED_TRACE(contents);
         writeFile(file, contents);
-        const auto before = entriesOf(folder);
+        const auto before = filesInFolder();
         log.clear();
         PlistUserDefaults defaults(file);
         EXPECT_EQ(defaults.objectForKey("volume"), std::nullopt);
         std::vector<fs::path> added;
-        std::ranges::set_difference(entriesOf(folder), before, std::back_inserter(added));
+        std::ranges::set_difference(filesInFolder(), before, std::back_inserter(added));
         ASSERT_EQ(added.size(), 1U);
         EXPECT_EQ(readFile(added[0]), contents);
         EXPECT_THAT(log.lines(),
                     ElementsAre(AllOf(HasSubstr(file.string()), HasSubstr(added[0].string()))));
-        defaults.setInteger("volume", 9);
-        ASSERT_TRUE(defaults.synchronize());
-        EXPECT_EQ(PlistUserDefaults(file).objectForKey("volume"), DefaultsValue(std::int64_t{9}));
     }
 }
 
@@ -110,8 +104,7 @@ TEST_F(PlistUserDefaultsTest, AWriteThatFailsMidwayLeavesThePreviousFileIntact) 
         }
         EXPECT_EQ(log.lines().size(), 1U);
         EXPECT_EQ(readFile(file), before);
-        EXPECT_EQ(entriesOf(folder), std::set<fs::path>{file});
-
+        EXPECT_EQ(filesInFolder(), std::set<fs::path>{file});
         ASSERT_TRUE(defaults.synchronize());
         EXPECT_EQ(PlistUserDefaults(file).objectForKey("name"),
                   DefaultsValue(std::string(size, 'y')));

@@ -3,8 +3,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace {
-
 // Whatever backend the desktop has (or none), the monitor answers exactly once from the main
 // queue, never from inside startNotifier(), and a stopped or destroyed one says nothing more.
 TEST(ReachabilityTest, OneQueuedAnswerAndSilenceOnceStopped) {
@@ -34,5 +32,3 @@ TEST(ReachabilityTest, OneQueuedAnswerAndSilenceOnceStopped) {
     QTest::qWait(50);
     EXPECT_EQ(answers, 1);
 }
-
-} // namespace

@@ -12,8 +12,7 @@ using platform::Timer;
 // What the ticks do, never when: the short waits let a timer that wrongly runs on show it.
 TEST(TimerTest, RepeatingTicksUntilInvalidatedOneShotOnceAndNoneAfterDestruction) {
     const int before = Timer::activeCount();
-    int ticks = 0;
-    int once = 0;
+    int ticks = 0, once = 0;
     auto repeating = Timer::scheduled(1ms, true, [&] { ++ticks; });
     auto oneShot = Timer::scheduled(1ms, false, [&] { ++once; });
     auto destroyed = Timer::scheduled(1ms, true, [&] { ++once; });

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "support/TestFiles.h"
+
 #include <chrono>
-#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -9,9 +10,9 @@
 #include <vector>
 
 // A private PulseAudio server with null sinks and sources, for tests and benchmarks. It lives
-// in its own temporary folder, never touches hardware, D-Bus or the user's server, and is
-// killed with its folder when this object goes. While it runs, PULSE_SERVER points this
-// process at it; the old value comes back on destruction.
+// in its own temporary folder with an empty environment, so it never touches hardware, D-Bus
+// or the user's server, and is killed with its folder when this object goes. While it runs,
+// PULSE_SERVER points this process at it; the old value comes back on destruction.
 class PulseServer {
 public:
     struct Device {
@@ -19,7 +20,6 @@ public:
         std::string name;        // letters, digits, '.', '-', '_'
         std::string description; // what clients show; no quotes or backslashes
     };
-
     struct CommandResult {
         int exitCode = -1; // -1 when it could not run or was killed
         std::string output;
@@ -32,60 +32,32 @@ public:
     PulseServer(const PulseServer&) = delete;
     PulseServer& operator=(const PulseServer&) = delete;
 
-    // Devices loaded at every start, in this order (which decides their indexes). A sink
-    // brings its own monitor source, so sinks and sources share the source numbering.
+    // Devices loaded at every start. Sinks and sources are each numbered from 0 as they load,
+    // and a sink brings its own monitor source ("<name>.monitor"), numbered with the sources.
     PulseServer& addSink(std::string name, std::string description);
     PulseServer& addSource(std::string name, std::string description);
 
-    // Starts the server and waits (bounded) until it accepts clients with every device loaded.
+    // Waits (bounded) until the server accepts clients with every device loaded.
     [[nodiscard]] bool start();
-    // Ends the server; devices loaded at run time are gone with it.
-    void stop();
-    [[nodiscard]] bool restart();
-    // Freezes and thaws the server (SIGSTOP / SIGCONT) to play a stalled sound server.
-    bool pause();
+    void stop();  // devices loaded at run time go with it
+    bool pause(); // freezes the server (SIGSTOP) to play a stalled sound server
     bool resume();
 
     [[nodiscard]] pid_t pid() const { return pid_; }
-    [[nodiscard]] std::string serverAddress() const { return "unix:" + socketPath().string(); }
+    [[nodiscard]] std::string serverAddress() const { return "unix:" + (dir_ / "native").string(); }
     // What the server wrote, for failure messages.
-    [[nodiscard]] std::string log() const;
+    [[nodiscard]] std::string log() const { return readFile(dir_ / "server.log"); }
 
-    // Read back from the server itself (through pactl), so tests see what a user would.
-    [[nodiscard]] std::optional<std::string> defaultSink() const {
-        return line("get-default-sink");
-    }
-    [[nodiscard]] std::optional<std::string> defaultSource() const {
-        return line("get-default-source");
-    }
-    bool setDefaultSink(const std::string& name) const {
-        return pactl({"set-default-sink", name}).ok();
-    }
-    bool setDefaultSource(const std::string& name) const {
-        return pactl({"set-default-source", name}).ok();
-    }
-    [[nodiscard]] std::optional<std::uint32_t> sinkIndex(const std::string& name) const {
-        return indexOf("sinks", name);
-    }
-    [[nodiscard]] std::optional<std::uint32_t> sourceIndex(const std::string& name) const {
-        return indexOf("sources", name);
-    }
-    // A device that appears while the server runs.
-    bool loadDevice(const Device& device) const;
-
-    // Runs pactl against this server (which must not be paused).
+    // Read back from the server itself (through pactl, so the server must not be paused), as
+    // a user would see it: the default sink and source as "sink source".
+    [[nodiscard]] std::string defaults() const;
+    bool setDefaults(const std::string& sink, const std::string& source) const;
+    bool load(const Device& device) const; // a device that appears while the server runs
     [[nodiscard]] CommandResult pactl(const std::vector<std::string>& arguments) const;
 
 private:
-    [[nodiscard]] std::filesystem::path socketPath() const { return dir_ / "native"; }
-    [[nodiscard]] bool waitUntilAccepting();
-    // The first line pactl prints for the command, if it succeeds.
-    [[nodiscard]] std::optional<std::string> line(const char* command) const;
-    [[nodiscard]] std::optional<std::uint32_t> indexOf(const char* kind,
-                                                       const std::string& name) const;
-
     std::filesystem::path dir_;
     std::vector<Device> devices_;
     pid_t pid_ = -1;
-    std::optional<std::optional<std::string>> savedPulseServer_;
+    std::optional<std::string> savedPulseServer_;
 };

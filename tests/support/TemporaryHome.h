@@ -17,27 +17,20 @@ public:
     }
     ~TemporaryHome() {
         for (const auto& [name, value] : saved_) {
-            set(name, value);
+            value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
         }
     }
-    TemporaryHome(const TemporaryHome&) = delete;
-    TemporaryHome& operator=(const TemporaryHome&) = delete;
 
     [[nodiscard]] std::filesystem::path path() const { return dir_.path().toStdString(); }
 
     // Sets (or with no value unsets) a variable until this object goes.
     void setEnv(const std::string& name, const std::optional<std::string>& value) {
-        if (const char* old = std::getenv(name.c_str()); !saved_.contains(name)) {
-            saved_[name] = old != nullptr ? std::optional<std::string>(old) : std::nullopt;
-        }
-        set(name, value);
-    }
-
-private:
-    static void set(const std::string& name, const std::optional<std::string>& value) {
+        const char* old = std::getenv(name.c_str());
+        saved_.try_emplace(name, old != nullptr ? std::optional<std::string>(old) : std::nullopt);
         value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
     }
 
-    QTemporaryDir dir_;
+private:
+    QTemporaryDir dir_; // not copyable, and so neither is this
     std::map<std::string, std::optional<std::string>> saved_;
 };
