@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "support/CapturedLog.h"
-#include "support/MemoryAudioHardware.h"
+#include "support/PlatformDoubles.h"
 #include "support/ScopedPlatform.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +35,7 @@ TEST(CommandLineTest, ParsesEveryCommandAndRejectsTheRest) {
 }
 
 TEST(CommandLineTest, DevicesAndModesWithTheirExitStatus) {
-    platform::MemoryAudioHardware hardware;
+    MemoryAudioHardware hardware;
     ScopedPlatform scoped({.audioHardware = &hardware});
     CapturedLog log;
     std::ostringstream out;

@@ -15,7 +15,9 @@ class LaunchFlowTest : public AppFixture {
 protected:
     LaunchFlowTest() {
         hardware.setOutputs({{7, "Lumatix U"}});
-        bundle = platform::Bundle({.identifier = "com.lumatix.test", .resourcesPath = home.path()});
+        bundle = platform::Bundle({.identifier = "com.lumatix.test",
+                                   .resourcesPath = home.path(),
+                                   .endpoints = bundle.endpoints()});
         for (const auto* name : {"openSetting", "openInfo"}) {
             platform::NotificationCenter::defaultCenter().addObserver(
                 this, name, [this, name] { posts.emplace_back(name); });
@@ -101,6 +103,13 @@ TEST_F(LaunchFlowTest, ClosingHidesTheMainWindowAndReopenBringsItBack) {
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(delegate->applicationShouldHandleReopen(false));
     EXPECT_TRUE(window->isVisible());
+    // The menu's modes report like the panels, without a toast.
+    defaults.setInteger("CheckPrivacyStatus", 1);
+    hardware.setInputs({{20, "Built-in Microphone"}});
+    delegate->menuItemMusicModeClicked();
+    EXPECT_EQ(hardware.defaultInput(), 20u);
+    ASSERT_TRUE(server.waitForRequests(1));
+    EXPECT_EQ(server.requests()[0].queryValue("e_n"), "music");
 }
 
 TEST_F(LaunchFlowTest, MenuOpensSettingsAndInformationOverTheMainWindow) {

@@ -18,37 +18,30 @@ namespace {
 using Answer = FixedReachability::Answer;
 
 TEST(ScreenNavigatorDecisions, NextScreens) {
-    struct AfterUpdate {
-        std::int64_t consent;
-        bool speakerphone;
-        Screen expected;
-    };
-    for (const auto& c : {AfterUpdate{0, true, Screen::consent},
-                          {0, false, Screen::consent},
-                          {1, true, Screen::mode},
-                          {2, true, Screen::mode},
-                          {1, false, Screen::bluetoothGuide},
-                          {2, false, Screen::bluetoothGuide}}) {
-        EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(c.consent, c.speakerphone), c.expected)
-            << c.consent << c.speakerphone;
+    using S = Screen;
+    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(0, true), S::consent);
+    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(0, false), S::consent);
+    for (const std::int64_t answered : {1, 2}) {
+        EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(answered, true), S::mode);
+        EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(answered, false), S::bluetoothGuide);
     }
-    const std::vector<std::pair<UpdateScreen, std::optional<Screen>>> windows{
-        {UpdateScreen::none, std::nullopt},
-        {UpdateScreen::checking, Screen::updateCheck},
-        {UpdateScreen::newVersion, Screen::newVersion},
-        {UpdateScreen::downloading, Screen::download},
-        {UpdateScreen::upToDate, Screen::upToDate}};
-    for (const auto& [pending, expected] : windows) {
-        EXPECT_EQ(ScreenNavigator::updateWindowFor(pending), expected) << int(pending);
+    using U = UpdateScreen;
+    for (const auto& [pending, screen] :
+         std::vector<std::pair<U, std::optional<S>>>{{U::none, std::nullopt},
+                                                     {U::checking, S::updateCheck},
+                                                     {U::newVersion, S::newVersion},
+                                                     {U::downloading, S::download},
+                                                     {U::upToDate, S::upToDate}}) {
+        EXPECT_EQ(ScreenNavigator::updateWindowFor(pending), screen) << int(pending);
     }
-    const std::vector<std::pair<ScreenEvent, std::optional<Screen>>> replacements{
-        {ScreenEvent::speakerphoneFound, Screen::mode},
-        {ScreenEvent::speakerphoneLost, Screen::bluetoothGuide},
-        {ScreenEvent::newVersionFound, Screen::newVersion},
-        {ScreenEvent::settingsRequested, std::nullopt},
-        {ScreenEvent::updateStepOver, std::nullopt}};
-    for (const auto& [event, expected] : replacements) {
-        EXPECT_EQ(ScreenNavigator::replacementFor(event), expected) << int(event);
+    using E = ScreenEvent;
+    for (const auto& [event, screen] :
+         std::vector<std::pair<E, std::optional<S>>>{{E::speakerphoneFound, S::mode},
+                                                     {E::speakerphoneLost, S::bluetoothGuide},
+                                                     {E::newVersionFound, S::newVersion},
+                                                     {E::settingsRequested, std::nullopt},
+                                                     {E::updateStepOver, std::nullopt}}) {
+        EXPECT_EQ(ScreenNavigator::replacementFor(event), screen) << int(event);
     }
 }
 
@@ -67,10 +60,13 @@ protected:
     }
     // What the Update tab does: closes the window over the screen with the check pending.
     void startCheckFromSettings(ViewController* screen) {
+        // Settings ends whatever update flow was pending when it appears.
+        pendingUpdateScreen = UpdateScreen::upToDate;
         QTest::mouseClick(qobject_cast<MainScreenViewController*>(screen)->settingButton(),
                           Qt::LeftButton);
         ASSERT_NE(qobject_cast<SettingViewController*>(presented(screen)), nullptr);
         EXPECT_EQ(presented(screen)->window()->frame().origin, Point(460, 431));
+        EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none);
         pendingUpdateScreen = UpdateScreen::checking;
         presented(screen)->window()->close();
         QCoreApplication::processEvents();

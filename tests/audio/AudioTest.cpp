@@ -6,7 +6,7 @@
 #include "platform/NotificationCenter.h"
 #include "platform/Timer.h"
 #include "support/CapturedLog.h"
-#include "support/MemoryAudioHardware.h"
+#include "support/PlatformDoubles.h"
 #include "support/ScopedPlatform.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +26,7 @@ protected:
     }
     ~AudioTest() override { platform::NotificationCenter::defaultCenter().removeObserver(this); }
 
-    platform::MemoryAudioHardware hardware;
+    MemoryAudioHardware hardware;
     ScopedPlatform scoped{{.audioHardware = &hardware}};
     CapturedLog log;
     int posts = 0;
@@ -90,7 +90,7 @@ TEST_F(AudioTest, ModesChooseTheirDevices) {
              {"music, no record", false, speaker, microphones, {}, {}, {}},
          }) {
         SCOPED_TRACE(c.what);
-        platform::MemoryAudioHardware fresh;
+        MemoryAudioHardware fresh;
         ScopedPlatform here({.audioHardware = &fresh});
         fresh.setOutputs(c.recordedOutputs);
         Audio::refreshSpeakerDevice();

@@ -3,7 +3,7 @@
 #include "platform/Bundle.h"
 #include "support/CapturedLog.h"
 #include "support/FileSizeLimit.h"
-#include "support/MemoryUserDefaults.h"
+#include "support/PlatformDoubles.h"
 #include "support/ScopedPlatform.h"
 #include "support/TemporaryHome.h"
 #include "support/TestFiles.h"
@@ -38,7 +38,7 @@ protected:
     }
 
     TemporaryHome home;
-    platform::MemoryUserDefaults defaults;
+    MemoryUserDefaults defaults;
     platform::Bundle bundle{{.identifier = "com.lumatix.test", .resourcesPath = home.path()}};
     ScopedPlatform scoped{{.userDefaults = &defaults, .bundle = &bundle}};
     CapturedLog log;

@@ -8,9 +8,7 @@
 #include "platform/LottieAnimation.h"
 #include "platform/Platform.h"
 #include "screens/onboarding/BluetoothViewController.h"
-#include "support/FixedServices.h"
-#include "support/MemoryAudioHardware.h"
-#include "support/MemoryUserDefaults.h"
+#include "support/PlatformDoubles.h"
 #include "ui/Button.h"
 #include "ui/ButtonStyle.h"
 #include "ui/ImageLibrary.h"
@@ -41,8 +39,7 @@ void save(QWidget& widget, const QString& name) {
 
 // Settings and Information are presented over the set-up main window, and so is an update
 // screen while one is pending; other screens are the main window's content.
-void renderWindowsMenusButtonsAndToast(platform::MemoryAudioHardware& audio,
-                                       ScreenNavigator& navigator) {
+void renderWindowsMenusButtonsAndToast(MemoryAudioHardware& audio, ScreenNavigator& navigator) {
     using U = UpdateScreen;
     const char* const speaker = "Lumatix U";
     // Name, screen (none: the main window alone), pending update window, forced, speakerphone.
@@ -176,8 +173,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     folder = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("gallery"));
     QDir().mkpath(folder.path());
-    platform::MemoryUserDefaults defaults;
-    platform::MemoryAudioHardware hardware;
+    MemoryUserDefaults defaults;
+    MemoryAudioHardware hardware;
     const auto resources = QCoreApplication::applicationFilePath().toStdString();
     platform::Bundle bundle({.identifier = "com.lumatix.connectionassistant",
                              .version = "1.0.3",

@@ -14,6 +14,7 @@
 
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <algorithm>
 #include <fstream>
 
 namespace {
@@ -38,7 +39,8 @@ protected:
     }
 };
 
-TEST_F(MainScreensTest, ModePanelsShowAToastAndSwitchTheDefaults) {
+TEST_F(MainScreensTest, ModePanelsReportShowAToastAndSwitchTheDefaults) {
+    defaults.setInteger("CheckPrivacyStatus", 1);
     connectSpeakerphone(true);
     hardware.setInputs({{20, "Built-in Microphone"}, {21, "Lumatix U Microphone"}});
     auto* mode = showMode();
@@ -64,6 +66,15 @@ TEST_F(MainScreensTest, ModePanelsShowAToastAndSwitchTheDefaults) {
     QTest::qWait(50);
     EXPECT_EQ(ToastViewController::openCount(), toasts);
     EXPECT_EQ(log.count("didMeetingClick"), 2);
+    ASSERT_TRUE(server.waitForRequests(3));
+    std::vector<std::string> events;
+    for (const auto& request : server.requests()) {
+        events.push_back(request.queryValue("e_a") + " " + request.queryValue("e_n"));
+    }
+    // Each event travels on its own connection, so the arrival order is not fixed.
+    std::sort(events.begin(), events.end());
+    EXPECT_EQ(events,
+              (std::vector<std::string>{"nb_mode meeting", "nb_mode meeting", "nb_mode music"}));
 }
 
 TEST_F(MainScreensTest, EachAppearanceKeepsOneTimerAndLeavingDropsTheObservers) {

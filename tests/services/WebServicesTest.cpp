@@ -9,7 +9,7 @@
 #include "region/AppUtility.h"
 #include "support/CapturedLog.h"
 #include "support/HttpTestServer.h"
-#include "support/MemoryUserDefaults.h"
+#include "support/PlatformDoubles.h"
 #include "support/ScopedPlatform.h"
 #include "support/TestFiles.h"
 #include "update/NetworkManger.h"
@@ -48,7 +48,7 @@ protected:
     HttpTestServer china;
     net::HttpClient client{{.stallLimit = std::chrono::milliseconds(400)}};
     CapturedLog log;
-    platform::MemoryUserDefaults store;
+    MemoryUserDefaults store;
     platform::Bundle bundle{{.identifier = "com.lumatix.test",
                              .version = "1.0.3",
                              .endpoints = {.analyticsServerGlobal = server.url(),

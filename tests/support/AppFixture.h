@@ -6,10 +6,8 @@
 #include "platform/Bundle.h"
 #include "region/AppUtility.h"
 #include "support/CapturedLog.h"
-#include "support/FixedServices.h"
 #include "support/HttpTestServer.h"
-#include "support/MemoryAudioHardware.h"
-#include "support/MemoryUserDefaults.h"
+#include "support/PlatformDoubles.h"
 #include "support/ScopedPlatform.h"
 #include "ui/ToastViewController.h"
 #include "ui/ViewController.h"
@@ -77,15 +75,18 @@ protected:
             .dump();
     }
 
-    platform::MemoryAudioHardware hardware;
-    platform::MemoryUserDefaults defaults;
+    HttpTestServer server;
+    MemoryAudioHardware hardware;
+    MemoryUserDefaults defaults;
+    // Usage events go to the same local server.
     platform::Bundle bundle{{.identifier = "com.lumatix.test",
                              .version = "1.0.3",
-                             .resourcesPath = LUMATIX_RESOURCES_SOURCE_DIR}};
+                             .resourcesPath = LUMATIX_RESOURCES_SOURCE_DIR,
+                             .endpoints = {.analyticsServerGlobal = server.url(),
+                                           .analyticsServerChina = server.url()}}};
     ScopedPlatform scoped{
         {.userDefaults = &defaults, .audioHardware = &hardware, .bundle = &bundle}};
     CapturedLog log;
-    HttpTestServer server;
     net::HttpClient client{{.stallLimit = 400ms}};
     NetworkManger updateClient{client, server.url()};
     std::string normalReply = R"({"ResultCode":9900})";
