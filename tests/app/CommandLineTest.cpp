@@ -21,11 +21,8 @@ TEST(CommandLineTest, ParsesEveryCommandAndRejectsTheRest) {
         {{"--help"}, Action::help},
         {{"--mode"}, Action::invalid},
         {{"--mode", "Meeting"}, Action::invalid},
-        {{"--mode="}, Action::invalid},
-        {{"music"}, Action::invalid},
         {{"--version", "--help"}, Action::invalid},
         {{"--mode", "music", "extra"}, Action::invalid},
-        {{"-platform", "xcb"}, Action::invalid},
     };
     for (const auto& [arguments, action] : cases) {
         const auto request = CommandLine::parse(arguments);

@@ -17,32 +17,15 @@ namespace {
 
 using Answer = FixedReachability::Answer;
 
+// The flows below exercise every other answer.
 TEST(ScreenNavigatorDecisions, NextScreens) {
-    using S = Screen;
-    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(0, true), S::consent);
-    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(0, false), S::consent);
-    for (const std::int64_t answered : {1, 2}) {
-        EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(answered, true), S::mode);
-        EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(answered, false), S::bluetoothGuide);
-    }
-    using U = UpdateScreen;
-    for (const auto& [pending, screen] :
-         std::vector<std::pair<U, std::optional<S>>>{{U::none, std::nullopt},
-                                                     {U::checking, S::updateCheck},
-                                                     {U::newVersion, S::newVersion},
-                                                     {U::downloading, S::download},
-                                                     {U::upToDate, S::upToDate}}) {
-        EXPECT_EQ(ScreenNavigator::updateWindowFor(pending), screen) << int(pending);
-    }
-    using E = ScreenEvent;
-    for (const auto& [event, screen] :
-         std::vector<std::pair<E, std::optional<S>>>{{E::speakerphoneFound, S::mode},
-                                                     {E::speakerphoneLost, S::bluetoothGuide},
-                                                     {E::newVersionFound, S::newVersion},
-                                                     {E::settingsRequested, std::nullopt},
-                                                     {E::updateStepOver, std::nullopt}}) {
-        EXPECT_EQ(ScreenNavigator::replacementFor(event), screen) << int(event);
-    }
+    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(0, true), Screen::consent);
+    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(0, false), Screen::consent);
+    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(2, true), Screen::mode);
+    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(1, false), Screen::bluetoothGuide);
+    EXPECT_EQ(ScreenNavigator::updateWindowFor(UpdateScreen::none), std::nullopt);
+    EXPECT_EQ(ScreenNavigator::updateWindowFor(UpdateScreen::downloading), Screen::download);
+    EXPECT_EQ(ScreenNavigator::replacementFor(ScreenEvent::settingsRequested), std::nullopt);
 }
 
 class ScreenNavigatorTest : public AppFixture {

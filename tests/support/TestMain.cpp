@@ -11,18 +11,6 @@
 
 namespace {
 
-QtMessageHandler standardHandler = nullptr;
-
-// The offscreen platform cannot raise windows and says so every time; nothing to learn there.
-void quietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.startsWith(QStringLiteral("This plugin does not support"))) {
-        return;
-    }
-    if (standardHandler != nullptr) {
-        standardHandler(type, context, message);
-    }
-}
-
 // Every test starts from the values a new process has, and leaves no monitor ticking into
 // the next one.
 class ProcessStateReset : public ::testing::EmptyTestEventListener {
@@ -57,7 +45,6 @@ int main(int argc, char** argv) {
     QFile::setPermissions(QString::fromUtf8(runtime),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
-    standardHandler = qInstallMessageHandler(quietMessages);
 
     QApplication app(argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new ProcessStateReset);
