@@ -217,7 +217,8 @@ TEST_F(WebServicesTest, AnalyticsOnlyWithConsentToTheRegionsServerAndSite) {
         std::string line = event.path;
         for (const char* key : {"idsite", "e_c", "e_a", "e_n", "e_v", "dimension15", "dimension3",
                                 "dimension13", "dimension5"}) {
-            line += " " + (event.hasQueryKey(key) ? event.queryValue(key) : "-");
+            line += ' ';
+            line += event.hasQueryKey(key) ? event.queryValue(key) : std::string("-");
         }
         return line;
     };
