@@ -3,6 +3,28 @@
 #include "platform/Log.h"
 
 namespace platform {
+namespace {
+
+// The desktop's own page first, then a desktop-neutral program, then the other desktops'.
+std::optional<DesktopCommand> pageCommand(const QString& currentDesktop,
+                                          const DesktopCommand::ExecutableFinder& finder,
+                                          const QString& gnomePanel, const QString& plasmaModule,
+                                          const DesktopCommand& standalone) {
+    const DesktopCommand gnome{QStringLiteral("gnome-control-center"), {gnomePanel}};
+    const DesktopCommand plasma6{QStringLiteral("kcmshell6"), {plasmaModule}};
+    const DesktopCommand plasma5{QStringLiteral("kcmshell5"), {plasmaModule}};
+    switch (DesktopCommand::family(currentDesktop)) {
+    case DesktopCommand::Family::kde:
+        return DesktopCommand::firstAvailable({plasma6, plasma5, standalone, gnome}, finder);
+    case DesktopCommand::Family::gnome:
+        return DesktopCommand::firstAvailable({gnome, standalone, plasma6, plasma5}, finder);
+    case DesktopCommand::Family::other:
+        break;
+    }
+    return DesktopCommand::firstAvailable({standalone, gnome, plasma6, plasma5}, finder);
+}
+
+} // namespace
 
 DesktopSettings::DesktopSettings(QString currentDesktop, DesktopCommand::Launcher launcher,
                                  DesktopCommand::ExecutableFinder finder)
@@ -17,26 +39,35 @@ DesktopSettings DesktopSettings::forCurrentDesktop() {
 std::optional<DesktopCommand>
 DesktopSettings::bluetoothSettingsCommand(const QString& currentDesktop,
                                           const DesktopCommand::ExecutableFinder& finder) {
-    const DesktopCommand gnome{QStringLiteral("gnome-control-center"), {QStringLiteral("bluetooth")}};
-    const DesktopCommand plasma6{QStringLiteral("kcmshell6"), {QStringLiteral("kcm_bluetooth")}};
-    const DesktopCommand plasma5{QStringLiteral("kcmshell5"), {QStringLiteral("kcm_bluetooth")}};
-    const DesktopCommand blueman{QStringLiteral("blueman-manager"), {}};
-    switch (DesktopCommand::family(currentDesktop)) {
-    case DesktopCommand::Family::kde:
-        return DesktopCommand::firstAvailable({plasma6, plasma5, blueman, gnome}, finder);
-    case DesktopCommand::Family::gnome:
-        return DesktopCommand::firstAvailable({gnome, blueman, plasma6, plasma5}, finder);
-    case DesktopCommand::Family::other:
-        break;
-    }
-    return DesktopCommand::firstAvailable({blueman, gnome, plasma6, plasma5}, finder);
+    return pageCommand(currentDesktop, finder, QStringLiteral("bluetooth"),
+                       QStringLiteral("kcm_bluetooth"), {QStringLiteral("blueman-manager"), {}});
+}
+
+std::optional<DesktopCommand>
+DesktopSettings::microphoneSettingsCommand(const QString& currentDesktop,
+                                           const DesktopCommand::ExecutableFinder& finder) {
+    // pavucontrol's fourth tab lists the input devices.
+    return pageCommand(currentDesktop, finder, QStringLiteral("microphone"),
+                       QStringLiteral("kcm_pulseaudio"),
+                       {QStringLiteral("pavucontrol"), {QStringLiteral("--tab=4")}});
 }
 
 bool DesktopSettings::openBluetoothSettings() const {
-    const auto command = bluetoothSettingsCommand(currentDesktop_, finder_);
-    if (!command) {
-        Log::line("No Bluetooth settings found (looked for gnome-control-center, kcmshell6, "
+    return launch(bluetoothSettingsCommand(currentDesktop_, finder_),
+                  "No Bluetooth settings found (looked for gnome-control-center, kcmshell6, "
                   "kcmshell5 and blueman-manager); open them from the desktop's own menu");
+}
+
+bool DesktopSettings::openMicrophoneSettings() const {
+    return launch(microphoneSettingsCommand(currentDesktop_, finder_),
+                  "No microphone settings found (looked for gnome-control-center, kcmshell6, "
+                  "kcmshell5 and pavucontrol); open them from the desktop's own menu");
+}
+
+bool DesktopSettings::launch(const std::optional<DesktopCommand>& command,
+                             std::string_view notFound) const {
+    if (!command) {
+        Log::line(notFound);
         return false;
     }
     if (!launcher_ || !launcher_(*command)) {
