@@ -10,6 +10,9 @@ packages=(
   libpulse-dev libplist-dev nlohmann-json3-dev libgl-dev
   # the pairing animation of the Bluetooth guide
   librlottie-dev
+  # the desktop's microphone decision: GNOME's privacy switch (GSettings) and the portal's
+  # permission store (GDBus)
+  libglib2.0-dev gsettings-desktop-schemas
   # QR codes of the phone-app store addresses, made at build time
   qrencode
   # tests and benchmarks

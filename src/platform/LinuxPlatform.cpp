@@ -19,7 +19,7 @@ LinuxPlatform::LinuxPlatform(Scope scope, const std::filesystem::path& executabl
             QString::fromUtf8(build_config::appId.data(),
                               static_cast<int>(build_config::appId.size())),
             QString::fromStdString(executable.string()));
-        microphone_ = std::make_unique<DesktopMicrophoneAccess>();
+        microphone_ = DesktopMicrophoneAccess::forCurrentDesktop();
         services.userDefaults = defaults_.get();
         services.loginItem = loginItem_.get();
         services.microphoneAccess = microphone_.get();
