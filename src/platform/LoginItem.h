@@ -15,9 +15,9 @@ public:
     virtual ~LoginItem() = default;
 
     [[nodiscard]] virtual LoginItemStatus status() const = 0;
-    // Lets the user switch launch at login on: opens the desktop's startup settings where
-    // there are some, otherwise enables it directly.
-    virtual void openSystemSettingsLoginItems() = 0;
+    // Switches launch at login on for the running executable; false (with a line) when it
+    // cannot be written.
+    virtual bool enable() = 0;
 };
 
 } // namespace platform

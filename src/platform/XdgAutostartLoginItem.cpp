@@ -182,19 +182,14 @@ fs::path configHomeFromEnvironment() {
 } // namespace
 
 XdgAutostartLoginItem::XdgAutostartLoginItem(QString appId, QString executablePath,
-                                             std::filesystem::path configHome,
-                                             QString currentDesktop, Launcher launcher,
-                                             ExecutableFinder finder)
+                                             std::filesystem::path configHome)
     : appId_(std::move(appId)), executablePath_(std::move(executablePath)),
-      configHome_(std::move(configHome)), currentDesktop_(std::move(currentDesktop)),
-      launcher_(std::move(launcher)), finder_(std::move(finder)) {}
+      configHome_(std::move(configHome)) {}
 
 std::unique_ptr<XdgAutostartLoginItem>
 XdgAutostartLoginItem::forCurrentUser(QString appId, QString executablePath) {
-    return std::make_unique<XdgAutostartLoginItem>(
-        std::move(appId), std::move(executablePath), configHomeFromEnvironment(),
-        qEnvironmentVariable("XDG_CURRENT_DESKTOP"),
-        DesktopCommand::detachedLauncher(), DesktopCommand::pathFinder());
+    return std::make_unique<XdgAutostartLoginItem>(std::move(appId), std::move(executablePath),
+                                                   configHomeFromEnvironment());
 }
 
 std::filesystem::path XdgAutostartLoginItem::entryPath() const {
@@ -216,20 +211,12 @@ LoginItemStatus XdgAutostartLoginItem::status() const {
                                                  : LoginItemStatus::enabled;
 }
 
-void XdgAutostartLoginItem::openSystemSettingsLoginItems() {
-    const auto command = startupSettingsCommand(currentDesktop_, finder_);
-    if (command && launcher_ && launcher_(*command)) {
-        Log::line("Launch at login: opened the startup settings (" +
-                  DesktopCommand::describe(*command).toStdString() + ")");
-        return;
-    }
-    // Without a settings page to show, the user's request is carried out here.
+bool XdgAutostartLoginItem::enable() {
     if (!writeEnabledEntry()) {
-        return;
+        return false;
     }
-    const std::string why = command ? "could not start " + DesktopCommand::describe(*command).toStdString()
-                                    : std::string("no startup settings found");
-    Log::line("Launch at login: " + why + "; enabled it directly in " + entryPath().string());
+    Log::line("Launch at login: enabled in " + entryPath().string());
+    return true;
 }
 
 bool XdgAutostartLoginItem::writeEnabledEntry() {
@@ -261,28 +248,6 @@ bool XdgAutostartLoginItem::writeEnabledEntry() {
         return fail(problem);
     }
     return true;
-}
-
-std::optional<XdgAutostartLoginItem::Command>
-XdgAutostartLoginItem::startupSettingsCommand(const QString& currentDesktop,
-                                              const ExecutableFinder& finder) {
-    const std::vector<DesktopCommand> kde{
-        {QStringLiteral("kcmshell6"), {QStringLiteral("kcm_autostart")}},
-        {QStringLiteral("kcmshell5"), {QStringLiteral("kcm_autostart")}},
-    };
-    // GNOME has no startup page of its own; Tweaks has one.
-    const std::vector<DesktopCommand> gnome{{QStringLiteral("gnome-tweaks"), {}}};
-    switch (DesktopCommand::family(currentDesktop)) {
-    case DesktopCommand::Family::kde:
-        return DesktopCommand::firstAvailable(kde, finder);
-    case DesktopCommand::Family::gnome:
-        return DesktopCommand::firstAvailable(gnome, finder);
-    case DesktopCommand::Family::other:
-        break;
-    }
-    auto any = kde;
-    any.insert(any.end(), gnome.begin(), gnome.end());
-    return DesktopCommand::firstAvailable(any, finder);
 }
 
 } // namespace platform

@@ -1,38 +1,27 @@
 #pragma once
 
-#include "platform/DesktopCommand.h"
 #include "platform/LoginItem.h"
 
 #include <QString>
 #include <QStringList>
 #include <filesystem>
-#include <functional>
-#include <optional>
+#include <memory>
 
 namespace platform {
 
 // Launch at login through the XDG autostart entry <config home>/autostart/<app id>.desktop.
 class XdgAutostartLoginItem final : public LoginItem {
 public:
-    using Command = DesktopCommand;
-    using Launcher = DesktopCommand::Launcher;
-    using ExecutableFinder = DesktopCommand::ExecutableFinder;
+    XdgAutostartLoginItem(QString appId, QString executablePath, std::filesystem::path configHome);
 
-    XdgAutostartLoginItem(QString appId, QString executablePath, std::filesystem::path configHome,
-                          QString currentDesktop, Launcher launcher, ExecutableFinder finder);
-
-    // The real one: $XDG_CONFIG_HOME (or ~/.config), $XDG_CURRENT_DESKTOP, detached processes.
+    // The real one, under $XDG_CONFIG_HOME (or ~/.config).
     static std::unique_ptr<XdgAutostartLoginItem> forCurrentUser(QString appId,
                                                                  QString executablePath);
 
     [[nodiscard]] LoginItemStatus status() const override;
-    void openSystemSettingsLoginItems() override;
+    bool enable() override;
 
     [[nodiscard]] std::filesystem::path entryPath() const;
-
-    // The desktop's startup-applications settings, if one of them is installed.
-    [[nodiscard]] static std::optional<Command>
-    startupSettingsCommand(const QString& currentDesktop, const ExecutableFinder& finder);
 
 private:
     bool writeEnabledEntry();
@@ -40,9 +29,6 @@ private:
     QString appId_;
     QString executablePath_;
     std::filesystem::path configHome_;
-    QString currentDesktop_;
-    Launcher launcher_;
-    ExecutableFinder finder_;
 };
 
 } // namespace platform

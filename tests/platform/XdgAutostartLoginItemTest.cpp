@@ -15,16 +15,10 @@ using namespace ::testing;
 
 namespace {
 
-// On KDE, whose startup settings page may be installed, and may start.
 class XdgAutostartLoginItemTest : public ::testing::Test {
 protected:
     XdgAutostartLoginItem item() {
-        return XdgAutostartLoginItem(
-            "lumatix-test", "/home/u/My Apps/100%/lumatix", home.path(), "KDE",
-            [this](const auto&) { return pageStarts; },
-            [this](const QString& name) {
-                return QString(pageInstalled && name == "kcmshell6" ? "/usr/bin/kcmshell6" : "");
-            });
+        return XdgAutostartLoginItem("lumatix-test", "/home/u/My Apps/100%/lumatix", home.path());
     }
     long filesInFolder() const {
         return std::distance(fs::directory_iterator(entry.parent_path()), {});
@@ -33,8 +27,6 @@ protected:
     TemporaryHome home;
     CapturedLog log;
     fs::path entry = home.path() / "autostart" / "lumatix-test.desktop";
-    bool pageInstalled = false;
-    bool pageStarts = false;
 };
 
 } // namespace
@@ -61,26 +53,15 @@ TEST_F(XdgAutostartLoginItemTest, StatusFollowsTheEntryFile) {
     EXPECT_EQ(item().status(), notFound);
 }
 
-// A startup settings page that starts is left to the user; otherwise the entry is written
-// here, in one piece, with the path quoted for its space and % doubled.
-TEST_F(XdgAutostartLoginItemTest, OpeningTheSettingsEnablesTheEntryOnlyWithoutAPage) {
-    for (const auto& [installed, starts] :
-         {std::pair{true, true}, std::pair{true, false}, std::pair{false, false}}) {
-        fs::remove_all(entry.parent_path());
-        pageInstalled = installed;
-        pageStarts = starts;
-        auto loginItem = item();
-        loginItem.openSystemSettingsLoginItems();
-        EXPECT_EQ(loginItem.status(),
-                  starts ? LoginItemStatus::notRegistered : LoginItemStatus::enabled);
-        if (!starts) {
-            EXPECT_THAT(readFile(entry),
-                        AllOf(StartsWith("[Desktop Entry]\n"), HasSubstr("\nType=Application\n"),
-                              HasSubstr("\nName="),
-                              HasSubstr("\nExec=\"/home/u/My Apps/100%%/lumatix\"\n")));
-            EXPECT_EQ(filesInFolder(), 1);
-        }
-    }
+// Written in one piece, with the path quoted for its space and % doubled.
+TEST_F(XdgAutostartLoginItemTest, EnablingWritesAnEntryForTheExecutable) {
+    auto loginItem = item();
+    EXPECT_TRUE(loginItem.enable());
+    EXPECT_EQ(loginItem.status(), LoginItemStatus::enabled);
+    EXPECT_THAT(readFile(entry), AllOf(StartsWith("[Desktop Entry]\n"),
+                                       HasSubstr("\nType=Application\n"), HasSubstr("\nName="),
+                                       HasSubstr("\nExec=\"/home/u/My Apps/100%%/lumatix\"\n")));
+    EXPECT_EQ(filesInFolder(), 1);
 }
 
 // Rewritten in place of the old one: a full disk leaves the old entry whole.
@@ -92,12 +73,12 @@ TEST_F(XdgAutostartLoginItemTest, ADisabledEntryIsSwitchedOnWithItsOtherLinesKep
     auto loginItem = item();
     {
         FileSizeLimit fullDisk(16);
-        loginItem.openSystemSettingsLoginItems();
+        EXPECT_FALSE(loginItem.enable());
     }
     EXPECT_EQ(readFile(entry), before);
     EXPECT_EQ(log.lines().size(), 1U);
     EXPECT_EQ(filesInFolder(), 1);
-    loginItem.openSystemSettingsLoginItems();
+    EXPECT_TRUE(loginItem.enable());
     EXPECT_EQ(readFile(entry), "# written by hand\n[Desktop Entry]\nExec=/opt/x --min\n"
                                "Hidden=false\nX-GNOME-Autostart-enabled=true\nX-Delay=5\n\n"
                                "[Desktop Action quit]\nHidden=true\n");

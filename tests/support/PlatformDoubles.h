@@ -103,7 +103,12 @@ public:
     explicit FixedLoginItem(platform::LoginItemStatus status) : status_(status) {}
 
     [[nodiscard]] platform::LoginItemStatus status() const override { return status_; }
-    void openSystemSettingsLoginItems() override {}
+    bool enable() override {
+        ++enableCalls;
+        status_ = platform::LoginItemStatus::enabled;
+        return true;
+    }
+    int enableCalls = 0;
 
     void setStatus(platform::LoginItemStatus status) { status_ = status; }
 
