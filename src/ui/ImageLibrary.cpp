@@ -2,8 +2,10 @@
 
 #include "platform/Log.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QRectF>
 #include <QSvgRenderer>
@@ -101,4 +103,12 @@ QString ImageLibrary::resourcePath(std::string_view name) {
     return QStringLiteral(":/images/") +
            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) +
            QStringLiteral(".svg");
+}
+
+QLabel* ImageLibrary::pictureLabel(ImageAsset asset, QSize size, QWidget* parent) {
+    auto* picture = new QLabel(parent);
+    picture->setPixmap(pixmap(asset, size, qApp->devicePixelRatio()));
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setFixedSize(size);
+    return picture;
 }

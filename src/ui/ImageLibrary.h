@@ -8,6 +8,9 @@
 #include <QString>
 #include <string_view>
 
+class QLabel;
+class QWidget;
+
 // The bundled pictures, drawn as SVG so they stay sharp at any scale. Lookups by name accept
 // any text; a name without a picture is logged once per lookup and gives an empty image.
 class ImageLibrary {
@@ -22,6 +25,9 @@ public:
                                         qreal devicePixelRatio = 1.0);
     [[nodiscard]] static QPixmap pixmap(std::string_view name, QSize logicalSize = {},
                                         qreal devicePixelRatio = 1.0);
+
+    // A fixed-size label showing the picture centred, sharp on the application's screen.
+    [[nodiscard]] static QLabel* pictureLabel(ImageAsset asset, QSize size, QWidget* parent);
 
     // The size the picture is drawn for, in logical pixels; empty for a missing picture.
     [[nodiscard]] static QSize naturalSize(ImageAsset asset);

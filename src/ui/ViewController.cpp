@@ -85,8 +85,15 @@ void ViewController::showChildView(ViewController* child, QWidget* container) {
     }
 }
 
+void ViewController::startLayout() {
+    view()->installEventFilter(this);
+    layoutElements(view()->size());
+}
+
 bool ViewController::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Resize) {
+    if (event->type() == QEvent::Resize && isViewLoaded() && watched == view()) {
+        layoutElements(view()->size());
+    } else if (event->type() == QEvent::Resize) {
         auto* container = static_cast<QWidget*>(watched);
         for (ViewController* child : children_) {
             if (child->isViewLoaded() && child->view()->parentWidget() == container) {

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSize>
 #include <memory>
 #include <vector>
 
@@ -61,6 +62,10 @@ protected:
     virtual void viewDidLoad() {}
     virtual void viewDidAppear() {}
     virtual void viewDidDisappear() {}
+    // Places the view's elements for the given size: once from startLayout(), then again
+    // whenever the view is resized.
+    virtual void layoutElements(QSize /*viewSize*/) {}
+    void startLayout();
     void setView(QWidget* view);
 
 private:

@@ -67,7 +67,7 @@ void BluetoothViewController::viewDidLoad() {
     connect(openBluetoothButton_, &Button::clicked, this, [this] { didOpenBluetoothClick(); });
 
     addCornerButtons(root);
-    layoutElements(root->size());
+    startLayout();
 }
 
 void BluetoothViewController::layoutElements(QSize viewSize) {

@@ -16,8 +16,6 @@
 #include "ui/Window.h"
 #include "ui/WindowSetup.h"
 
-#include <QApplication>
-#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPointer>
@@ -87,19 +85,11 @@ void MainScreenViewController::startStatusTimer() {
                                                    [this] { checkStatusWithNotitfication(); });
 }
 
-bool MainScreenViewController::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Resize && isViewLoaded() && watched == view()) {
-        layoutElements(view()->size());
-    }
-    return ViewController::eventFilter(watched, event);
-}
-
 void MainScreenViewController::addCornerButtons(QWidget* view) {
     infoButton_ = makeCornerButton(view, ImageAsset::icon_more_info);
     connect(infoButton_, &Button::clicked, this, [this] { didInfoButtonClick(); });
     settingButton_ = makeCornerButton(view, ImageAsset::icon_setting);
     connect(settingButton_, &Button::clicked, this, [this] { didSettingButtonClick(); });
-    view->installEventFilter(this);
 }
 
 void MainScreenViewController::layoutCornerButtons(QSize viewSize) {
@@ -134,11 +124,7 @@ QWidget* MainScreenViewController::makePanel(QWidget* parent) {
 }
 
 QLabel* MainScreenViewController::makePicture(QWidget* parent, ImageAsset asset, QSize size) {
-    auto* picture = new QLabel(parent);
-    picture->setPixmap(ImageLibrary::pixmap(asset, size, qApp->devicePixelRatio()));
-    picture->setAlignment(Qt::AlignCenter);
-    picture->setFixedSize(size);
-    return picture;
+    return ImageLibrary::pictureLabel(asset, size, parent);
 }
 
 int MainScreenViewController::measuredHeight(const TextView* text) {

@@ -64,12 +64,9 @@ protected:
 
     void viewDidAppear() override;
     void viewDidDisappear() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Runs on appearance before the status check starts (the guide starts its animation).
     virtual void willStartStatusCheck() {}
-    // Places every element for a content view of the given size.
-    virtual void layoutElements(QSize viewSize) = 0;
 
     // Adds the two round corner buttons; call last so they lie on top.
     void addCornerButtons(QWidget* view);

@@ -52,7 +52,7 @@ void ModeViewController::viewDidLoad() {
     connect(musicButton_, &Button::clicked, this, [this] { didMusicClick(); });
 
     addCornerButtons(root);
-    layoutElements(root->size());
+    startLayout();
 }
 
 void ModeViewController::buildTitle() {

@@ -13,8 +13,6 @@
 #include "ui/Window.h"
 #include "ui/WindowSetup.h"
 
-#include <QApplication>
-#include <QEvent>
 #include <QLabel>
 #include <QWidget>
 #include <string>
@@ -57,25 +55,8 @@ bool UpdateScreenViewController::windowShouldClose(Window* /*window*/) {
     return true;
 }
 
-void UpdateScreenViewController::startLayout() {
-    view()->installEventFilter(this);
-    layoutElements(view()->size());
-}
-
-bool UpdateScreenViewController::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Resize && isViewLoaded() && watched == view()) {
-        layoutElements(view()->size());
-    }
-    return ViewController::eventFilter(watched, event);
-}
-
 QLabel* UpdateScreenViewController::makePicture(QWidget* parent, ImageAsset asset) {
-    auto* picture = new QLabel(parent);
-    picture->setPixmap(
-        ImageLibrary::pixmap(asset, {pictureSide, pictureSide}, qApp->devicePixelRatio()));
-    picture->setAlignment(Qt::AlignCenter);
-    picture->setFixedSize(pictureSide, pictureSide);
-    return picture;
+    return ImageLibrary::pictureLabel(asset, {pictureSide, pictureSide}, parent);
 }
 
 TextView* UpdateScreenViewController::makeTitleText(QWidget* parent, LocalizedKey key) {

@@ -44,12 +44,6 @@ protected:
 
     void viewDidAppear() override;
     void viewDidDisappear() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-    // Places every element for a content view of the given size.
-    virtual void layoutElements(QSize viewSize) = 0;
-    // Call at the end of viewDidLoad, once the elements exist.
-    void startLayout();
 
     static QLabel* makePicture(QWidget* parent, ImageAsset asset);
     static TextView* makeTitleText(QWidget* parent, LocalizedKey key);
