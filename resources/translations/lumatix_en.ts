@@ -71,6 +71,10 @@
         <source>End User License Agreement</source>
         <translation>End User License Agreement</translation>
     </message>
+    <message id="EULAUnavailableDescription">
+        <source>The licence agreement could not be loaded. Reinstalling the assistant restores it.</source>
+        <translation>The licence agreement could not be loaded. Reinstalling the assistant restores it.</translation>
+    </message>
     <message id="InfoQRCodeButtonTitle">
         <source>Mobile App</source>
         <translation>Mobile App</translation>
@@ -144,8 +148,8 @@
         <translation>Let the assistant start when you log in, so your speakerphone is set up and ready whenever you need it.</translation>
     </message>
     <message id="LoginItemOpenSettingButtonTitle">
-        <source>Open Startup Settings</source>
-        <translation>Open Startup Settings</translation>
+        <source>Turn On Start at Login</source>
+        <translation>Turn On Start at Login</translation>
     </message>
     <message id="LoginItemSkipButtonTitle">
         <source>Skip</source>

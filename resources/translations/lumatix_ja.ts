@@ -71,6 +71,10 @@
         <source>End User License Agreement</source>
         <translation>使用許諾契約</translation>
     </message>
+    <message id="EULAUnavailableDescription">
+        <source>The licence agreement could not be loaded. Reinstalling the assistant restores it.</source>
+        <translation>使用許諾契約を読み込めませんでした。アシスタントを再インストールすると元に戻ります。</translation>
+    </message>
     <message id="InfoQRCodeButtonTitle">
         <source>Mobile App</source>
         <translation>モバイルアプリ</translation>
@@ -144,8 +148,8 @@
         <translation>ログイン時にアシスタントを起動すると、スピーカーフォンをいつでもすぐに使えます。</translation>
     </message>
     <message id="LoginItemOpenSettingButtonTitle">
-        <source>Open Startup Settings</source>
-        <translation>自動起動の設定を開く</translation>
+        <source>Turn On Start at Login</source>
+        <translation>ログイン時の起動をオンにする</translation>
     </message>
     <message id="LoginItemSkipButtonTitle">
         <source>Skip</source>

@@ -71,6 +71,10 @@
         <source>End User License Agreement</source>
         <translation>最终用户许可协议</translation>
     </message>
+    <message id="EULAUnavailableDescription">
+        <source>The licence agreement could not be loaded. Reinstalling the assistant restores it.</source>
+        <translation>无法加载许可协议。重新安装本助手即可恢复。</translation>
+    </message>
     <message id="InfoQRCodeButtonTitle">
         <source>Mobile App</source>
         <translation>手机应用</translation>
@@ -144,8 +148,8 @@
         <translation>登录时自动启动助手，让扬声器随时准备就绪。</translation>
     </message>
     <message id="LoginItemOpenSettingButtonTitle">
-        <source>Open Startup Settings</source>
-        <translation>打开启动项设置</translation>
+        <source>Turn On Start at Login</source>
+        <translation>开启登录时启动</translation>
     </message>
     <message id="LoginItemSkipButtonTitle">
         <source>Skip</source>

@@ -71,6 +71,10 @@
         <source>End User License Agreement</source>
         <translation>終端使用者授權合約</translation>
     </message>
+    <message id="EULAUnavailableDescription">
+        <source>The licence agreement could not be loaded. Reinstalling the assistant restores it.</source>
+        <translation>無法載入授權合約。重新安裝本助理即可復原。</translation>
+    </message>
     <message id="InfoQRCodeButtonTitle">
         <source>Mobile App</source>
         <translation>手機 App</translation>
@@ -144,8 +148,8 @@
         <translation>登入時自動啟動助理，讓揚聲器隨時準備就緒。</translation>
     </message>
     <message id="LoginItemOpenSettingButtonTitle">
-        <source>Open Startup Settings</source>
-        <translation>開啟啟動項目設定</translation>
+        <source>Turn On Start at Login</source>
+        <translation>開啟登入時啟動</translation>
     </message>
     <message id="LoginItemSkipButtonTitle">
         <source>Skip</source>

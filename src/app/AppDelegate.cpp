@@ -23,8 +23,9 @@
 #include "ui/Window.h"
 #include "ui/WindowSetup.h"
 
-#include <QApplication>
+#include <QKeySequence>
 #include <QPointer>
+#include <QShortcut>
 
 namespace {
 
@@ -52,7 +53,8 @@ void dismissFirstPresented(ViewController* content) {
 
 } // namespace
 
-AppDelegate::AppDelegate(ScreenNavigator::Services services) : navigator_(std::move(services)) {}
+AppDelegate::AppDelegate(ScreenNavigator::Services services)
+    : quit_(services.quit), navigator_(std::move(services)) {}
 // The tray icon goes before the menu it shows.
 AppDelegate::~AppDelegate() {
     delete statusItem_;
@@ -108,6 +110,9 @@ void AppDelegate::setupMainWindow() {
     main.setStyleMask(main.styleMask() & ~Window::resizable);
     mainWindowNumber = main.windowNumber();
     main.setReleasedWhenClosed(false);
+    // Quit is otherwise only in the tray menu, which some desktops do not show.
+    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &main);
+    connect(quit, &QShortcut::activated, this, &AppDelegate::quitClicked);
 }
 
 void AppDelegate::setMainWindowTitle() {
@@ -183,7 +188,7 @@ void AppDelegate::queueFrontThen(void (AppDelegate::*open)()) {
 }
 
 void AppDelegate::quitClicked() {
-    QCoreApplication::quit();
+    quit_();
 }
 
 ViewController* AppDelegate::mainContent() const {

@@ -52,6 +52,7 @@ private:
     void queueFrontThen(void (AppDelegate::*open)());
     [[nodiscard]] ViewController* mainContent() const;
 
+    std::function<void()> quit_;
     ScreenNavigator navigator_;
     std::unique_ptr<Window> window_;
     // A menu has no QObject parent to free it; the delegate owns it.

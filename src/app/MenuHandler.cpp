@@ -26,6 +26,8 @@ const std::vector<std::pair<MenuHandler::Command, LocalizedKey>>& MenuHandler::c
 bool MenuHandler::isEnabled(Command command, std::uint8_t screenState) {
     switch (command) {
     case Command::openApplication:
+    // The tray menu is the only place to quit from, so Quit stays usable on every screen.
+    case Command::quit:
         return true;
     case Command::meetingMode:
     case Command::musicMode:
@@ -33,7 +35,6 @@ bool MenuHandler::isEnabled(Command command, std::uint8_t screenState) {
     case Command::openBluetooth:
     case Command::settings:
     case Command::information:
-    case Command::quit:
         return screenState == 1 || screenState == 2;
     }
     return false;

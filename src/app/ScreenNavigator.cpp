@@ -1,15 +1,22 @@
 #include "app/ScreenNavigator.h"
 
+#include "app/LaunchFlow.h"
 #include "audio/AppManger.h"
 #include "core/LogLines.h"
 #include "core/PersistedSettings.h"
 #include "core/SpeakerDevice.h"
 #include "platform/Log.h"
+#include "platform/LoginItem.h"
 #include "platform/MainQueue.h"
+#include "platform/Platform.h"
 #include "platform/Reachability.h"
 #include "region/AppUtility.h"
 #include "screens/info/InfoViewController.h"
 #include "screens/onboarding/BluetoothViewController.h"
+#include "screens/onboarding/EULAViewController.h"
+#include "screens/onboarding/GDPRViewController.h"
+#include "screens/onboarding/LoginItemViewController.h"
+#include "screens/onboarding/MicPermissionViewController.h"
 #include "screens/onboarding/ModeViewController.h"
 #include "screens/settings/SettingViewController.h"
 #include "screens/update/CheckOTAViewController.h"
@@ -61,6 +68,10 @@ std::optional<Screen> ScreenNavigator::replacementFor(ScreenEvent event) {
         return Screen::bluetoothGuide;
     case ScreenEvent::newVersionFound:
         return Screen::newVersion;
+    case ScreenEvent::microphoneRefused:
+        return Screen::microphonePermission;
+    case ScreenEvent::loginItemStepOver:
+        return Screen::updateCheck;
     default:
         return std::nullopt;
     }
@@ -86,10 +97,13 @@ std::unique_ptr<ViewController> ScreenNavigator::make(Screen screen) {
     std::unique_ptr<ViewController> made;
     switch (screen) {
     case Screen::eula:
+        made = std::make_unique<EULAViewController>();
+        break;
     case Screen::loginItem:
+        made = std::make_unique<LoginItemViewController>();
+        break;
     case Screen::microphonePermission:
-        // Not in this build yet: the main window shows an empty screen.
-        made = std::make_unique<ViewController>();
+        made = std::make_unique<MicPermissionViewController>();
         break;
     case Screen::updateCheck:
         made = std::make_unique<CheckOTAViewController>(CheckOTAViewController::Services{
@@ -108,8 +122,8 @@ std::unique_ptr<ViewController> ScreenNavigator::make(Screen screen) {
         made = std::make_unique<NoNeedOTAViewController>();
         break;
     case Screen::consent:
-        logNotAvailable("GDPRViewController");
-        return nullptr;
+        made = std::make_unique<GDPRViewController>();
+        break;
     case Screen::mode:
         made = std::make_unique<ModeViewController>();
         break;
@@ -152,7 +166,12 @@ void ScreenNavigator::handle(ViewController* from, ScreenEvent event) {
         return;
     }
     switch (event) {
+    case ScreenEvent::microphoneGranted:
+        replace(from, LaunchFlow::screenAfterMicrophoneAnswer(
+                          true, platform::Platform::loginItem().status()));
+        break;
     case ScreenEvent::updateStepOver:
+    case ScreenEvent::consentAnswered:
         leaveUpdateStep(from);
         break;
     case ScreenEvent::settingsRequested:

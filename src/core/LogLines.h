@@ -47,6 +47,14 @@ inline constexpr std::string_view animationInvalidPrefix =
 // The update check.
 inline constexpr std::string_view notReachable = "Not reachable";
 inline constexpr std::string_view notifierNotStarted = "Unable to start notifier";
+// The first-run screens.
+inline constexpr std::string_view agreeClick = "didAgreeClick";
+inline constexpr std::string_view cancelClick = "didCancelClick";
+inline constexpr std::string_view openSettingClick = "didOpenSettingClick";
+inline constexpr std::string_view settingsOpened = "default browser was successfully opened";
+// The licence document that could not be shown, followed by its path and the reason.
+inline constexpr std::string_view agreementUnreadablePrefix = "licence agreement unreadable: ";
+
 // A screen the flow would go to that this build does not have yet, followed by its name.
 inline constexpr std::string_view screenNotAvailablePrefix = "screen not available yet: ";
 

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 88> rawValues{
+constexpr std::array<std::string_view, 89> rawValues{
     "BluetoothSettingButtonTitle",
     "BluetoothViewDescription",
     "BluetoothViewStep1Description",
@@ -22,6 +22,7 @@ constexpr std::array<std::string_view, 88> rawValues{
     "EULAAgreeButtonTitle",
     "EULADisagreeButtonTitle",
     "EULATitle",
+    "EULAUnavailableDescription",
     "InfoQRCodeButtonTitle",
     "InfoSupportAppButtonTitle",
     "InfoSupportAppGoogleMeetTitle",

@@ -23,6 +23,7 @@ enum class LocalizedKey {
     EULAAgreeButtonTitle,
     EULADisagreeButtonTitle,
     EULATitle,
+    EULAUnavailableDescription,
     InfoQRCodeButtonTitle,
     InfoSupportAppButtonTitle,
     InfoSupportAppGoogleMeetTitle,
@@ -97,7 +98,7 @@ enum class LocalizedKey {
 };
 
 // Every case, in declaration order.
-inline constexpr std::array<LocalizedKey, 88> allLocalizedKeys{
+inline constexpr std::array<LocalizedKey, 89> allLocalizedKeys{
     LocalizedKey::BluetoothSettingButtonTitle,
     LocalizedKey::BluetoothViewDescription,
     LocalizedKey::BluetoothViewStep1Description,
@@ -115,6 +116,7 @@ inline constexpr std::array<LocalizedKey, 88> allLocalizedKeys{
     LocalizedKey::EULAAgreeButtonTitle,
     LocalizedKey::EULADisagreeButtonTitle,
     LocalizedKey::EULATitle,
+    LocalizedKey::EULAUnavailableDescription,
     LocalizedKey::InfoQRCodeButtonTitle,
     LocalizedKey::InfoSupportAppButtonTitle,
     LocalizedKey::InfoSupportAppGoogleMeetTitle,

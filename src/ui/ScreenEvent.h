@@ -3,6 +3,13 @@
 // What a screen reports when something happened that may call for another screen. Screens
 // never build each other: the application's navigator hears these and decides.
 enum class ScreenEvent {
+    // The licence was accepted and the desktop answered the microphone question.
+    microphoneGranted,
+    microphoneRefused,
+    // Launch at login is on, or the user skipped it.
+    loginItemStepOver,
+    // The user agreed to or declined the usage statistics.
+    consentAnswered,
     // The pairing guide sees the speakerphone; the Mode screen no longer does.
     speakerphoneFound,
     speakerphoneLost,
@@ -15,6 +22,6 @@ enum class ScreenEvent {
     infoRequested,
     // A window over a main screen closed while pendingUpdateScreen names the next one.
     pendingUpdateWindow,
-    // The user closed an update that must be installed.
+    // The user declined the licence, or closed an update that must be installed.
     quitRequested,
 };

@@ -139,6 +139,11 @@ void Window::setContentViewController(std::unique_ptr<ViewController> controller
 }
 
 void Window::makeKeyAndOrderFront() {
+    // A minimized window comes back too; the window system then shows it again and its
+    // screen appears anew.
+    if (isMinimized()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
     show();
     raise();
     activateWindow();

@@ -1,10 +1,22 @@
 #include "app/AppDelegate.h"
+#include "core/PersistedSettings.h"
 #include "platform/NotificationCenter.h"
 #include "screens/info/InfoViewController.h"
+#include "screens/onboarding/BluetoothViewController.h"
+#include "screens/onboarding/EULAViewController.h"
+#include "screens/onboarding/GDPRViewController.h"
+#include "screens/onboarding/LoginItemViewController.h"
+#include "screens/onboarding/MicPermissionViewController.h"
+#include "screens/onboarding/ModeViewController.h"
 #include "screens/settings/SettingViewController.h"
+#include "screens/update/CheckOTAViewController.h"
 #include "support/AppFixture.h"
 #include "support/TemporaryHome.h"
 #include "support/TestFiles.h"
+#include "ui/Button.h"
+#include "ui/TextView.h"
+
+#include <QScrollBar>
 
 namespace {
 
@@ -38,7 +50,7 @@ protected:
             .requestRegion = [] {},
             .makeReachability =
                 [] { return std::make_unique<FixedReachability>(Answer::unreachable); },
-            .quit = [] {}});
+            .quit = [this] { ++quits; }});
         delegate->applicationDidFinishLaunching();
         const auto line = [this] {
             const auto lines = log.lines();
@@ -51,12 +63,46 @@ protected:
         return line();
     }
     ViewController* content() const { return delegate->window().contentViewController(); }
+    template <typename T>
+    T* waitForScreen() {
+        (void)QTest::qWaitFor([&] { return qobject_cast<T*>(content()) != nullptr; }, 10000);
+        return qobject_cast<T*>(content());
+    }
+    // Quitting from the keyboard works on every screen.
+    void pressQuit() {
+        const int before = quits;
+        delegate->window().activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&delegate->window()));
+        QTest::keyClick(&delegate->window(), Qt::Key_Q, Qt::ControlModifier);
+        EXPECT_EQ(quits, before + 1) << content()->metaObject()->className();
+    }
+    // Scrolls the text to its end and agrees.
+    static void readAndAgree(AgreementViewController* screen) {
+        QScrollBar* bar = screen->contentText()->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return screen->agreeButton()->isEnabled(); }, 2000));
+        QTest::mouseClick(screen->agreeButton(), Qt::LeftButton);
+    }
+    void installAgreement() {
+        std::filesystem::copy_file(std::filesystem::path(LUMATIX_RESOURCES_SOURCE_DIR) / "eula" /
+                                       "LumatixUphoneappEULA_EN.html",
+                                   home.path() / "LumatixUphoneappEULA_EN.html");
+    }
+    [[nodiscard]] int launchEvents() const {
+        const auto requests = server.requests();
+        return static_cast<int>(
+            std::count_if(requests.begin(), requests.end(), [](const auto& request) {
+                return request.queryValue("e_c") == "nb_driver" &&
+                       request.queryValue("e_a") == "nb_launch";
+            }));
+    }
 
     TemporaryHome home;
     FixedLoginItem loginItem{LoginItemStatus::notRegistered};
     std::unique_ptr<FixedMicrophoneAccess> microphone;
     std::unique_ptr<AppDelegate> delegate;
     std::vector<std::string> posts;
+    int quits = 0;
 };
 
 TEST_F(LaunchFlowTest, FirstScreenFollowsLicenceMicrophoneAndLoginItem) {
@@ -94,6 +140,71 @@ TEST_F(LaunchFlowTest, FirstScreenFollowsLicenceMicrophoneAndLoginItem) {
     EXPECT_EQ(hardware.enumerationCount(), 5);
 }
 
+// Licence, launch at login (switched on here, or already on), the update check, consent.
+TEST_F(LaunchFlowTest, ANewUserReachesTheMainScreensByClicksAlone) {
+    installAgreement();
+    hardware.setOutputs({});
+    ASSERT_EQ(launch(true), "EULA");
+    auto* licence = waitForScreen<EULAViewController>();
+    ASSERT_NE(licence, nullptr);
+    EXPECT_FALSE(licence->agreeButton()->isEnabled());
+    pressQuit();
+    readAndAgree(licence);
+    auto* loginItemScreen = waitForScreen<LoginItemViewController>();
+    ASSERT_NE(loginItemScreen, nullptr);
+    EXPECT_EQ(PersistedSettings::getEULAStatus(), 1);
+    EXPECT_TRUE(log.contains("get Microphone Permission"));
+    pressQuit();
+    QTest::mouseClick(loginItemScreen->openSettingButton(), Qt::LeftButton);
+    EXPECT_EQ(loginItem.enableCalls, 1);
+    // The next 3-second check sees it on.
+    ASSERT_NE(waitForScreen<CheckOTAViewController>(), nullptr);
+    pressQuit();
+    auto* consent = waitForScreen<GDPRViewController>();
+    ASSERT_NE(consent, nullptr);
+    EXPECT_EQ(delegate->window().frame(), Rect(200, 300, 1200, 662));
+    pressQuit();
+    QTest::mouseClick(consent->cancelButton(), Qt::LeftButton);
+    ASSERT_NE(waitForScreen<BluetoothViewController>(), nullptr);
+    EXPECT_EQ(PersistedSettings::getCheckPrivacyStatus(), 2);
+    EXPECT_TRUE(PersistedSettings::getIsFirstLaunch());
+
+    // Another user, launch at login already on and the speakerphone there, agrees.
+    defaults = MemoryUserDefaults();
+    hardware.setOutputs({{7, "Lumatix U"}});
+    loginItem.setStatus(LoginItemStatus::enabled);
+    ASSERT_EQ(launch(true), "EULA");
+    readAndAgree(waitForScreen<EULAViewController>());
+    ASSERT_NE(waitForScreen<CheckOTAViewController>(), nullptr);
+    readAndAgree(waitForScreen<GDPRViewController>());
+    ASSERT_NE(waitForScreen<ModeViewController>(), nullptr);
+    ASSERT_TRUE(server.waitForRequests(1));
+    EXPECT_EQ(launchEvents(), 1);
+    EXPECT_FALSE(PersistedSettings::getIsFirstLaunch());
+}
+
+TEST_F(LaunchFlowTest, DecliningTheLicenceQuitsAndStoresNothing) {
+    installAgreement();
+    ASSERT_EQ(launch(true), "EULA");
+    const int writes = defaults.writeCount();
+    QTest::mouseClick(waitForScreen<EULAViewController>()->cancelButton(), Qt::LeftButton);
+    EXPECT_EQ(quits, 1);
+    EXPECT_EQ(defaults.writeCount(), writes);
+    EXPECT_EQ(microphone->requestCount(), 0);
+}
+
+// The desktop keeps the microphone: the screen says so until a later launch gets access.
+TEST_F(LaunchFlowTest, RefusedMicrophoneWaitsForTheNextLaunch) {
+    installAgreement();
+    ASSERT_EQ(launch(false), "EULA");
+    readAndAgree(waitForScreen<EULAViewController>());
+    ASSERT_NE(waitForScreen<MicPermissionViewController>(), nullptr);
+    EXPECT_TRUE(log.contains("not get Microphone Permission"));
+    EXPECT_EQ(mainScreenState, 0);
+    pressQuit();
+    EXPECT_EQ(launch(true), "login item");
+}
+
 TEST_F(LaunchFlowTest, ClosingHidesTheMainWindowAndReopenBringsItBack) {
     ASSERT_EQ(launch(true), "EULA");
     Window* window = &delegate->window();
@@ -103,6 +214,10 @@ TEST_F(LaunchFlowTest, ClosingHidesTheMainWindowAndReopenBringsItBack) {
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(delegate->applicationShouldHandleReopen(false));
     EXPECT_TRUE(window->isVisible());
+    window->showMinimized();
+    ASSERT_TRUE(window->isMinimized());
+    EXPECT_TRUE(delegate->applicationShouldHandleReopen(true));
+    EXPECT_FALSE(window->isMinimized());
     // The menu's modes report like the panels, without a toast.
     defaults.setInteger("CheckPrivacyStatus", 1);
     hardware.setInputs({{20, "Built-in Microphone"}});

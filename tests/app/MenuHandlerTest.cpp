@@ -32,7 +32,7 @@ TEST(MenuHandlerTest, EnablingFollowsTheScreenEachTimeTheMenuOpens) {
     RecordingActions actions;
     MenuHandler menu{"MenuHandler", &actions};
     const std::vector<std::pair<std::uint8_t, std::string>> cases{
-        {0, "---x---"}, {1, "x--xxxx"}, {2, "xxxxxxx"}, {0, "---x---"}};
+        {0, "---x--x"}, {1, "x--xxxx"}, {2, "xxxxxxx"}, {0, "---x--x"}};
     for (const auto& [state, expected] : cases) {
         mainScreenState = state;
         Q_EMIT menu.aboutToShow();

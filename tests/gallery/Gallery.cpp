@@ -7,6 +7,7 @@
 #include "platform/Bundle.h"
 #include "platform/LottieAnimation.h"
 #include "platform/Platform.h"
+#include "screens/onboarding/AgreementViewController.h"
 #include "screens/onboarding/BluetoothViewController.h"
 #include "support/PlatformDoubles.h"
 #include "ui/Button.h"
@@ -14,6 +15,7 @@
 #include "ui/ImageLibrary.h"
 #include "ui/Localization.h"
 #include "ui/Palette.h"
+#include "ui/TextView.h"
 #include "ui/ToastViewController.h"
 #include "ui/WindowSetup.h"
 #include "update/NetworkManger.h"
@@ -56,6 +58,8 @@ void renderWindowsMenusButtonsAndToast(MemoryAudioHardware& audio, ScreenNavigat
         {"mode_screen_long_name", Screen::mode, U::none, false,
          "Lumatix U Conference Speakerphone Pro 2 (Office)"},
         {"bluetooth_guide", Screen::bluetoothGuide, U::none, false, nullptr},
+        {"login_item_screen", Screen::loginItem, U::none, false, nullptr},
+        {"microphone_screen", Screen::microphonePermission, U::none, false, nullptr},
     };
     for (const auto& [name, screen, pending, forced, outputName] : pictures) {
         audio.setOutputs(outputName ? std::vector<platform::AudioDeviceInfo>{{7, outputName}}
@@ -68,7 +72,8 @@ void renderWindowsMenusButtonsAndToast(MemoryAudioHardware& audio, ScreenNavigat
         Window main;
         main.setContentViewController(over ? std::make_unique<ViewController>()
                                            : navigator.make(*screen));
-        if (over) {
+        // The login-item and microphone screens keep the window the launch set up.
+        if (over || screen == Screen::loginItem || screen == Screen::microphonePermission) {
             main.setBackgroundColor(Qt::white);
             WindowSetup::setUpMainWindow(main);
         }
@@ -84,6 +89,22 @@ void renderWindowsMenusButtonsAndToast(MemoryAudioHardware& audio, ScreenNavigat
         }
         const auto presented = content->presentedViewControllers();
         save(presented.empty() ? main : *presented.front()->window(), name);
+        main.setContentViewController(nullptr);
+    }
+
+    // The licence and consent screens as they open, and once read to the end.
+    for (const auto& [name, screen] :
+         {std::pair{"eula_screen", Screen::eula}, std::pair{"consent_screen", Screen::consent}}) {
+        Window main;
+        main.setContentViewController(navigator.make(screen));
+        main.show();
+        auto* agreement = qobject_cast<AgreementViewController*>(main.contentViewController());
+        QTest::qWait(20);
+        save(main, name);
+        QScrollBar* bar = agreement->contentText()->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        (void)QTest::qWaitFor([&] { return agreement->agreeButton()->isEnabled(); }, 2000);
+        save(main, QString::fromLatin1(name) + "_read");
         main.setContentViewController(nullptr);
     }
 

@@ -1,0 +1,67 @@
+#include "screens/onboarding/LoginItemViewController.h"
+
+#include "core/LogLines.h"
+#include "platform/Log.h"
+#include "platform/LoginItem.h"
+#include "platform/Platform.h"
+#include "platform/Timer.h"
+#include "ui/Button.h"
+
+#include <QLabel>
+
+LoginItemViewController::LoginItemViewController() : OnboardingViewController(false) {}
+
+LoginItemViewController::~LoginItemViewController() = default;
+
+void LoginItemViewController::viewDidLoad() {
+    QWidget* root = view();
+    loginItemTitleText_ = makeTitle(root, LocalizedKey::LoginItemTitle);
+    loginItemDescriptionText_ = makeDescription(root, LocalizedKey::LoginItemDescription);
+    loginItemImage_ = makePicture(root, ImageAsset::img_login_items);
+    openSettingButton_ = makeButton(root, LocalizedKey::LoginItemOpenSettingButtonTitle, true);
+    connect(openSettingButton_, &Button::clicked, this, [this] { didOpenSettingClick(); });
+    skipButton_ = makeButton(root, LocalizedKey::LoginItemSkipButtonTitle, false);
+    connect(skipButton_, &Button::clicked, this, [this] { didSkipClick(); });
+    startLayout();
+}
+
+void LoginItemViewController::layoutElements(QSize viewSize) {
+    placeExplanation(loginItemTitleText_, loginItemDescriptionText_, loginItemImage_, viewSize);
+    placeButtonPair(skipButton_, openSettingButton_, viewSize);
+}
+
+void LoginItemViewController::viewDidAppear() {
+    OnboardingViewController::viewDidAppear();
+    checkStatusTimer_ =
+        platform::Timer::scheduled(checkInterval, true, [this] { checkStatusWithNotitfication(); });
+}
+
+void LoginItemViewController::viewDidDisappear() {
+    OnboardingViewController::viewDidDisappear();
+    checkStatusTimer_.reset();
+}
+
+void LoginItemViewController::checkStatusWithNotitfication() {
+    if (platform::Platform::loginItem().status() == platform::LoginItemStatus::enabled) {
+        moveOn();
+    }
+}
+
+void LoginItemViewController::didOpenSettingClick() {
+    platform::Log::line(log_lines::openSettingClick);
+    // No desktop has a page where the user approves it, so the click itself switches it on;
+    // the next check sees it and moves on.
+    platform::Platform::loginItem().enable();
+}
+
+void LoginItemViewController::didSkipClick() {
+    moveOn();
+}
+
+void LoginItemViewController::moveOn() {
+    if (movingOn_) {
+        return;
+    }
+    movingOn_ = true;
+    report(ScreenEvent::loginItemStepOver);
+}
