@@ -11,8 +11,6 @@
 #include "screens/onboarding/BluetoothViewController.h"
 #include "support/PlatformDoubles.h"
 #include "ui/Button.h"
-#include "ui/ButtonStyle.h"
-#include "ui/ImageLibrary.h"
 #include "ui/Localization.h"
 #include "ui/Palette.h"
 #include "ui/TextView.h"
@@ -116,43 +114,10 @@ void renderWindowsMenusButtonsAndToast(MemoryAudioHardware& audio, ScreenNavigat
         save(menu, QStringLiteral("menu_state%1").arg(state));
     }
 
-    QWidget sheet;
-    sheet.setAutoFillBackground(true);
-    sheet.setStyleSheet("background: white;");
-    auto* grid = new QGridLayout(&sheet);
-    using K = LocalizedKey;
-    using S = ButtonStyle;
-    const std::tuple<void (*)(Button*), std::optional<K>, QSize> buttons[] = {
-        {S::stylePrimaryLarge, K::LoginItemOpenSettingButtonTitle, {294, 56}},
-        {S::styleSecondaryLarge, K::LoginItemSkipButtonTitle, {294, 56}},
-        {S::styleDisabledLarge, K::EULAAgreeButtonTitle, {294, 56}},
-        {S::stylePrimarySmall, K::OTAViewDownloadButtonTitle, {140, 32}},
-        {S::styleSecondarySmall, K::OTAViewSkipButtonTitle, {140, 32}},
-        {S::styleCardButton, std::nullopt, {56, 56}},
-        {[](Button* tab) { ButtonStyle::styleTabButton(tab, true); },
-         K::SettingUpdateButtonTitle,
-         {160, 40}},
-        {[](Button* tab) { ButtonStyle::styleTabButton(tab, false); },
-         K::SettingUpdateButtonTitle,
-         {160, 40}},
-    };
-    for (int i = 0; i < 8; ++i) {
-        const auto& [style, key, size] = buttons[i];
-        auto* button = new Button(key ? Localization::localizedString(*key) : QString());
-        style(button);
-        if (!key) {
-            button->setIcon(ImageLibrary::icon(ImageAsset::icon_setting));
-            button->setIconSize({24, 24});
-        }
-        button->setFixedSize(size);
-        grid->addWidget(button, i / 2, i % 2);
-    }
-    sheet.adjustSize();
-    sheet.show();
-    save(sheet, "buttons");
-
+    // Every button look appears on the screens above; the toast comes last.
     const int before = ToastViewController::openCount();
-    ToastViewController::showToast(Localization::localizedString(K::ToastMeetingTitle), {200, 300});
+    ToastViewController::showToast(Localization::localizedString(LocalizedKey::ToastMeetingTitle),
+                                   {200, 300});
     (void)QTest::qWaitFor([&] { return ToastViewController::openCount() > before; }, 2000);
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         auto* window = qobject_cast<Window*>(widget);
