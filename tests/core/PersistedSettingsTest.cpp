@@ -8,11 +8,15 @@
 #include "support/TemporaryHome.h"
 #include "support/TestFiles.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace {
 
 using platform::DefaultsValue;
+using namespace ::testing;
+using I = std::int64_t;
+using Values = std::vector<std::optional<DefaultsValue>>;
 
 std::string resourceSaying(const std::string& value) {
     return R"(<?xml version="1.0" encoding="UTF-8"?><plist version="1.0"><dict>)"
@@ -30,12 +34,17 @@ protected:
         defaults.setObject("lastCheckOTADate", "2026-11-30 08:15:00");
         defaults.setObject("DeviceUniqueID", "202611300815000001234");
     }
-    bool answeredUserKept() const {
-        return !PersistedSettings::getIsFirstLaunch() &&
-               PersistedSettings::getCheckPrivacyStatus() == 1 &&
-               PersistedSettings::getEULAStatus() == 1 &&
-               PersistedSettings::getLastCheckOTADate() == "2026-11-30 08:15:00";
+    // The answers as stored, each with its type, and the identifier.
+    Values stored() const {
+        Values values;
+        for (const char* key : {"isFirstLaunch", "CheckPrivacyStatus", "EULAStatus",
+                                "lastCheckOTADate", "DeviceUniqueID"}) {
+            values.push_back(defaults.objectForKey(key));
+        }
+        return values;
     }
+    const Values answers{false, I{1}, I{1}, "2026-11-30 08:15:00", "202611300815000001234"};
+    const Values resetAnswers{true, I{0}, I{0}, std::string(), "202611300815000001234"};
 
     TemporaryHome home;
     MemoryUserDefaults defaults;
@@ -70,32 +79,16 @@ TEST_F(PersistedSettingsTest, InstallationIdentifierIsMadeOnceAndSurvivesResets)
     EXPECT_EQ(PersistedSettings::getDeviceUniqueID(), made);
 }
 
-TEST_F(PersistedSettingsTest, FreshInstallationResetsEverythingButTheIdentifierOnce) {
-    storeAnsweredUser();
-    writeFile(resource(), resourceSaying("<true/>"));
-    const int flushes = defaults.synchronizeCount();
-    PersistedSettings::checkUserDefaultPlist();
-    EXPECT_EQ(defaults.objectForKey("isFirstLaunch"), DefaultsValue(true));
-    EXPECT_EQ(defaults.objectForKey("CheckPrivacyStatus"), DefaultsValue(std::int64_t{0}));
-    EXPECT_EQ(defaults.objectForKey("EULAStatus"), DefaultsValue(std::int64_t{0}));
-    EXPECT_EQ(defaults.objectForKey("lastCheckOTADate"), DefaultsValue(std::string()));
-    EXPECT_EQ(defaults.objectForKey("DeviceUniqueID"), DefaultsValue("202611300815000001234"));
-    EXPECT_EQ(defaults.synchronizeCount(), flushes + 4);
-    const std::string rewritten = readFile(resource());
-    EXPECT_EQ(rewritten.find("<true/>"), std::string::npos);
-    EXPECT_NE(rewritten.find("<false/>"), std::string::npos);
-    EXPECT_NE(rewritten.find("<string>Lumatix</string>"), std::string::npos);
-    EXPECT_TRUE(log.lines().empty());
-    storeAnsweredUser();
-    PersistedSettings::checkUserDefaultPlist();
-    EXPECT_TRUE(answeredUserKept());
-}
-
-TEST_F(PersistedSettingsTest, AnyOtherResourceLeavesTheStoreAlone) {
+// Only a readable resource saying this is a fresh installation resets the answers, and only
+// once: the resource is marked first. Any other resource, or one that cannot be rewritten (a
+// full disk), leaves the store, the resource and the folder alone, with a line if unreadable.
+TEST_F(PersistedSettingsTest, OnlyAFreshInstallationsResourceResetsTheAnswersAndOnlyOnce) {
     struct Case {
         std::optional<std::string> contents;
         std::string line;
+        bool diskFull = false;
     };
+    const std::string fresh = resourceSaying("<true/>");
     for (const Case& c : std::vector<Case>{
              {resourceSaying("<false/>"), ""},
              {resourceSaying("<integer>1</integer>"), ""},
@@ -104,6 +97,8 @@ TEST_F(PersistedSettingsTest, AnyOtherResourceLeavesTheStoreAlone) {
              {"", "Error reading plist file: "},
              {"<plist><dict><key>isFirst", "Error reading plist file: "},
              {std::string("bplist00\xff\x01", 10), "Error reading plist file: "},
+             {fresh, "Error reading plist file: ", true},
+             {fresh, ""}, // last: the next launch below finds it marked
          }) {
         log.clear();
         storeAnsweredUser();
@@ -112,34 +107,32 @@ TEST_F(PersistedSettingsTest, AnyOtherResourceLeavesTheStoreAlone) {
             writeFile(resource(), *c.contents);
         }
         const int writes = defaults.writeCount();
-        PersistedSettings::checkUserDefaultPlist();
-        EXPECT_EQ(defaults.writeCount(), writes);
-        EXPECT_EQ(log.lines().size(), c.line.empty() ? 0u : 1u);
-        if (!c.line.empty() && !log.lines().empty()) {
-            EXPECT_TRUE(log.lines()[0].starts_with(c.line)) << log.lines()[0];
+        const int flushes = defaults.synchronizeCount();
+        {
+            FileSizeLimit limit(c.diskFull ? 16 : RLIM_INFINITY);
+            PersistedSettings::checkUserDefaultPlist();
         }
-        if (c.contents) {
+        const bool resets = c.contents == fresh && !c.diskFull;
+        EXPECT_EQ(stored(), resets ? resetAnswers : answers) << c.line;
+        EXPECT_EQ(defaults.writeCount(), writes + (resets ? 4 : 0));
+        EXPECT_EQ(defaults.synchronizeCount(), flushes + (resets ? 4 : 0));
+        const auto lines = log.lines();
+        EXPECT_TRUE(c.line.empty() ? lines.empty()
+                                   : lines.size() == 1 && lines[0].starts_with(c.line))
+            << PrintToString(lines);
+        if (c.contents && !resets) {
             EXPECT_EQ(readFile(resource()), *c.contents);
         }
+        // No temporary file beside the resource and the config folder.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path()), {}),
+                  c.contents ? 2 : 1);
     }
-}
-
-// A resource that cannot be rewritten (a full disk) must not cost the user the licence
-// acceptance and consent at every launch, nor leave a half-written file.
-TEST_F(PersistedSettingsTest, ResourceThatCannotBeRewrittenKeepsTheStore) {
+    EXPECT_THAT(readFile(resource()),
+                AllOf(HasSubstr("<false/>"), HasSubstr("<string>Lumatix</string>")));
     storeAnsweredUser();
-    writeFile(resource(), resourceSaying("<true/>"));
-    {
-        FileSizeLimit fullDisk(16);
-        PersistedSettings::checkUserDefaultPlist();
-    }
-    ASSERT_EQ(log.lines().size(), 1u);
-    EXPECT_TRUE(log.lines()[0].starts_with("Error reading plist file: "));
-    EXPECT_TRUE(answeredUserKept());
-    EXPECT_EQ(readFile(resource()), resourceSaying("<true/>"));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path()),
-                            std::filesystem::directory_iterator()),
-              2); // the resource and the config folder
+    PersistedSettings::checkUserDefaultPlist();
+    EXPECT_EQ(stored(), answers);
+    EXPECT_TRUE(log.lines().empty());
 }
 
 } // namespace
