@@ -59,16 +59,6 @@ PulseServer::~PulseServer() {
     std::filesystem::remove_all(dir_, ignored);
 }
 
-PulseServer& PulseServer::addSink(std::string name, std::string description) {
-    devices_.push_back({true, std::move(name), std::move(description)});
-    return *this;
-}
-
-PulseServer& PulseServer::addSource(std::string name, std::string description) {
-    devices_.push_back({false, std::move(name), std::move(description)});
-    return *this;
-}
-
 bool PulseServer::start() {
     const int log = open((dir_ / "server.log").c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
     // Only its own home and runtime folder: no display, bus, cookie or other server to find.
