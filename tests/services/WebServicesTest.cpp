@@ -118,7 +118,6 @@ TEST(UpdateReplyTest, VersionCodeAndEveryRuleThatMustHoldForAnOffer) {
         reply["getUpdateList"]["versionName"] = "n";
         EXPECT_EQ(UpdateReply::evaluate(reply, "1000300").has_value(), offered) << reply;
     }
-    EXPECT_FALSE(UpdateReply::evaluate(std::nullopt, "1000300"));
 }
 
 // Every reply the fuzzer kept stays handled (the fuzzer run on them names a failing one).
@@ -171,7 +170,6 @@ TEST_F(WebServicesTest, UpdateCheckOutcomesPackageNamesAndHeaders) {
             EXPECT_EQ(headers["action"] + " " + headers["apiversion"] + " " + headers["language"] +
                           " " + headers["encoding-type"] + " " + headers["content-type"],
                       "CheckAndroidVerInfo 1.0 zh_cn gzip application/json");
-            EXPECT_TRUE(headers.contains("connection"));
         }
     }
     // The forced reply is logged, also when there is none.
