@@ -66,7 +66,7 @@ TEST_F(PersistedSettingsTest, ReadersFallBackForMissingOrMistypedValues) {
     }
 }
 
-TEST_F(PersistedSettingsTest, InstallationIdentifierIsMadeOnceAndSurvivesResets) {
+TEST_F(PersistedSettingsTest, InstallationIdentifierIsMadeOnce) {
     // A stored identifier of the wrong type is replaced.
     defaults.setInteger("DeviceUniqueID", 42);
     const std::string made = PersistedSettings::getDeviceUniqueID();
@@ -75,57 +75,53 @@ TEST_F(PersistedSettingsTest, InstallationIdentifierIsMadeOnceAndSurvivesResets)
     const int writes = defaults.writeCount();
     EXPECT_EQ(PersistedSettings::getDeviceUniqueID(), made);
     EXPECT_EQ(defaults.writeCount(), writes);
-    PersistedSettings::resetUserDefaults();
-    EXPECT_EQ(PersistedSettings::getDeviceUniqueID(), made);
 }
 
 // Only a readable resource saying this is a fresh installation resets the answers, and only
 // once: the resource is marked first. Any other resource, or one that cannot be rewritten (a
 // full disk), leaves the store, the resource and the folder alone, with a line if unreadable.
 TEST_F(PersistedSettingsTest, OnlyAFreshInstallationsResourceResetsTheAnswersAndOnlyOnce) {
-    struct Case {
-        std::optional<std::string> contents;
-        std::string line;
-        bool diskFull = false;
-    };
     const std::string fresh = resourceSaying("<true/>");
-    for (const Case& c : std::vector<Case>{
-             {resourceSaying("<false/>"), ""},
-             {resourceSaying("<integer>1</integer>"), ""},
-             {R"(<?xml version="1.0"?><plist version="1.0"><array><true/></array></plist>)", ""},
-             {std::nullopt, "Error reading plist file."},
-             {"", "Error reading plist file: "},
-             {"<plist><dict><key>isFirst", "Error reading plist file: "},
-             {std::string("bplist00\xff\x01", 10), "Error reading plist file: "},
-             {fresh, "Error reading plist file: ", true},
-             {fresh, ""}, // last: the next launch below finds it marked
+    const std::string error = "Error reading plist file: ";
+    // The resource (none: missing), how the one line starts (empty: no line), a full disk.
+    for (const auto& [contents, line, diskFull] :
+         std::vector<std::tuple<std::optional<std::string>, std::string, bool>>{
+             {resourceSaying("<false/>"), "", false},
+             {resourceSaying("<integer>1</integer>"), "", false},
+             {R"(<?xml version="1.0"?><plist version="1.0"><array><true/></array></plist>)", "",
+              false},
+             {std::nullopt, "Error reading plist file.", false},
+             {"", error, false},
+             {"<plist><dict><key>isFirst", error, false},
+             {std::string("bplist00\xff\x01", 10), error, false},
+             {fresh, error, true},
+             {fresh, "", false}, // last: the next launch below finds it marked
          }) {
         log.clear();
         storeAnsweredUser();
         std::filesystem::remove(resource());
-        if (c.contents) {
-            writeFile(resource(), *c.contents);
+        if (contents) {
+            writeFile(resource(), *contents);
         }
         const int writes = defaults.writeCount();
         const int flushes = defaults.synchronizeCount();
         {
-            FileSizeLimit limit(c.diskFull ? 16 : RLIM_INFINITY);
+            FileSizeLimit limit(diskFull ? 16 : RLIM_INFINITY);
             PersistedSettings::checkUserDefaultPlist();
         }
-        const bool resets = c.contents == fresh && !c.diskFull;
-        EXPECT_EQ(stored(), resets ? resetAnswers : answers) << c.line;
+        const bool resets = contents == fresh && !diskFull;
+        EXPECT_EQ(stored(), resets ? resetAnswers : answers) << line;
         EXPECT_EQ(defaults.writeCount(), writes + (resets ? 4 : 0));
         EXPECT_EQ(defaults.synchronizeCount(), flushes + (resets ? 4 : 0));
         const auto lines = log.lines();
-        EXPECT_TRUE(c.line.empty() ? lines.empty()
-                                   : lines.size() == 1 && lines[0].starts_with(c.line))
+        EXPECT_TRUE(line.empty() ? lines.empty() : lines.size() == 1 && lines[0].starts_with(line))
             << PrintToString(lines);
-        if (c.contents && !resets) {
-            EXPECT_EQ(readFile(resource()), *c.contents);
+        if (contents && !resets) {
+            EXPECT_EQ(readFile(resource()), *contents);
         }
         // No temporary file beside the resource and the config folder.
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path()), {}),
-                  c.contents ? 2 : 1);
+                  contents ? 2 : 1);
     }
     EXPECT_THAT(readFile(resource()),
                 AllOf(HasSubstr("<false/>"), HasSubstr("<string>Lumatix</string>")));
