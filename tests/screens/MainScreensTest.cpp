@@ -1,10 +1,10 @@
-#include "core/SpeakerDevice.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Timer.h"
 #include "screens/onboarding/AnimationView.h"
 #include "screens/onboarding/BluetoothViewController.h"
 #include "screens/onboarding/ModeViewController.h"
 #include "support/AppFixture.h"
+#include "support/TestFiles.h"
 #include "ui/Button.h"
 #include "ui/Localization.h"
 #include "ui/Palette.h"
@@ -12,8 +12,7 @@
 
 #include <QTemporaryDir>
 #include <QTextBlock>
-#include <algorithm>
-#include <fstream>
+#include <set>
 
 namespace {
 
@@ -48,13 +47,12 @@ TEST_F(MainScreensTest, ModePanelsReportShowAToastAndSwitchTheMode) {
         EXPECT_EQ(hardware.defaultInput(), input);
     }
     ASSERT_TRUE(server.waitForRequests(2));
-    std::vector<std::string> events;
-    for (const auto& request : server.requests()) {
-        events.push_back(request.queryValue("e_a") + " " + request.queryValue("e_n"));
-    }
     // Each event travels on its own connection, so the arrival order is not fixed.
-    std::sort(events.begin(), events.end());
-    EXPECT_EQ(events, (std::vector<std::string>{"nb_mode meeting", "nb_mode music"}));
+    std::multiset<std::string> events;
+    for (const auto& request : server.requests()) {
+        events.insert(request.queryValue("e_a") + " " + request.queryValue("e_n"));
+    }
+    EXPECT_EQ(events, (std::multiset<std::string>{"nb_mode meeting", "nb_mode music"}));
 }
 
 TEST_F(MainScreensTest, EachAppearanceKeepsOneTimerAndLeavingDropsTheObservers) {
@@ -124,9 +122,8 @@ TEST_F(MainScreensTest, GuideStaysWithoutSettingsAppAndPlaysItsAnimation) {
 TEST(LottieAnimationTest, MissingOrCorruptFilesAreReportedAndLeaveTheViewEmpty) {
     QTemporaryDir folder;
     const std::filesystem::path root = folder.path().toStdString();
-    std::filesystem::create_directories(root / "Animations");
-    std::ofstream(root / "Animations" / "cut.json") << R"({"v":"5.5.2","fr":30,"layers":[{"ty")";
-    std::ofstream(root / "Animations" / "empty.json") << "{}";
+    writeFile(root / "Animations" / "cut.json", R"({"v":"5.5.2","fr":30,"layers":[{"ty")");
+    writeFile(root / "Animations" / "empty.json", "{}");
     platform::Bundle bundle({.identifier = "test", .resourcesPath = root});
     ScopedPlatform scoped({.bundle = &bundle});
     CapturedLog log;
