@@ -33,31 +33,21 @@ protected:
 };
 
 TEST_F(AudioTest, SpeakerphoneIsAnOutputCarryingTheMarkInItsOwnCase) {
-    struct Case {
-        Devices outputs;
-        Devices inputs;
-        std::optional<std::string> name;
-    };
-    for (const Case& c : std::vector<Case>{
-             {{{3, "Built-in Speakers"}, {7, "Lumatix U"}}, {}, "Lumatix U"},
-             {{{4, "Headset (Lumatix U Pro) Stereo"}}, {}, "Headset (Lumatix U Pro) Stereo"},
-             {{{4, "lumatix u"}, {5, "LUMATIX U"}, {6, "Lumatix-U"}}, {}, std::nullopt},
-             {{{1, "Built-in Speakers"}}, {{9, "Lumatix U"}}, std::nullopt},
-             {{}, {}, std::nullopt},
-             {{{11, "扬声器🎧 Lumatix U"}}, {}, "扬声器🎧 Lumatix U"},
+    hardware.setInputs({{9, "Lumatix U"}}); // an input never counts
+    // The outputs, and the speakerphone's name among them.
+    for (const auto& [outputs, name] : std::vector<std::pair<Devices, std::optional<std::string>>>{
+             {{{3, "Built-in Speakers"}, {7, "Lumatix U"}}, "Lumatix U"},
+             {{{4, "Headset (Lumatix U Pro) Stereo"}}, "Headset (Lumatix U Pro) Stereo"},
+             {{{4, "lumatix u"}, {5, "LUMATIX U"}, {6, "Lumatix-U"}}, std::nullopt},
+             {{{1, "Built-in Speakers"}}, std::nullopt},
+             {{}, std::nullopt},
+             {{{11, "扬声器🎧 Lumatix U"}}, "扬声器🎧 Lumatix U"},
          }) {
-        hardware.setOutputs(c.outputs);
-        hardware.setInputs(c.inputs);
+        hardware.setOutputs(outputs);
         Audio::refreshSpeakerDevice();
-        EXPECT_EQ(speakerDevice().name, c.name);
-        EXPECT_EQ(speakerDevice().deviceID, c.name ? c.outputs.back().id : 0u);
+        EXPECT_EQ(speakerDevice().name, name);
+        EXPECT_EQ(speakerDevice().deviceID, name ? outputs.back().id : 0u);
     }
-    // Outputs and inputs are numbered apart.
-    hardware.setOutputs({{2, "Lumatix U"}});
-    hardware.setInputs({{2, "Built-in Microphone"}});
-    EXPECT_EQ(Audio::getAllDevices(),
-              (std::vector<Audio::DeviceRef>{{Audio::DeviceKind::output, 2},
-                                             {Audio::DeviceKind::input, 2}}));
 }
 
 TEST_F(AudioTest, ModesChooseTheirDevices) {
