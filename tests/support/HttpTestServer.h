@@ -27,10 +27,9 @@ public:
         bool silent = false; // never answers
     };
 
-    // Any body; typed as JSON unless told otherwise, untyped when the type is empty.
+    // Any body; typed as JSON unless told otherwise.
     static Reply json(std::string body, int status = 200, std::string type = "application/json") {
-        return {status, std::move(body),
-                type.empty() ? Headers{} : Headers{{"Content-Type", type}}};
+        return {status, std::move(body), {{"Content-Type", std::move(type)}}};
     }
     static Reply redirect(std::string to) { return {.status = 302, .headers = {{"Location", to}}}; }
     static Reply silent() { return {.silent = true}; }
