@@ -129,7 +129,6 @@ TEST_F(HttpClientTest, OnlyACompleteDownloadReplacesTheFile) {
         }();
         EXPECT_EQ(outcome.download.error.value_or("-").rfind(error.value_or("-"), 0), 0u) << path;
         EXPECT_EQ(outcome.download.destinationURL.has_value(), !error) << path;
-        // No temporary file is left beside it.
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(destination.parent_path()), {}),
                   1);
         EXPECT_TRUE(readFile(destination) == (error ? "good image" : image)) << path;
