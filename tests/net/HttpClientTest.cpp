@@ -84,8 +84,8 @@ protected:
 
 TEST_F(HttpClientTest, EveryRequestAnswersOnceOnTheMainThreadWithAValueOnlyWhenItPasses) {
     const std::string deep(net::JsonDecoder::maxDepth + 1, '[');
-    // Path, reply, content-type (else status) validation, the value handed over. The callers'
-    // own tests cover a refused status, a refused type, broken JSON and silence.
+    // Path, reply, content-type (else status) validation, the value handed over. Refused
+    // statuses, types and redirects, broken JSON and silence: the callers' and download tests.
     using Case = std::tuple<std::string, HttpTestServer::Reply, bool, std::optional<json>>;
     const std::vector<Case> cases{
         {"/fragment", HttpTestServer::json("42"), false, 42},
@@ -98,7 +98,6 @@ TEST_F(HttpClientTest, EveryRequestAnswersOnceOnTheMainThreadWithAValueOnlyWhenI
          json::array({deep})}, // no nesting
         {"/too-big", HttpTestServer::json('"' + std::string(65 * 1024, 'x') + '"'), false, {}},
         {"/moved", HttpTestServer::redirect(server.url("/fragment")), false, 42},
-        {"/to-file", HttpTestServer::redirect("file:///etc/hostname"), false, std::nullopt},
     };
     for (const auto& [path, reply, byContentType, expected] : cases) {
         server.route(path, reply); // "/fragment" first: "/moved" leads there
