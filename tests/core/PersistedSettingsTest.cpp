@@ -13,6 +13,8 @@
 namespace {
 
 using platform::DefaultsValue;
+using I = std::int64_t;
+using Values = std::vector<std::optional<DefaultsValue>>;
 
 std::string resourceSaying(const std::string& value) {
     return R"(<?xml version="1.0" encoding="UTF-8"?><plist version="1.0"><dict>)"
@@ -30,12 +32,17 @@ protected:
         defaults.setObject("lastCheckOTADate", "2026-11-30 08:15:00");
         defaults.setObject("DeviceUniqueID", "202611300815000001234");
     }
-    bool answeredUserKept() const {
-        return !PersistedSettings::getIsFirstLaunch() &&
-               PersistedSettings::getCheckPrivacyStatus() == 1 &&
-               PersistedSettings::getEULAStatus() == 1 &&
-               PersistedSettings::getLastCheckOTADate() == "2026-11-30 08:15:00";
+    // The answers as stored, each with its type, and the identifier.
+    Values stored() const {
+        Values values;
+        for (const char* key : {"isFirstLaunch", "CheckPrivacyStatus", "EULAStatus",
+                                "lastCheckOTADate", "DeviceUniqueID"}) {
+            values.push_back(defaults.objectForKey(key));
+        }
+        return values;
     }
+    const Values answers{false, I{1}, I{1}, "2026-11-30 08:15:00", "202611300815000001234"};
+    const Values resetAnswers{true, I{0}, I{0}, std::string(), "202611300815000001234"};
 
     TemporaryHome home;
     MemoryUserDefaults defaults;
@@ -57,7 +64,7 @@ TEST_F(PersistedSettingsTest, ReadersFallBackForMissingOrMistypedValues) {
     }
 }
 
-TEST_F(PersistedSettingsTest, InstallationIdentifierIsMadeOnceAndSurvivesResets) {
+TEST_F(PersistedSettingsTest, InstallationIdentifierIsMadeOnce) {
     // A stored identifier of the wrong type is replaced.
     defaults.setInteger("DeviceUniqueID", 42);
     const std::string made = PersistedSettings::getDeviceUniqueID();
@@ -66,80 +73,58 @@ TEST_F(PersistedSettingsTest, InstallationIdentifierIsMadeOnceAndSurvivesResets)
     const int writes = defaults.writeCount();
     EXPECT_EQ(PersistedSettings::getDeviceUniqueID(), made);
     EXPECT_EQ(defaults.writeCount(), writes);
-    PersistedSettings::resetUserDefaults();
-    EXPECT_EQ(PersistedSettings::getDeviceUniqueID(), made);
 }
 
-TEST_F(PersistedSettingsTest, FreshInstallationResetsEverythingButTheIdentifierOnce) {
-    storeAnsweredUser();
-    writeFile(resource(), resourceSaying("<true/>"));
-    const int flushes = defaults.synchronizeCount();
-    PersistedSettings::checkUserDefaultPlist();
-    EXPECT_EQ(defaults.objectForKey("isFirstLaunch"), DefaultsValue(true));
-    EXPECT_EQ(defaults.objectForKey("CheckPrivacyStatus"), DefaultsValue(std::int64_t{0}));
-    EXPECT_EQ(defaults.objectForKey("EULAStatus"), DefaultsValue(std::int64_t{0}));
-    EXPECT_EQ(defaults.objectForKey("lastCheckOTADate"), DefaultsValue(std::string()));
-    EXPECT_EQ(defaults.objectForKey("DeviceUniqueID"), DefaultsValue("202611300815000001234"));
-    EXPECT_EQ(defaults.synchronizeCount(), flushes + 4);
-    const std::string rewritten = readFile(resource());
-    EXPECT_EQ(rewritten.find("<true/>"), std::string::npos);
-    EXPECT_NE(rewritten.find("<false/>"), std::string::npos);
-    EXPECT_NE(rewritten.find("<string>Lumatix</string>"), std::string::npos);
-    EXPECT_TRUE(log.lines().empty());
-    storeAnsweredUser();
-    PersistedSettings::checkUserDefaultPlist();
-    EXPECT_TRUE(answeredUserKept());
-}
-
-TEST_F(PersistedSettingsTest, AnyOtherResourceLeavesTheStoreAlone) {
-    struct Case {
-        std::optional<std::string> contents;
-        std::string line;
-    };
-    for (const Case& c : std::vector<Case>{
-             {resourceSaying("<false/>"), ""},
-             {resourceSaying("<integer>1</integer>"), ""},
-             {R"(<?xml version="1.0"?><plist version="1.0"><array><true/></array></plist>)", ""},
-             {std::nullopt, "Error reading plist file."},
-             {"", "Error reading plist file: "},
-             {"<plist><dict><key>isFirst", "Error reading plist file: "},
-             {std::string("bplist00\xff\x01", 10), "Error reading plist file: "},
+// Only a readable resource saying this is a fresh installation resets the answers, and only
+// once: the resource is marked first. Any other resource, or one that cannot be rewritten (a
+// full disk), leaves the store, the resource and the folder alone, with a line if unreadable.
+TEST_F(PersistedSettingsTest, OnlyAFreshInstallationsResourceResetsTheAnswersAndOnlyOnce) {
+    const std::string fresh = resourceSaying("<true/>");
+    const std::string error = "Error reading plist file: ";
+    // The resource (none: missing), how the one line starts (empty: no line), a full disk.
+    for (const auto& [contents, line, diskFull] :
+         std::vector<std::tuple<std::optional<std::string>, std::string, bool>>{
+             {resourceSaying("<false/>"), "", false},
+             {resourceSaying("<integer>1</integer>"), "", false},
+             {R"(<?xml version="1.0"?><plist version="1.0"><array><true/></array></plist>)", "",
+              false},
+             {std::nullopt, "Error reading plist file.", false},
+             {"", error, false},
+             {"<plist><dict><key>isFirst", error, false},
+             {std::string("bplist00\xff\x01", 10), error, false},
+             {fresh, error, true},
+             {fresh, "", false}, // last: the next launch below finds it marked
          }) {
         log.clear();
         storeAnsweredUser();
         std::filesystem::remove(resource());
-        if (c.contents) {
-            writeFile(resource(), *c.contents);
+        if (contents) {
+            writeFile(resource(), *contents);
         }
         const int writes = defaults.writeCount();
-        PersistedSettings::checkUserDefaultPlist();
-        EXPECT_EQ(defaults.writeCount(), writes);
-        EXPECT_EQ(log.lines().size(), c.line.empty() ? 0u : 1u);
-        if (!c.line.empty() && !log.lines().empty()) {
-            EXPECT_TRUE(log.lines()[0].starts_with(c.line)) << log.lines()[0];
+        const int flushes = defaults.synchronizeCount();
+        {
+            FileSizeLimit limit(diskFull ? 16 : RLIM_INFINITY);
+            PersistedSettings::checkUserDefaultPlist();
         }
-        if (c.contents) {
-            EXPECT_EQ(readFile(resource()), *c.contents);
+        const bool resets = contents == fresh && !diskFull;
+        EXPECT_EQ(stored(), resets ? resetAnswers : answers) << line;
+        EXPECT_EQ(defaults.writeCount(), writes + (resets ? 4 : 0));
+        EXPECT_EQ(defaults.synchronizeCount(), flushes + (resets ? 4 : 0));
+        const auto lines = log.lines();
+        EXPECT_TRUE(line.empty() ? lines.empty() : lines.size() == 1 && lines[0].starts_with(line))
+            << testing::PrintToString(lines);
+        if (contents && !resets) {
+            EXPECT_EQ(readFile(resource()), *contents);
         }
+        // No temporary file beside the resource and the config folder.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path()), {}),
+                  contents ? 2 : 1);
     }
-}
-
-// A resource that cannot be rewritten (a full disk) must not cost the user the licence
-// acceptance and consent at every launch, nor leave a half-written file.
-TEST_F(PersistedSettingsTest, ResourceThatCannotBeRewrittenKeepsTheStore) {
     storeAnsweredUser();
-    writeFile(resource(), resourceSaying("<true/>"));
-    {
-        FileSizeLimit fullDisk(16);
-        PersistedSettings::checkUserDefaultPlist();
-    }
-    ASSERT_EQ(log.lines().size(), 1u);
-    EXPECT_TRUE(log.lines()[0].starts_with("Error reading plist file: "));
-    EXPECT_TRUE(answeredUserKept());
-    EXPECT_EQ(readFile(resource()), resourceSaying("<true/>"));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path()),
-                            std::filesystem::directory_iterator()),
-              2); // the resource and the config folder
+    PersistedSettings::checkUserDefaultPlist();
+    EXPECT_EQ(stored(), answers);
+    EXPECT_TRUE(log.lines().empty());
 }
 
 } // namespace

@@ -1,12 +1,10 @@
-#include "core/SpeakerDevice.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Timer.h"
-#include "screens/info/InfoViewController.h"
 #include "screens/onboarding/AnimationView.h"
 #include "screens/onboarding/BluetoothViewController.h"
 #include "screens/onboarding/ModeViewController.h"
-#include "screens/settings/SettingViewController.h"
 #include "support/AppFixture.h"
+#include "support/TestFiles.h"
 #include "ui/Button.h"
 #include "ui/Localization.h"
 #include "ui/Palette.h"
@@ -14,23 +12,18 @@
 
 #include <QTemporaryDir>
 #include <QTextBlock>
-#include <algorithm>
-#include <fstream>
+#include <set>
 
 namespace {
 
 class MainScreensTest : public AppFixture {
 protected:
-    ModeViewController* showMode() { return show<ModeViewController>(Screen::mode); }
     // Clicks well inside a panel, as the user would.
     static void clickInside(QWidget* panel) {
         const QPoint point(panel->width() / 2, panel->height() - 30);
         QWidget* target = panel->childAt(point);
         ASSERT_NE(target, nullptr);
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(panel, point));
-    }
-    bool toastAppears(int before) {
-        return QTest::qWaitFor([&] { return ToastViewController::openCount() > before; }, 2000);
     }
     static int observers() {
         auto& center = platform::NotificationCenter::defaultCenter();
@@ -39,89 +32,70 @@ protected:
     }
 };
 
-TEST_F(MainScreensTest, ModePanelsReportShowAToastAndSwitchTheDefaults) {
+// Which mode ran shows in the microphone it chose; the choice itself is the audio tests'.
+TEST_F(MainScreensTest, ModePanelsReportShowAToastAndSwitchTheMode) {
     defaults.setInteger("CheckPrivacyStatus", 1);
     connectSpeakerphone(true);
     hardware.setInputs({{20, "Built-in Microphone"}, {21, "Lumatix U Microphone"}});
-    auto* mode = showMode();
-    struct Case {
-        QWidget* panel;
-        const char* line;
-        platform::AudioDeviceID input;
-    };
-    for (const Case& c : {Case{mode->meetingView(), "didMeetingClick", 21},
-                          Case{mode->musicView(), "didMusicClick", 20}}) {
+    auto* mode = show<ModeViewController>(Screen::mode);
+    for (const auto& [panel, input] :
+         {std::pair{mode->meetingView(), 21u}, std::pair{mode->musicView(), 20u}}) {
         const int toasts = ToastViewController::openCount();
-        clickInside(c.panel);
-        EXPECT_TRUE(toastAppears(toasts)) << c.line;
-        EXPECT_TRUE(log.contains(c.line));
-        EXPECT_EQ(hardware.defaultOutput(), 7u);
-        EXPECT_EQ(hardware.defaultInput(), c.input);
+        clickInside(panel);
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return ToastViewController::openCount() > toasts; }, 2000));
+        EXPECT_EQ(hardware.defaultInput(), input);
     }
-    // Outside a window the mode still switches, without a toast.
-    ModeViewController loose;
-    loose.view();
-    const int toasts = ToastViewController::openCount();
-    loose.didMeetingClick();
-    QTest::qWait(50);
-    EXPECT_EQ(ToastViewController::openCount(), toasts);
-    EXPECT_EQ(log.count("didMeetingClick"), 2);
-    ASSERT_TRUE(server.waitForRequests(3));
-    std::vector<std::string> events;
-    for (const auto& request : server.requests()) {
-        events.push_back(request.queryValue("e_a") + " " + request.queryValue("e_n"));
-    }
+    ASSERT_TRUE(server.waitForRequests(2));
     // Each event travels on its own connection, so the arrival order is not fixed.
-    std::sort(events.begin(), events.end());
-    EXPECT_EQ(events,
-              (std::vector<std::string>{"nb_mode meeting", "nb_mode meeting", "nb_mode music"}));
+    std::multiset<std::string> events;
+    for (const auto& request : server.requests()) {
+        events.insert(request.queryValue("e_a") + " " + request.queryValue("e_n"));
+    }
+    EXPECT_EQ(events, (std::multiset<std::string>{"nb_mode meeting", "nb_mode music"}));
 }
 
 TEST_F(MainScreensTest, EachAppearanceKeepsOneTimerAndLeavingDropsTheObservers) {
     connectSpeakerphone(true);
     const int timers = platform::Timer::activeCount();
-    auto* mode = showMode();
+    auto* mode = show<ModeViewController>(Screen::mode);
     for (int round = 0; round < 3; ++round) {
-        EXPECT_EQ(platform::Timer::activeCount(), timers + 1);
-        EXPECT_EQ(observers(), 3);
+        // Its one status timer, and observers of "checkStatus", "openSetting" and "openInfo".
+        EXPECT_EQ(std::pair(platform::Timer::activeCount() - timers, observers()), std::pair(1, 3));
         EXPECT_TRUE(mode->checkStatusTimer()->repeats());
         main.hide();
-        EXPECT_EQ(platform::Timer::activeCount(), timers);
-        EXPECT_EQ(observers(), 0);
+        EXPECT_EQ(std::pair(platform::Timer::activeCount() - timers, observers()), std::pair(0, 0));
         main.show();
     }
-    platform::NotificationCenter::defaultCenter().post("openInfo");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !mode->presentedViewControllers().empty(); }, 2000));
-    EXPECT_NE(qobject_cast<InfoViewController*>(mode->presentedViewControllers().front()), nullptr);
-    mode->dismissViewController(mode->presentedViewControllers().front());
-    platform::NotificationCenter::defaultCenter().post("openSetting");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !mode->presentedViewControllers().empty(); }, 2000));
-    EXPECT_NE(qobject_cast<SettingViewController*>(mode->presentedViewControllers().front()),
-              nullptr);
+    // Each of the screen's observers presents its window.
+    for (const auto& [name, window] : {std::pair{"openInfo", "InfoViewController"},
+                                       std::pair{"openSetting", "SettingViewController"}}) {
+        platform::NotificationCenter::defaultCenter().post(name);
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return !mode->presentedViewControllers().empty(); }, 2000));
+        EXPECT_STREQ(mode->presentedViewControllers().front()->metaObject()->className(), window);
+        mode->dismissViewController(mode->presentedViewControllers().front());
+    }
 }
 
+// The name goes into the English title's placeholder, and only it is in the accent colour.
 TEST_F(MainScreensTest, TitleHighlightsTheDeviceNameOnly) {
-    // The name goes into the English title's placeholder.
     Localization::install(QString::fromLatin1(Localization::english));
     hardware.setOutputs({{7, "Lumatix U Pro"}});
-    for (const bool named : {true, false}) {
+    for (const QString& name : {QStringLiteral("Lumatix U Pro"), QString()}) {
         Audio::refreshSpeakerDevice();
         ModeViewController mode;
         mode.view();
-        QString colours;
+        QString accented;
         for (auto block = mode.modeTitleText()->document()->begin(); block.isValid();
              block = block.next()) {
             for (auto it = block.begin(); !it.atEnd(); ++it) {
-                const QColor colour = it.fragment().charFormat().foreground().color();
-                colours += QString(it.fragment().length(), colour == colorAccent() ? u'A' : u'n');
+                if (it.fragment().charFormat().foreground().color() == colorAccent()) {
+                    accented += it.fragment().text();
+                }
             }
         }
-        const QString title = mode.modeTitleText()->toPlainText();
-        QString expected(title.size(), u'n');
-        if (named) {
-            expected.replace(title.indexOf(QStringLiteral("Lumatix U Pro")), 13, QString(13, u'A'));
-        }
-        EXPECT_EQ(colours, expected);
+        EXPECT_EQ(accented, name);
         hardware.setOutputs({});
     }
     Localization::uninstall();
@@ -129,7 +103,6 @@ TEST_F(MainScreensTest, TitleHighlightsTheDeviceNameOnly) {
 
 TEST_F(MainScreensTest, GuideStaysWithoutSettingsAppAndPlaysItsAnimation) {
     auto* guide = show<BluetoothViewController>(Screen::bluetoothGuide);
-    EXPECT_EQ(mainScreenState, 1);
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", "");
     QTest::mouseClick(guide->openBluetoothButton(), Qt::LeftButton);
@@ -138,22 +111,19 @@ TEST_F(MainScreensTest, GuideStaysWithoutSettingsAppAndPlaysItsAnimation) {
     EXPECT_EQ(log.lines()[0], "didOpenBluetoothClick");
     EXPECT_NE(log.lines()[1].find("No Bluetooth settings found"), std::string::npos);
     AnimationView* animation = guide->animationView();
-    ASSERT_TRUE(animation->hasAnimation());
     ASSERT_TRUE(QTest::qWaitFor([&] { return animation->currentFrame() > 3; }, 2000));
     // 60 frames at 30 per second: back at the start within about two seconds.
     EXPECT_TRUE(QTest::qWaitFor([&] { return animation->currentFrame() < 3; }, 4000));
     EXPECT_EQ(main.contentViewController(), guide);
 }
 
-TEST(LottieAnimationTest, MissingOrCorruptFilesAreReportedAndLeaveTheViewEmpty) {
+TEST_F(MainScreensTest, MissingOrCorruptAnimationsAreReportedAndLeaveTheViewEmpty) {
     QTemporaryDir folder;
     const std::filesystem::path root = folder.path().toStdString();
-    std::filesystem::create_directories(root / "Animations");
-    std::ofstream(root / "Animations" / "cut.json") << R"({"v":"5.5.2","fr":30,"layers":[{"ty")";
-    std::ofstream(root / "Animations" / "empty.json") << "{}";
+    writeFile(root / "Animations" / "cut.json", R"({"v":"5.5.2","fr":30,"layers":[{"ty")");
+    writeFile(root / "Animations" / "empty.json", "{}");
     platform::Bundle bundle({.identifier = "test", .resourcesPath = root});
     ScopedPlatform scoped({.bundle = &bundle});
-    CapturedLog log;
     for (const char* name : {"none", "cut", "empty"}) {
         log.clear();
         AnimationView view;

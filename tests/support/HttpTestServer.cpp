@@ -1,7 +1,6 @@
 #include "support/HttpTestServer.h"
 
 #include <QTcpSocket>
-#include <QTest>
 #include <QUrlQuery>
 
 std::string HttpTestServer::Request::queryValue(const std::string& key) const {
@@ -25,14 +24,6 @@ HttpTestServer::HttpTestServer() {
     });
 }
 
-std::string HttpTestServer::url(const std::string& pathAndQuery) const {
-    return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + pathAndQuery;
-}
-
-bool HttpTestServer::waitForRequests(int count, int timeoutMs) const {
-    return QTest::qWaitFor([&] { return requestCount() >= count; }, timeoutMs);
-}
-
 void HttpTestServer::serve(QAbstractSocket& socket, QByteArray& received) {
     received.append(socket.readAll());
     const auto end = received.indexOf("\r\n\r\n");
@@ -53,7 +44,7 @@ void HttpTestServer::serve(QAbstractSocket& socket, QByteArray& received) {
     const Reply reply = handler_                  ? handler_(request)
                         : routed != routes_.end() ? routed->second
                                                   : json("not found", 404, "text/html");
-    if (reply.behaviour == Behaviour::stallBeforeHeaders) {
+    if (reply.silent) {
         return;
     }
     std::string out = "HTTP/1.1 " + std::to_string(reply.status) +

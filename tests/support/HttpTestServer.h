@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTcpServer>
+#include <QTest>
 #include <functional>
 #include <map>
 #include <string>
@@ -18,22 +19,20 @@ public:
         [[nodiscard]] std::string queryValue(const std::string& key) const;
         [[nodiscard]] bool hasQueryKey(const std::string& key) const;
     };
-    enum class Behaviour { normal, stallBeforeHeaders }; // the latter never answers
     using Headers = std::vector<std::pair<std::string, std::string>>;
     struct Reply {
         int status = 200;
         std::string body;
         Headers headers{{"Content-Type", "application/json"}};
-        Behaviour behaviour = Behaviour::normal;
+        bool silent = false; // never answers
     };
 
-    // Any body; typed as JSON unless told otherwise, untyped when the type is empty.
+    // Any body; typed as JSON unless told otherwise.
     static Reply json(std::string body, int status = 200, std::string type = "application/json") {
-        return {status, std::move(body),
-                type.empty() ? Headers{} : Headers{{"Content-Type", type}}};
+        return {status, std::move(body), {{"Content-Type", std::move(type)}}};
     }
     static Reply redirect(std::string to) { return {.status = 302, .headers = {{"Location", to}}}; }
-    static Reply silent() { return {.behaviour = Behaviour::stallBeforeHeaders}; }
+    static Reply silent() { return {.silent = true}; }
 
     HttpTestServer();
     // The reply for a path (without query); unrouted paths get a 404 page. A handler decides
@@ -41,11 +40,15 @@ public:
     void route(const std::string& path, Reply reply) { routes_[path] = std::move(reply); }
     void setHandler(std::function<Reply(const Request&)> handler) { handler_ = std::move(handler); }
 
-    [[nodiscard]] std::string url(const std::string& pathAndQuery = "") const;
+    [[nodiscard]] std::string url(const std::string& pathAndQuery = "") const {
+        return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + pathAndQuery;
+    }
     [[nodiscard]] std::vector<Request> requests() const { return requests_; }
     [[nodiscard]] int requestCount() const { return static_cast<int>(requests_.size()); }
-    // Runs the event loop until count requests have arrived; false after the time limit.
-    [[nodiscard]] bool waitForRequests(int count, int timeoutMs = 20000) const;
+    // Runs the event loop until count requests have arrived; false after 20 s.
+    [[nodiscard]] bool waitForRequests(int count) const {
+        return QTest::qWaitFor([&] { return requestCount() >= count; }, 20000);
+    }
 
 private:
     // Collects a request head (a GET has nothing after it) and answers it.

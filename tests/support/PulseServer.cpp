@@ -16,11 +16,8 @@ namespace {
 // Starts a program found on PATH with its output and errors on `out`. It is killed when this
 // process dies, so a test killed by a timeout leaves no server behind.
 pid_t spawn(std::vector<std::string> args, int out) {
-    std::vector<char*> argv;
-    for (auto& arg : args) {
-        argv.push_back(arg.data());
-    }
-    argv.push_back(nullptr);
+    std::vector<char*> argv(args.size() + 1); // ends with a null pointer
+    std::ranges::transform(args, argv.begin(), [](std::string& arg) { return arg.data(); });
     const pid_t parent = getpid();
     const pid_t child = fork();
     if (child == 0) {
@@ -57,16 +54,6 @@ PulseServer::~PulseServer() {
                       : unsetenv("PULSE_SERVER");
     std::error_code ignored;
     std::filesystem::remove_all(dir_, ignored);
-}
-
-PulseServer& PulseServer::addSink(std::string name, std::string description) {
-    devices_.push_back({true, std::move(name), std::move(description)});
-    return *this;
-}
-
-PulseServer& PulseServer::addSource(std::string name, std::string description) {
-    devices_.push_back({false, std::move(name), std::move(description)});
-    return *this;
 }
 
 bool PulseServer::start() {

@@ -34,8 +34,14 @@ public:
 
     // Devices loaded at every start. Sinks and sources are each numbered from 0 as they load,
     // and a sink brings its own monitor source ("<name>.monitor"), numbered with the sources.
-    PulseServer& addSink(std::string name, std::string description);
-    PulseServer& addSource(std::string name, std::string description);
+    PulseServer& addSink(std::string name, std::string description) {
+        devices_.push_back({true, std::move(name), std::move(description)});
+        return *this;
+    }
+    PulseServer& addSource(std::string name, std::string description) {
+        devices_.push_back({false, std::move(name), std::move(description)});
+        return *this;
+    }
 
     // Waits (bounded) until the server accepts clients with every device loaded.
     [[nodiscard]] bool start();

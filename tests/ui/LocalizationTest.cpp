@@ -9,24 +9,9 @@
 #include <gtest/gtest.h>
 #include <set>
 
-namespace {
-
-// Each test starts without a table and leaves none behind, with its own bundle.
-class LocalizationTest : public ::testing::Test {
-protected:
-    void SetUp() override { Localization::uninstall(); }
-    void TearDown() override { Localization::uninstall(); }
-
-    platform::Bundle bundle_{{.identifier = "test"}};
-    ScopedPlatform platform_{{.bundle = &bundle_}};
-};
-
-} // namespace
-
-TEST_F(LocalizationTest, EveryKeyHasItsOwnTextInEveryLanguageAndOnlyFormatKeysAPlaceholder) {
-    // Without a table a key shows itself, and formatting leaves it alone.
-    EXPECT_EQ(Localization::localizedString(LocalizedKey::MenuItemExit), "MenuItemExit");
-    EXPECT_EQ(Localization::localizedFormat(LocalizedKey::appTitle, "1.0"), "appTitle");
+TEST(LocalizationTest, EveryKeyHasItsOwnTextInEveryLanguageAndOnlyFormatKeysAPlaceholder) {
+    platform::Bundle bundle({.identifier = "test"});
+    ScopedPlatform scoped({.bundle = &bundle});
     const std::set<LocalizedKey> formatKeys{
         LocalizedKey::appTitle, LocalizedKey::ModeViewTitle, LocalizedKey::SettingUpdateTitle,
         LocalizedKey::SettingUpdateDescription, LocalizedKey::SettingPreferenceBTConnect};
@@ -36,13 +21,13 @@ TEST_F(LocalizationTest, EveryKeyHasItsOwnTextInEveryLanguageAndOnlyFormatKeysAP
         for (const LocalizedKey key : allLocalizedKeys) {
             const QString text = Localization::localizedString(key);
             const std::string where = language.toStdString() + " " + std::string(rawValue(key));
-            EXPECT_FALSE(text.trimmed().isEmpty()) << where;
-            EXPECT_NE(text.toStdString(), rawValue(key)) << where;
+            EXPECT_TRUE(!text.trimmed().isEmpty() && text.toStdString() != rawValue(key)) << where;
             const int expected = formatKeys.contains(key) ? 1 : 0;
             EXPECT_EQ(text.count(placeholder), expected) << where;
             EXPECT_EQ(text.count(QStringLiteral("%1")), expected) << where;
         }
     }
+    Localization::uninstall();
 }
 
 // The screens assume every named picture exists and shows something, at 1x and 2x.

@@ -43,8 +43,6 @@ TEST(WindowTest, ASecondTitleBarReplacesTheFirstAndAPlainTabLosesTheSelectedLook
     ButtonStyle::styleTabButton(&tab, false);
     EXPECT_EQ(tab.appearance().titleColor, colorTabText());
     EXPECT_EQ(tab.appearance().background.alpha(), 0);
-    EXPECT_EQ(tab.font().pixelSize(), 16);
-    EXPECT_EQ(tab.text(), "Updates");
 }
 
 // Screens handing over and presented windows are followed by the screens' own tests.
@@ -67,10 +65,6 @@ TEST(ViewControllerTest, ATabLeavesBeforeTheNextAppearsAndTabsLeaveWithTheirWind
     EXPECT_EQ(journal,
               (Journal{"screen load", "screen appear", "one load", "one appear", "one disappear",
                        "two load", "two appear", "two disappear", "screen disappear"}));
-    one.removeFromParentViewController();
-    two.removeFromParentViewController();
-    delete one.view();
-    delete two.view();
 }
 
 TEST(ToastTest, ToastIsSizedByItsMessageCentredLowOverTheMainWindowAndClosesByItself) {
@@ -87,17 +81,16 @@ TEST(ToastTest, ToastIsSizedByItsMessageCentredLowOverTheMainWindowAndClosesByIt
     font.setPixelSize(14);
     const Rect expected =
         ToastViewController::frameFor(TextMetrics::measureTextWidth(message, font, 19), {200, 300});
-    int shown = 0;
+    std::vector<Rect> frames;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         auto* window = qobject_cast<Window*>(widget);
         auto* toast =
             window ? qobject_cast<ToastViewController*>(window->contentViewController()) : nullptr;
         if (toast && window->isVisible() && toast->toastText()->text() == message) {
-            EXPECT_EQ(window->frame(), expected);
-            ++shown;
+            frames.push_back(window->frame());
         }
     }
-    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(frames, std::vector<Rect>{expected});
     // Both close on their own timers.
     EXPECT_TRUE(QTest::qWaitFor([&] { return ToastViewController::openCount() == before; }, 5000));
 
