@@ -93,7 +93,8 @@ void ViewController::startLayout() {
 bool ViewController::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Resize && isViewLoaded() && watched == view()) {
         layoutElements(view()->size());
-    } else if (event->type() == QEvent::Resize) {
+    }
+    if (event->type() == QEvent::Resize) {
         auto* container = static_cast<QWidget*>(watched);
         for (ViewController* child : children_) {
             if (child->isViewLoaded() && child->view()->parentWidget() == container) {
