@@ -34,6 +34,10 @@ void printDevices(std::ostream& out, const char* heading,
     out << heading << (devices.empty() ? " none" : "") << '\n';
     for (const auto& device : devices) {
         out << "  " << device.id << '\t' << device.name;
+        // The server's own name too, where it differs from the product's.
+        if (!device.description.empty() && device.description != device.name) {
+            out << " (" << device.description << ')';
+        }
         if (markSpeaker && Audio::isSpeakerName(device.name)) {
             out << "\t[speakerphone]";
         }

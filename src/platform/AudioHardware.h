@@ -12,7 +12,11 @@ using AudioDeviceID = std::uint32_t;
 
 struct AudioDeviceInfo {
     AudioDeviceID id = 0;
+    // The product's name, as the device rules compare it ("Lumatix U"); the server's own
+    // description when the device names no product.
     std::string name;
+    // What the sound server calls this device ("Lumatix U Analog Stereo"); empty if unknown.
+    std::string description;
 
     friend bool operator==(const AudioDeviceInfo&, const AudioDeviceInfo&) = default;
 };

@@ -7,6 +7,7 @@
 #include <pulse/introspect.h>
 #include <pulse/mainloop.h>
 #include <pulse/operation.h>
+#include <pulse/proplist.h>
 #include <utility>
 
 namespace platform {
@@ -29,10 +30,18 @@ struct Lookup {
     bool isMonitor = false;
 };
 
-// Callbacks run inside C code: nothing may unwind through it.
-void appendDevice(DeviceList& list, std::uint32_t index, const char* description) noexcept {
+// Callbacks run inside C code: nothing may unwind through it. ALSA and Bluetooth devices
+// describe themselves with their profile ("Lumatix U Analog Stereo"); the product's own name
+// is what users and the device rules know them by.
+void appendDevice(DeviceList& list, std::uint32_t index, const char* description,
+                  const pa_proplist* properties) noexcept {
     try {
-        list.devices.push_back({index, description != nullptr ? description : ""});
+        const std::string shown = description != nullptr ? description : "";
+        const char* product = properties != nullptr
+                                  ? pa_proplist_gets(properties, PA_PROP_DEVICE_PRODUCT_NAME)
+                                  : nullptr;
+        list.devices.push_back(
+            {index, product != nullptr && *product != '\0' ? product : shown, shown});
     } catch (...) {
         list.failed = true;
     }
@@ -43,7 +52,7 @@ void onSinkInfo(pa_context*, const pa_sink_info* info, int eol, void* userdata) 
     if (eol < 0) {
         list.failed = true;
     } else if (eol == 0 && info != nullptr) {
-        appendDevice(list, info->index, info->description);
+        appendDevice(list, info->index, info->description, info->proplist);
     }
 }
 
@@ -52,7 +61,7 @@ void onSourceInfo(pa_context*, const pa_source_info* info, int eol, void* userda
     if (eol < 0) {
         list.failed = true;
     } else if (eol == 0 && info != nullptr && info->monitor_of_sink == PA_INVALID_INDEX) {
-        appendDevice(list, info->index, info->description);
+        appendDevice(list, info->index, info->description, info->proplist);
     }
 }
 

@@ -47,11 +47,12 @@ TEST(CommandLineTest, DevicesAndModesWithTheirExitStatus) {
     EXPECT_EQ(run({"--mode", "party"}), 2);
     EXPECT_NE(err.str().find("party"), std::string::npos);
 
-    hardware.setOutputs({{3, "Built-in Speakers"}, {7, "Lumatix U"}});
+    hardware.setOutputs({{3, "Built-in Speakers"}, {7, "Lumatix U", "Lumatix U Analog Stereo"}});
     hardware.setInputs({{5, "Lumatix U"}, {2, "Built-in Microphone"}});
     EXPECT_EQ(run({"--list-devices"}), 0);
     EXPECT_EQ(out.str(),
-              "Output devices:\n  3\tBuilt-in Speakers\n  7\tLumatix U\t[speakerphone]\n"
+              "Output devices:\n  3\tBuilt-in Speakers\n"
+              "  7\tLumatix U (Lumatix U Analog Stereo)\t[speakerphone]\n"
               "Input devices:\n  2\tBuilt-in Microphone\n  5\tLumatix U\t[speakerphone]\n");
     EXPECT_EQ(run({"--mode", "meeting"}), 0);
     EXPECT_EQ(hardware.defaultInput(), 5u);

@@ -41,3 +41,19 @@ TEST(PulseModesTest, ModesMoveTheServerDefaultsToTheRightDevices) {
         EXPECT_EQ(server.defaults(), c.defaults);
     }
 }
+
+// A USB speakerphone names its profile in its descriptions; its product's name pairs them.
+TEST(PulseModesTest, MeetingModePairsAUsbSpeakerphonesOutputAndInput) {
+    PulseServer server;
+    server.addSink("builtin", "Built-in Speakers")
+        .addSink("usb", "Lumatix U Analog Stereo", "Lumatix U")
+        .addSource("builtin_mic", "Built-in Microphone")
+        .addSource("usb_mic", "Lumatix U Mono", "Lumatix U");
+    ASSERT_TRUE(server.start()) << server.log();
+    ASSERT_TRUE(server.setDefaults("builtin", "builtin_mic"));
+    platform::PulseAudioHardware hardware("lumatix-modes-test");
+    ScopedPlatform scoped({.audioHardware = &hardware});
+    Audio::refreshSpeakerDevice();
+    AppManger::shared().switchToMeetingMode();
+    EXPECT_EQ(server.defaults(), "usb usb_mic");
+}

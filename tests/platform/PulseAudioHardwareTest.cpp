@@ -33,11 +33,15 @@ protected:
 // Sinks are outputs and sources other than monitors are inputs. Sink and source indexes are
 // separate numberings; a monitor or an unknown index is refused and leaves both defaults alone.
 TEST_F(PulseAudioHardwareTest, ListsDevicesAndChangesOnlyTheDefaultAskedFor) {
+    // Without a product name, a device goes by its description.
+    const auto named = [](std::uint32_t id, const char* name) {
+        return AudioDeviceInfo{id, name, name};
+    };
     EXPECT_THAT(hardware.outputDevices(),
-                ElementsAre(AudioDeviceInfo{0, "Lumatix U"}, AudioDeviceInfo{1, "内置扬声器 🔊"}));
-    EXPECT_THAT(hardware.inputOnlyDevices(), ElementsAre(AudioDeviceInfo{0, "Lumatix U"},
-                                                         AudioDeviceInfo{1, "Built-in Microphone"},
-                                                         AudioDeviceInfo{4, "USB Microphone"}));
+                ElementsAre(named(0, "Lumatix U"), named(1, "内置扬声器 🔊")));
+    EXPECT_THAT(hardware.inputOnlyDevices(),
+                ElementsAre(named(0, "Lumatix U"), named(1, "Built-in Microphone"),
+                            named(4, "USB Microphone")));
 
     ASSERT_TRUE(server.setDefaults("builtin", "usb_mic"));
     // Output or input setter, the index, whether it is accepted, and the defaults after it.
@@ -52,10 +56,14 @@ TEST_F(PulseAudioHardwareTest, ListsDevicesAndChangesOnlyTheDefaultAskedFor) {
         EXPECT_EQ(server.defaults(), defaults) << index;
     }
 
-    // Devices plugged in later show up on the next call.
-    ASSERT_TRUE(server.load({true, "usb", "USB Headset"}) && server.load({false, "usb_in", "In"}));
-    EXPECT_EQ(hardware.outputDevices().back(), (AudioDeviceInfo{2, "USB Headset"}));
-    EXPECT_EQ(hardware.inputOnlyDevices().back(), (AudioDeviceInfo{6, "In"})); // after usb.monitor
+    // Devices plugged in later show up on the next call, by their product's name.
+    ASSERT_TRUE(server.load({true, "usb", "USB Headset Analog Stereo", "USB Headset"}) &&
+                server.load({false, "usb_in", "USB Headset Mono", "USB Headset"}));
+    EXPECT_EQ(hardware.outputDevices().back(),
+              (AudioDeviceInfo{2, "USB Headset", "USB Headset Analog Stereo"}));
+    // After usb.monitor and the remapped source's master.
+    EXPECT_EQ(hardware.inputOnlyDevices().back(),
+              (AudioDeviceInfo{7, "USB Headset", "USB Headset Mono"}));
     // All of it over one connection: the server sees a single client of ours.
     const auto clients = server.pactl({"list", "clients"}).output;
     const auto ours = clients.find("\"lumatix-test\"");

@@ -136,11 +136,25 @@ bool PulseServer::setDefaults(const std::string& sink, const std::string& source
 
 bool PulseServer::load(const Device& device) const {
     // pactl joins its arguments with spaces, so the module's arguments can go as one.
-    const std::string kind = device.sink ? "sink" : "source";
-    return pactl({"load-module", "module-null-" + kind,
-                  kind + "_name=" + device.name +
-                      (device.sink
-                           ? " sink_properties='device.description=\"" + device.description + "\"'"
-                           : " description='" + device.description + "'")})
-        .ok();
+    const std::string properties =
+        "='device.description=\"" + device.description + "\"" +
+        (device.productName.empty() ? "" : " device.product.name=\"" + device.productName + "\"") +
+        "'";
+    if (device.sink) {
+        return pactl({"load-module", "module-null-sink",
+                      "sink_name=" + device.name + " sink_properties" + properties})
+            .ok();
+    }
+    if (device.productName.empty()) {
+        return pactl({"load-module", "module-null-source",
+                      "source_name=" + device.name + " description='" + device.description + "'"})
+            .ok();
+    }
+    // A null source takes no properties; a remap of one does.
+    const std::string raw = device.name + "_raw";
+    return pactl({"load-module", "module-null-source", "source_name=" + raw}).ok() &&
+           pactl({"load-module", "module-remap-source",
+                  "master=" + raw + " source_name=" + device.name + " source_properties" +
+                      properties})
+               .ok();
 }

@@ -19,6 +19,9 @@ public:
         bool sink = true;
         std::string name;        // letters, digits, '.', '-', '_'
         std::string description; // what clients show; no quotes or backslashes
+        // device.product.name, as real ALSA and Bluetooth devices carry it; none when empty. A
+        // source with one is a remap of a null source "<name>_raw", loaded just before it.
+        std::string productName;
     };
     struct CommandResult {
         int exitCode = -1; // -1 when it could not run or was killed
@@ -34,12 +37,12 @@ public:
 
     // Devices loaded at every start. Sinks and sources are each numbered from 0 as they load,
     // and a sink brings its own monitor source ("<name>.monitor"), numbered with the sources.
-    PulseServer& addSink(std::string name, std::string description) {
-        devices_.push_back({true, std::move(name), std::move(description)});
+    PulseServer& addSink(std::string name, std::string description, std::string product = {}) {
+        devices_.push_back({true, std::move(name), std::move(description), std::move(product)});
         return *this;
     }
-    PulseServer& addSource(std::string name, std::string description) {
-        devices_.push_back({false, std::move(name), std::move(description)});
+    PulseServer& addSource(std::string name, std::string description, std::string product = {}) {
+        devices_.push_back({false, std::move(name), std::move(description), std::move(product)});
         return *this;
     }
 
