@@ -3,7 +3,6 @@
 #include "BuildConfig.h"
 #include "audio/AppManger.h"
 #include "audio/Audio.h"
-#include "core/SpeakerDevice.h"
 #include "platform/AudioHardware.h"
 #include "platform/Platform.h"
 
@@ -128,15 +127,19 @@ int CommandLine::switchMode(CommandLineRequest::Action mode, std::ostream& /*out
                             std::ostream& err) {
     // A fresh process has no record yet; music mode relies on it.
     Audio::refreshSpeakerDevice();
-    if (mode == Action::meetingMode) {
-        AppManger::shared().switchToMeetingMode();
-    } else {
-        AppManger::shared().switchToMusicMode();
-    }
-    if (!speakerDevice().isPresent()) {
+    const auto result = mode == Action::meetingMode ? AppManger::shared().switchToMeetingMode()
+                                                    : AppManger::shared().switchToMusicMode();
+    switch (result) {
+    case AppManger::ModeSwitch::switched:
+        return 0;
+    case AppManger::ModeSwitch::noSpeakerphone:
         err << build_config::appId << ": no " << speakerNameMark
             << " speakerphone among the output devices; nothing was changed\n";
         return 1;
+    case AppManger::ModeSwitch::refused:
+        break;
     }
-    return 0;
+    err << build_config::appId
+        << ": the sound server did not accept the new default devices; they may be unchanged\n";
+    return 1;
 }

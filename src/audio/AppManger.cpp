@@ -44,30 +44,32 @@ void AppManger::checkBTStatus() {
     platform::NotificationCenter::defaultCenter().post(notification_names::checkStatus);
 }
 
-void AppManger::switchToMeetingMode() {
+AppManger::ModeSwitch AppManger::switchToMeetingMode() {
     platform::Log::line(log_lines::meetingClick);
     // Looked up afresh: the record may be a tick old.
     const auto outputs = Audio::getOutputDevices();
     const auto speaker = Audio::firstDeviceContaining(outputs, speakerNameMark);
     if (!speaker) {
-        return;
+        return ModeSwitch::noSpeakerphone;
     }
-    Audio::setDefaultOutputDevice(speaker->first);
+    bool accepted = Audio::setDefaultOutputDevice(speaker->first) == 0;
     const auto inputs = Audio::getInputDevices();
     if (const auto microphone = Audio::firstDeviceContaining(inputs, speaker->second)) {
-        Audio::setDefaultInputDevice(microphone->first);
+        accepted = Audio::setDefaultInputDevice(microphone->first) == 0 && accepted;
     }
+    return accepted ? ModeSwitch::switched : ModeSwitch::refused;
 }
 
-void AppManger::switchToMusicMode() {
+AppManger::ModeSwitch AppManger::switchToMusicMode() {
     platform::Log::line(log_lines::musicClick);
     const auto inputs = Audio::getInputDevices();
     const auto& speaker = speakerDevice();
     if (!speaker.isPresent()) {
-        return;
+        return ModeSwitch::noSpeakerphone;
     }
-    Audio::setDefaultOutputDevice(speaker.deviceID);
+    bool accepted = Audio::setDefaultOutputDevice(speaker.deviceID) == 0;
     if (const auto microphone = Audio::firstDeviceNotContaining(inputs, speakerNameMark)) {
-        Audio::setDefaultInputDevice(microphone->first);
+        accepted = Audio::setDefaultInputDevice(microphone->first) == 0 && accepted;
     }
+    return accepted ? ModeSwitch::switched : ModeSwitch::refused;
 }

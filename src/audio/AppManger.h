@@ -19,10 +19,13 @@ public:
     // One tick of the monitor.
     void checkBTStatus();
 
+    // What a mode switch did. Refused: the system did not take a default it was given.
+    enum class ModeSwitch { switched, noSpeakerphone, refused };
+
     // Output and input both to the speakerphone.
-    void switchToMeetingMode();
+    ModeSwitch switchToMeetingMode();
     // Output to the speakerphone, input to another microphone.
-    void switchToMusicMode();
+    ModeSwitch switchToMusicMode();
 
     [[nodiscard]] const platform::Timer* checkBTStatusTimer() const {
         return checkBTStatusTimer_.get();

@@ -3,14 +3,23 @@
 #include "core/SpeakerDevice.h"
 #include "platform/Platform.h"
 
+#include <algorithm>
+
 namespace {
 
 DeviceTable tableOf(const std::vector<platform::AudioDeviceInfo>& devices) {
     DeviceTable table;
     table.reserve(devices.size());
     for (const auto& device : devices) {
-        // A device listed twice keeps its later name.
-        table.insert_or_assign(device.id, device.name);
+        // A device listed twice keeps its first place and its later name.
+        const auto listed = std::find_if(table.begin(), table.end(), [&device](const auto& entry) {
+            return entry.first == device.id;
+        });
+        if (listed != table.end()) {
+            listed->second = device.name;
+        } else {
+            table.emplace_back(device.id, device.name);
+        }
     }
     return table;
 }

@@ -5,10 +5,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
-// Identifier to device name, in no particular order.
-using DeviceTable = std::unordered_map<platform::AudioDeviceID, std::string>;
+// Identifier and device name, in the order the system reports the devices, so that "the
+// first" device is the same one every time.
+using DeviceTable = std::vector<std::pair<platform::AudioDeviceID, std::string>>;
 
 // Every device whose name contains this, case-sensitively, belongs to the speakerphone.
 inline constexpr std::string_view speakerNameMark = "Lumatix U";
@@ -34,7 +36,7 @@ public:
     static void refreshSpeakerDevice();
 
     [[nodiscard]] static bool isSpeakerName(std::string_view name);
-    // The first entry the table's iteration meets whose name contains the text.
+    // The first entry, in the system's order, whose name contains the text.
     [[nodiscard]] static std::optional<DeviceTable::value_type>
     firstDeviceContaining(const DeviceTable& table, std::string_view text);
     // The first entry whose name does not contain the text.

@@ -55,15 +55,24 @@ TEST_F(AudioTest, ModesChooseTheirDevices) {
     const Devices mics{{2, "Built-in Microphone"}, {8, "Lumatix U"}};
     const Devices ownMics{{8, "Lumatix U"}, {9, "My Lumatix U"}};
     // Mode and case, outputs, inputs, the outputs at the last refresh (Music mode uses that
-    // record), and what the mode asks the system to make the defaults: output, input.
+    // record), what the mode asks the system to make the defaults (output, input), and what it
+    // reports: a speakerphone gone since the record is refused.
     using IDs = std::vector<AudioDeviceID>;
-    for (const auto& [what, outputs, inputs, recorded, output, input] :
-         std::vector<std::tuple<std::string, Devices, Devices, Devices, IDs, IDs>>{
-             {"meeting, full name", {{7, "Lumatix U Pro"}}, mics, {}, {7}, {}},
-             {"meeting, none", {{1, "Speakers"}}, mics, outs, {}, {}},
-             {"music, only its own", outs, ownMics, outs, {7}, {}},
-             {"music, last record", {}, mics, outs, {7}, {2}},
-             {"music, no record", outs, mics, {}, {}, {}},
+    using enum AppManger::ModeSwitch;
+    for (const auto& [what, outputs, inputs, recorded, output, input, result] : std::vector<
+             std::tuple<std::string, Devices, Devices, Devices, IDs, IDs, AppManger::ModeSwitch>>{
+             {"meeting, full name", {{7, "Lumatix U Pro"}}, mics, {}, {7}, {}, switched},
+             {"meeting, none", {{1, "Speakers"}}, mics, outs, {}, {}, noSpeakerphone},
+             {"music, only its own", outs, ownMics, outs, {7}, {}, switched},
+             {"music, last record", {}, mics, outs, {7}, {2}, refused},
+             {"music, no record", outs, mics, {}, {}, {}, noSpeakerphone},
+             {"music, system's order",
+              outs,
+              {{9, "USB Mic"}, {2, "Built-in Microphone"}, {8, "Lumatix U"}},
+              outs,
+              {7},
+              {9},
+              switched},
          }) {
         SCOPED_TRACE(what);
         const bool meeting = what.starts_with("meeting");
@@ -74,8 +83,9 @@ TEST_F(AudioTest, ModesChooseTheirDevices) {
         fresh.setOutputs(outputs);
         fresh.setInputs(inputs);
         log.clear();
-        meeting ? AppManger::shared().switchToMeetingMode()
-                : AppManger::shared().switchToMusicMode();
+        EXPECT_EQ(meeting ? AppManger::shared().switchToMeetingMode()
+                          : AppManger::shared().switchToMusicMode(),
+                  result);
         EXPECT_EQ(log.lines(),
                   std::vector<std::string>{meeting ? "didMeetingClick" : "didMusicClick"});
         EXPECT_EQ(fresh.outputRequests(), output);
