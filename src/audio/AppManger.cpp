@@ -9,6 +9,8 @@
 #include "platform/NotificationCenter.h"
 #include "platform/Timer.h"
 
+#include <algorithm>
+
 namespace {
 constexpr std::chrono::milliseconds checkInterval{3000};
 }
@@ -55,6 +57,7 @@ AppManger::ModeSwitch AppManger::switchToMeetingMode() {
     bool accepted = Audio::setDefaultOutputDevice(speaker->first) == 0;
     const auto inputs = Audio::getInputDevices();
     if (const auto microphone = Audio::firstDeviceContaining(inputs, speaker->second)) {
+        rememberInputBeforeMeeting(inputs);
         accepted = Audio::setDefaultInputDevice(microphone->first) == 0 && accepted;
     }
     return accepted ? ModeSwitch::switched : ModeSwitch::refused;
@@ -68,8 +71,32 @@ AppManger::ModeSwitch AppManger::switchToMusicMode() {
         return ModeSwitch::noSpeakerphone;
     }
     bool accepted = Audio::setDefaultOutputDevice(speaker.deviceID) == 0;
-    if (const auto microphone = Audio::firstDeviceNotContaining(inputs, speakerNameMark)) {
+    if (const auto microphone = musicInput(inputs, inputBeforeMeeting_)) {
         accepted = Audio::setDefaultInputDevice(microphone->first) == 0 && accepted;
     }
     return accepted ? ModeSwitch::switched : ModeSwitch::refused;
+}
+
+std::optional<DeviceTable::value_type>
+AppManger::musicInput(const DeviceTable& inputs, const std::optional<std::string>& before) {
+    if (before && !Audio::isSpeakerName(*before)) {
+        const auto same = std::find_if(inputs.begin(), inputs.end(), [&before](const auto& entry) {
+            return entry.second == *before;
+        });
+        if (same != inputs.end()) {
+            return *same;
+        }
+    }
+    return Audio::firstDeviceNotContaining(inputs, speakerNameMark);
+}
+
+// A microphone of the speakerphone is never worth remembering: Music mode leaves it.
+void AppManger::rememberInputBeforeMeeting(const DeviceTable& inputs) {
+    const auto current = Audio::getDefaultInputDevice();
+    const auto listed = std::find_if(inputs.begin(), inputs.end(), [&current](const auto& entry) {
+        return current && entry.first == *current;
+    });
+    if (listed != inputs.end() && !Audio::isSpeakerName(listed->second)) {
+        inputBeforeMeeting_ = listed->second;
+    }
 }

@@ -56,6 +56,10 @@ DeviceTable Audio::getInputDevices() {
     return tableOf(platform::Platform::audioHardware().inputOnlyDevices());
 }
 
+std::optional<platform::AudioDeviceID> Audio::getDefaultInputDevice() {
+    return platform::Platform::audioHardware().defaultInputDevice();
+}
+
 int Audio::setDefaultOutputDevice(platform::AudioDeviceID device) {
     return platform::Platform::audioHardware().setDefaultOutputDevice(device);
 }

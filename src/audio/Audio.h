@@ -30,6 +30,8 @@ public:
     [[nodiscard]] static DeviceTable getOutputDevices();
     // Devices that only record; a device that also plays is never among them.
     [[nodiscard]] static DeviceTable getInputDevices();
+    // The input the system records from now, if known.
+    [[nodiscard]] static std::optional<platform::AudioDeviceID> getDefaultInputDevice();
     static int setDefaultOutputDevice(platform::AudioDeviceID device);
     static int setDefaultInputDevice(platform::AudioDeviceID device);
     // Looks for the speakerphone among the output devices and records it in speakerDevice().

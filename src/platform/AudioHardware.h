@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,9 @@ public:
     [[nodiscard]] virtual std::vector<AudioDeviceInfo> outputDevices() = 0;
     // Devices that only record (microphones); never the monitor of an output.
     [[nodiscard]] virtual std::vector<AudioDeviceInfo> inputOnlyDevices() = 0;
+
+    // The input the system records from now; none when unknown or when it is a monitor.
+    [[nodiscard]] virtual std::optional<AudioDeviceID> defaultInputDevice() = 0;
 
     // 0 on success, a non-zero status otherwise.
     virtual int setDefaultOutputDevice(AudioDeviceID output) = 0;

@@ -28,6 +28,7 @@ struct Lookup {
     std::string name;
     bool found = false;
     bool isMonitor = false;
+    std::uint32_t index = PA_INVALID_INDEX;
 };
 
 // Callbacks run inside C code: nothing may unwind through it. ALSA and Bluetooth devices
@@ -86,8 +87,15 @@ void onSinkName(pa_context*, const pa_sink_info* info, int eol, void* userdata) 
 
 void onSourceName(pa_context*, const pa_source_info* info, int eol, void* userdata) {
     if (eol == 0 && info != nullptr) {
-        remember(*static_cast<Lookup*>(userdata), info->name,
-                 info->monitor_of_sink != PA_INVALID_INDEX);
+        auto& lookup = *static_cast<Lookup*>(userdata);
+        remember(lookup, info->name, info->monitor_of_sink != PA_INVALID_INDEX);
+        lookup.index = info->index;
+    }
+}
+
+void onServerInfo(pa_context*, const pa_server_info* info, void* userdata) {
+    if (info != nullptr) {
+        remember(*static_cast<Lookup*>(userdata), info->default_source_name, false);
     }
 }
 
@@ -266,6 +274,26 @@ struct PulseAudioHardware::Connection {
         return 1;
     }
 
+    std::optional<AudioDeviceID> defaultInput() {
+        Lookup source;
+        const Outcome outcome = withContext([&](Clock::time_point deadline) {
+            Lookup server;
+            if (const Outcome asked =
+                    await(pa_context_get_server_info(context, onServerInfo, &server), deadline);
+                asked != Outcome::Done || !server.found) {
+                return asked;
+            }
+            source = {};
+            return await(pa_context_get_source_info_by_name(context, server.name.c_str(),
+                                                            onSourceName, &source),
+                         deadline);
+        });
+        if (outcome != Outcome::Done || !source.found || source.isMonitor) {
+            return std::nullopt;
+        }
+        return source.index;
+    }
+
     std::string clientName;
     std::chrono::milliseconds timeout;
     pa_mainloop* mainloop = nullptr;
@@ -283,6 +311,10 @@ std::vector<AudioDeviceInfo> PulseAudioHardware::outputDevices() {
 
 std::vector<AudioDeviceInfo> PulseAudioHardware::inputOnlyDevices() {
     return connection_->list(Kind::Input);
+}
+
+std::optional<AudioDeviceID> PulseAudioHardware::defaultInputDevice() {
+    return connection_->defaultInput();
 }
 
 int PulseAudioHardware::setDefaultOutputDevice(AudioDeviceID output) {

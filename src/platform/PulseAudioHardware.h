@@ -21,6 +21,7 @@ public:
 
     [[nodiscard]] std::vector<AudioDeviceInfo> outputDevices() override;
     [[nodiscard]] std::vector<AudioDeviceInfo> inputOnlyDevices() override;
+    [[nodiscard]] std::optional<AudioDeviceID> defaultInputDevice() override;
     int setDefaultOutputDevice(AudioDeviceID output) override;
     int setDefaultInputDevice(AudioDeviceID input) override;
 

@@ -91,6 +91,20 @@ TEST_F(AudioTest, ModesChooseTheirDevices) {
         EXPECT_EQ(fresh.outputRequests(), output);
         EXPECT_EQ(fresh.inputRequests(), input);
     }
+    // Music mode gives back the microphone Meeting mode took over, while it is there.
+    hardware.setOutputs({{7, "Lumatix U"}});
+    hardware.setInputs({{2, "Built-in Microphone"}, {5, "USB Mic"}, {8, "Lumatix U"}});
+    hardware.setDefaultInput(5);
+    Audio::refreshSpeakerDevice();
+    for (const auto& [inputs, expected] : std::vector<std::pair<Devices, AudioDeviceID>>{
+             {{{2, "Built-in Microphone"}, {5, "USB Mic"}, {8, "Lumatix U"}}, 5},
+             {{{2, "Built-in Microphone"}, {8, "Lumatix U"}}, 2}}) {
+        ASSERT_EQ(AppManger::shared().switchToMeetingMode(), AppManger::ModeSwitch::switched);
+        EXPECT_EQ(hardware.defaultInput(), 8u);
+        hardware.setInputs(inputs);
+        ASSERT_EQ(AppManger::shared().switchToMusicMode(), AppManger::ModeSwitch::switched);
+        EXPECT_EQ(hardware.defaultInput(), expected);
+    }
     // Of two speakerphones, the microphone matches the one chosen.
     hardware.setOutputs({{7, "Lumatix U"}, {8, "Lumatix U (2)"}});
     hardware.setInputs({{20, "Lumatix U Microphone"}, {21, "Lumatix U (2) Microphone"}});

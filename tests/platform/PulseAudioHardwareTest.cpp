@@ -55,6 +55,11 @@ TEST_F(PulseAudioHardwareTest, ListsDevicesAndChangesOnlyTheDefaultAskedFor) {
         EXPECT_EQ(status == 0, accepted) << index;
         EXPECT_EQ(server.defaults(), defaults) << index;
     }
+    EXPECT_EQ(hardware.defaultInputDevice(), 0u);
+    // A monitor is never taken for the microphone in use.
+    ASSERT_TRUE(server.setDefaults("builtin", "lumatix.monitor"));
+    EXPECT_EQ(hardware.defaultInputDevice(), std::nullopt);
+    ASSERT_TRUE(server.setDefaults("builtin", "builtin_mic"));
 
     // Devices plugged in later show up on the next call, by their product's name.
     ASSERT_TRUE(server.load({true, "usb", "USB Headset Analog Stereo", "USB Headset"}) &&

@@ -59,6 +59,9 @@ public:
         ++enumerations_;
         return inputs_;
     }
+    [[nodiscard]] std::optional<platform::AudioDeviceID> defaultInputDevice() override {
+        return defaultInput_;
+    }
     int setDefaultOutputDevice(platform::AudioDeviceID id) override {
         return choose(outputs_, id, outputRequests_, defaultOutput_);
     }
@@ -68,6 +71,8 @@ public:
 
     void setOutputs(Devices outputs) { outputs_ = std::move(outputs); }
     void setInputs(Devices inputs) { inputs_ = std::move(inputs); }
+    // What the system records from before the application chooses anything.
+    void setDefaultInput(platform::AudioDeviceID id) { defaultInput_ = id; }
     [[nodiscard]] std::optional<platform::AudioDeviceID> defaultOutput() const {
         return defaultOutput_;
     }
