@@ -69,6 +69,10 @@ void AgreementViewController::viewDidAppear() {
 }
 
 void AgreementViewController::contentViewDidChangeBounds() {
+    // Once on, the button stays on: later scrolling has nothing to decide.
+    if (agreeButton_->isEnabled()) {
+        return;
+    }
     const QScrollBar* scroller = contentText_->verticalScrollBar();
     const int visibleHeight = contentText_->viewport()->height();
     // A scroll bar's range ends where the last visible line is the document's last one.
