@@ -1,5 +1,5 @@
-#include "app/Application.h"
+#include "app/CommandLineApplication.h"
 
 int main(int argc, char** argv) {
-    return Application::run(argc, argv);
+    return CommandLineApplication::run(argc, argv);
 }

@@ -68,6 +68,10 @@ Window& AppDelegate::window() {
 }
 
 void AppDelegate::applicationDidFinishLaunching() {
+    // A stalled sound server delays the first window by this much at most.
+    if (!Audio::waitUntilSynchronized(std::chrono::milliseconds(1000))) {
+        platform::Log::line("sound server not answering; starting without its devices");
+    }
     Audio::refreshSpeakerDevice();
     setupMainWindow();
     PersistedSettings::checkUserDefaultPlist();

@@ -9,6 +9,7 @@
 #include "ui/Localization.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QTimer>
 #include <iostream>
 
@@ -16,6 +17,8 @@ int Application::run(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     const auto request = CommandLine::parse(arguments);
     if (request.action != CommandLineRequest::Action::runApplication) {
+        // The sound server is spoken to on an event loop; no display is needed.
+        QCoreApplication app(argc, argv);
         platform::LinuxPlatform services(platform::LinuxPlatform::Scope::audioOnly,
                                          platform::LinuxPlatform::currentExecutable(argv[0]));
         return CommandLine::run(request, std::cout, std::cerr);

@@ -4,13 +4,31 @@
 #include "audio/AppManger.h"
 #include "audio/Audio.h"
 #include "platform/AudioHardware.h"
+#include "platform/MainQueue.h"
 #include "platform/Platform.h"
 
 #include <algorithm>
+#include <chrono>
+#include <optional>
 
 namespace {
 
 using Action = CommandLineRequest::Action;
+
+// The sound server answers within milliseconds; these only bound a stalled one.
+constexpr std::chrono::milliseconds serverAnswerLimit{2000};
+// A Bluetooth profile switch waits for its devices for up to two seconds more.
+constexpr std::chrono::milliseconds modeSwitchLimit{6000};
+
+bool soundServerAnswered(std::ostream& err) {
+    auto& hardware = platform::Platform::audioHardware();
+    if (platform::MainQueue::runUntil([&hardware] { return hardware.isSynchronized(); },
+                                      serverAnswerLimit)) {
+        return true;
+    }
+    err << build_config::appId << ": no sound server answered; nothing was changed\n";
+    return false;
+}
 
 CommandLineRequest invalid(std::string message) {
     return {Action::invalid, std::move(message)};
@@ -102,7 +120,7 @@ int CommandLine::run(const CommandLineRequest& request, std::ostream& out, std::
         out << build_config::appName << ' ' << build_config::buildVersion << '\n';
         return 0;
     case Action::listDevices:
-        return listDevices(out);
+        return listDevices(out, err);
     case Action::meetingMode:
     case Action::musicMode:
         return switchMode(request.action, out, err);
@@ -116,7 +134,10 @@ int CommandLine::run(const CommandLineRequest& request, std::ostream& out, std::
     return usageErrorStatus;
 }
 
-int CommandLine::listDevices(std::ostream& out) {
+int CommandLine::listDevices(std::ostream& out, std::ostream& err) {
+    if (!soundServerAnswered(err)) {
+        return 1;
+    }
     auto& hardware = platform::Platform::audioHardware();
     printDevices(out, "Output devices:", hardware.outputDevices(), true);
     printDevices(out, "Input devices:", hardware.inputOnlyDevices(), true);
@@ -125,21 +146,36 @@ int CommandLine::listDevices(std::ostream& out) {
 
 int CommandLine::switchMode(CommandLineRequest::Action mode, std::ostream& /*out*/,
                             std::ostream& err) {
+    if (!soundServerAnswered(err)) {
+        return 1;
+    }
     // A fresh process has no record yet; music mode relies on it.
     Audio::refreshSpeakerDevice();
-    const auto result = mode == Action::meetingMode ? AppManger::shared().switchToMeetingMode()
-                                                    : AppManger::shared().switchToMusicMode();
-    switch (result) {
+    std::optional<AppManger::ModeSwitch> result;
+    const auto finished = [&result](AppManger::ModeSwitch outcome) { result = outcome; };
+    mode == Action::meetingMode ? AppManger::shared().switchToMeetingMode(finished)
+                                : AppManger::shared().switchToMusicMode(finished);
+    platform::MainQueue::runUntil([&result] { return result.has_value(); }, modeSwitchLimit);
+    const auto fail = [&err](const std::string& why) {
+        err << build_config::appId << ": " << why << '\n';
+        return 1;
+    };
+    switch (result.value_or(AppManger::ModeSwitch::noAnswer)) {
     case AppManger::ModeSwitch::switched:
         return 0;
     case AppManger::ModeSwitch::noSpeakerphone:
-        err << build_config::appId << ": no " << speakerNameMark
-            << " speakerphone among the output devices; nothing was changed\n";
-        return 1;
+        return fail("no " + std::string(speakerNameMark) +
+                    " speakerphone among the output devices; nothing was changed");
     case AppManger::ModeSwitch::refused:
+        return fail("the sound server did not accept the new default devices; they may be "
+                    "unchanged");
+    case AppManger::ModeSwitch::noAnswer:
+        return fail("the sound server did not answer in time; the default devices may be "
+                    "unchanged");
+    case AppManger::ModeSwitch::profileTimedOut:
         break;
     }
-    err << build_config::appId
-        << ": the sound server did not accept the new default devices; they may be unchanged\n";
-    return 1;
+    return fail("the speakerphone's " +
+                std::string(mode == Action::meetingMode ? "headset (microphone)" : "music") +
+                " profile did not come up in time; the default devices may be unchanged");
 }

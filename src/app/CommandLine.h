@@ -31,6 +31,6 @@ public:
     [[nodiscard]] static std::string usage();
 
 private:
-    static int listDevices(std::ostream& out);
+    static int listDevices(std::ostream& out, std::ostream& err);
     static int switchMode(CommandLineRequest::Action mode, std::ostream& out, std::ostream& err);
 };

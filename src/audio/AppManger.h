@@ -3,6 +3,7 @@
 #include "audio/Audio.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,21 +17,29 @@ class AppManger {
 public:
     static AppManger& shared();
 
-    // (Re)starts the 3-second connection monitor; never leaves two running.
+    // (Re)starts the 3-second connection monitor; never leaves two running. While it runs,
+    // device changes the system reports refresh the record at once as well.
     void startCheckBTStatusTimer();
     // Stops the monitor; nothing ticks once the application winds down.
     void stopCheckBTStatusTimer();
     // One tick of the monitor.
     void checkBTStatus();
 
-    // What a mode switch did. Refused: the system did not take a default it was given.
-    enum class ModeSwitch { switched, noSpeakerphone, refused };
+    // What a mode switch did. Refused: the system did not take a default or profile it was
+    // given; noAnswer: it did not answer in time; profileTimedOut: the speakerphone's headset
+    // or music profile was taken, but its devices did not appear in time.
+    enum class ModeSwitch { switched, noSpeakerphone, refused, noAnswer, profileTimedOut };
+    // Runs once the system answered, on the main thread; possibly before the call returns.
+    using ModeSwitchDone = std::function<void(ModeSwitch)>;
 
-    // Output and input both to the speakerphone.
-    ModeSwitch switchToMeetingMode();
-    // Output to the speakerphone, input to another microphone: the one recorded from before
-    // Meeting mode took over, while it is there, else the first other one the system lists.
-    ModeSwitch switchToMusicMode();
+    // Output and input both to the speakerphone, switching a Bluetooth speakerphone to its
+    // headset profile first when only that profile has its microphone. A later switch
+    // abandons one still waiting for a profile; the abandoned one's done never runs.
+    void switchToMeetingMode(ModeSwitchDone done = {});
+    // Output to the speakerphone (back in its music profile, if it has one), input to another
+    // microphone: the one recorded from before Meeting mode took over, while it is there, else
+    // the first other one the system lists.
+    void switchToMusicMode(ModeSwitchDone done = {});
     // The microphone Music mode takes from these inputs.
     [[nodiscard]] static std::optional<DeviceTable::value_type>
     musicInput(const DeviceTable& inputs, const std::optional<std::string>& before);
@@ -43,10 +52,22 @@ public:
 
 private:
     AppManger();
-    void rememberInputBeforeMeeting(const DeviceTable& inputs);
     ~AppManger();
 
+    void devicesChanged();
+    void noticeDeviceChange();
+    void rememberInputBeforeMeeting(const DeviceTable& inputs);
+    void meetingAfterProfileSwitch(platform::AudioCardID card, const std::string& profile,
+                                   const std::string& speakerName, ModeSwitchDone done);
+    void musicAfterProfileSwitch(platform::AudioCardID card, const std::string& profile,
+                                 const std::string& speakerName, ModeSwitchDone done);
+    // Once the card runs the profile and ready() holds, or after the time limit, then(ready).
+    void waitForProfile(platform::AudioCardID card, const std::string& profile,
+                        std::function<bool()> ready, std::function<void(bool)> then);
+
     std::unique_ptr<platform::Timer> checkBTStatusTimer_;
+    std::unique_ptr<platform::Timer> profileWait_;
+    bool changeNoticePending_ = false;
     // The name of the input the system recorded from when Meeting mode last took it over.
     std::optional<std::string> inputBeforeMeeting_;
 };

@@ -1,6 +1,7 @@
 #include "audio/Audio.h"
 
 #include "core/SpeakerDevice.h"
+#include "platform/MainQueue.h"
 #include "platform/Platform.h"
 
 #include <algorithm>
@@ -60,12 +61,38 @@ std::optional<platform::AudioDeviceID> Audio::getDefaultInputDevice() {
     return platform::Platform::audioHardware().defaultInputDevice();
 }
 
-int Audio::setDefaultOutputDevice(platform::AudioDeviceID device) {
-    return platform::Platform::audioHardware().setDefaultOutputDevice(device);
+std::optional<platform::AudioCardInfo> Audio::cardOfOutput(platform::AudioDeviceID device) {
+    auto& hardware = platform::Platform::audioHardware();
+    const auto outputs = hardware.outputDevices();
+    const auto output = std::find_if(outputs.begin(), outputs.end(),
+                                     [device](const auto& info) { return info.id == device; });
+    if (output == outputs.end() || !output->card) {
+        return std::nullopt;
+    }
+    for (auto& card : hardware.cards()) {
+        if (card.id == *output->card) {
+            return std::move(card);
+        }
+    }
+    return std::nullopt;
 }
 
-int Audio::setDefaultInputDevice(platform::AudioDeviceID device) {
-    return platform::Platform::audioHardware().setDefaultInputDevice(device);
+void Audio::setDefaultOutputDevice(platform::AudioDeviceID device, platform::AudioCompletion done) {
+    platform::Platform::audioHardware().setDefaultOutputDevice(device, std::move(done));
+}
+
+void Audio::setDefaultInputDevice(platform::AudioDeviceID device, platform::AudioCompletion done) {
+    platform::Platform::audioHardware().setDefaultInputDevice(device, std::move(done));
+}
+
+void Audio::setCardProfile(platform::AudioCardID card, const std::string& profile,
+                           platform::AudioCompletion done) {
+    platform::Platform::audioHardware().setCardProfile(card, profile, std::move(done));
+}
+
+bool Audio::waitUntilSynchronized(std::chrono::milliseconds limit) {
+    auto& hardware = platform::Platform::audioHardware();
+    return platform::MainQueue::runUntil([&hardware] { return hardware.isSynchronized(); }, limit);
 }
 
 void Audio::refreshSpeakerDevice() {

@@ -2,6 +2,7 @@
 
 #include "platform/AudioHardware.h"
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,8 +33,18 @@ public:
     [[nodiscard]] static DeviceTable getInputDevices();
     // The input the system records from now, if known.
     [[nodiscard]] static std::optional<platform::AudioDeviceID> getDefaultInputDevice();
-    static int setDefaultOutputDevice(platform::AudioDeviceID device);
-    static int setDefaultInputDevice(platform::AudioDeviceID device);
+    // The card a device belongs to, as the system reports it now.
+    [[nodiscard]] static std::optional<platform::AudioCardInfo>
+    cardOfOutput(platform::AudioDeviceID device);
+    static void setDefaultOutputDevice(platform::AudioDeviceID device,
+                                       platform::AudioCompletion done);
+    static void setDefaultInputDevice(platform::AudioDeviceID device,
+                                      platform::AudioCompletion done);
+    static void setCardProfile(platform::AudioCardID card, const std::string& profile,
+                               platform::AudioCompletion done);
+    // Gives the system up to limit to report its devices for the first time; at start-up,
+    // before any window shows, so that the first screen matches what is plugged in.
+    static bool waitUntilSynchronized(std::chrono::milliseconds limit);
     // Looks for the speakerphone among the output devices and records it in speakerDevice().
     static void refreshSpeakerDevice();
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,20 +12,53 @@ namespace platform {
 // Identifies one device within its own kind: outputs and inputs are numbered separately,
 // so the same number may name an output and an unrelated input.
 using AudioDeviceID = std::uint32_t;
+using AudioCardID = std::uint32_t;
 
 struct AudioDeviceInfo {
     AudioDeviceID id = 0;
-    // The product's name, as the device rules compare it ("Lumatix U"); the server's own
-    // description when the device names no product.
+    // The product's name, as the device rules compare it ("Lumatix U"): the device's product
+    // name, else its card's description, else its own description.
     std::string name;
     // What the sound server calls this device ("Lumatix U Analog Stereo"); empty if unknown.
     std::string description;
+    // The card (USB or Bluetooth device) it belongs to; none for virtual devices.
+    std::optional<AudioCardID> card;
 
     friend bool operator==(const AudioDeviceInfo&, const AudioDeviceInfo&) = default;
 };
 
-// The system's audio devices. Every call returns promptly: an absent, failed or stalled
-// audio server gives empty lists and failed setters rather than a blocked caller.
+struct AudioCardProfile {
+    std::string name; // "a2dp_sink", "headset-head-unit-msbc", "output:analog-stereo"
+    std::uint32_t priority = 0;
+    bool available = true; // false: the system knows it would give nothing useful now
+    std::uint32_t outputs = 0;
+    std::uint32_t inputs = 0;
+
+    friend bool operator==(const AudioCardProfile&, const AudioCardProfile&) = default;
+};
+
+struct AudioCardInfo {
+    AudioCardID id = 0;
+    std::string description;
+    std::vector<AudioCardProfile> profiles; // in the order the system lists them
+    std::string activeProfile;
+
+    friend bool operator==(const AudioCardInfo&, const AudioCardInfo&) = default;
+};
+
+// How a request to the audio system ended.
+enum class AudioResult {
+    done,
+    refused,     // the system answered no (unknown device or profile, say)
+    unreachable, // no audio system, or it went away before answering
+    timedOut,    // it did not answer in time
+};
+
+using AudioCompletion = std::function<void(AudioResult)>;
+
+// The system's audio devices. Readers answer from what the system reported last and never
+// wait for it; requests complete later, on the main thread, even when the system stalls or
+// is absent. Everything is used from the main thread only.
 class AudioHardware {
 public:
     virtual ~AudioHardware() = default;
@@ -32,13 +67,24 @@ public:
     [[nodiscard]] virtual std::vector<AudioDeviceInfo> outputDevices() = 0;
     // Devices that only record (microphones); never the monitor of an output.
     [[nodiscard]] virtual std::vector<AudioDeviceInfo> inputOnlyDevices() = 0;
-
+    [[nodiscard]] virtual std::vector<AudioCardInfo> cards() = 0;
     // The input the system records from now; none when unknown or when it is a monitor.
     [[nodiscard]] virtual std::optional<AudioDeviceID> defaultInputDevice() = 0;
+    // Whether the lists above come from a connected system (false before the first answer
+    // and while the system is gone).
+    [[nodiscard]] virtual bool isSynchronized() const = 0;
 
-    // 0 on success, a non-zero status otherwise.
-    virtual int setDefaultOutputDevice(AudioDeviceID output) = 0;
-    virtual int setDefaultInputDevice(AudioDeviceID input) = 0;
+    virtual void setDefaultOutputDevice(AudioDeviceID output, AudioCompletion done) = 0;
+    virtual void setDefaultInputDevice(AudioDeviceID input, AudioCompletion done) = 0;
+    // Output and input identifiers of the card's devices change with its profile.
+    virtual void setCardProfile(AudioCardID card, const std::string& profile,
+                                AudioCompletion done) = 0;
+
+    // Runs, on the main thread, whenever the lists above changed; replaces the previous one.
+    virtual void setChangeHandler(std::function<void()> changed) = 0;
+    // Asks the system for everything again (after a resume from sleep, say), reconnecting
+    // at once if it is gone.
+    virtual void refresh() = 0;
 };
 
 } // namespace platform

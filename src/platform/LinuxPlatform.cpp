@@ -3,8 +3,10 @@
 #include "BuildConfig.h"
 #include "platform/Bundle.h"
 #include "platform/DesktopMicrophoneAccess.h"
+#include "platform/Executable.h"
 #include "platform/PlistUserDefaults.h"
 #include "platform/PulseAudioHardware.h"
+#include "platform/SleepWatcher.h"
 #include "platform/XdgAutostartLoginItem.h"
 
 namespace platform {
@@ -23,6 +25,8 @@ LinuxPlatform::LinuxPlatform(Scope scope, const std::filesystem::path& executabl
         services.userDefaults = defaults_.get();
         services.loginItem = loginItem_.get();
         services.microphoneAccess = microphone_.get();
+        sleepWatcher_ =
+            std::make_unique<SleepWatcher>([audio = audio_.get()] { audio->refresh(); });
     }
     previous_ = Platform::install(services);
 }
@@ -32,12 +36,7 @@ LinuxPlatform::~LinuxPlatform() {
 }
 
 std::filesystem::path LinuxPlatform::currentExecutable(const char* argv0) {
-    std::error_code error;
-    auto path = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        return path;
-    }
-    return std::filesystem::absolute(argv0 != nullptr ? argv0 : "", error);
+    return Executable::current(argv0);
 }
 
 } // namespace platform

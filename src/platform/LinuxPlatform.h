@@ -29,6 +29,7 @@ private:
     std::unique_ptr<LoginItem> loginItem_;
     std::unique_ptr<MicrophoneAccess> microphone_;
     std::unique_ptr<Bundle> bundle_;
+    std::unique_ptr<class SleepWatcher> sleepWatcher_;
     Platform::Services previous_;
 };
 

@@ -10,6 +10,9 @@ class MainQueue {
 public:
     static void async(std::function<void()> work);
     static void asyncAfter(std::chrono::milliseconds delay, std::function<void()> work);
+    // Runs the main event loop until done() holds or the limit passes, and says whether it
+    // held. Only where waiting is the point: the command line, and start-up before any window.
+    static bool runUntil(const std::function<bool()>& done, std::chrono::milliseconds limit);
 };
 
 } // namespace platform

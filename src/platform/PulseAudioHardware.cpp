@@ -1,328 +1,571 @@
 #include "platform/PulseAudioHardware.h"
 
+#include "platform/Log.h"
+#include "platform/MainQueue.h"
+#include "platform/Timer.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
 #include <algorithm>
-#include <climits>
+#include <glib.h>
+#include <map>
 #include <pulse/context.h>
 #include <pulse/def.h>
+#include <pulse/error.h>
+#include <pulse/glib-mainloop.h>
 #include <pulse/introspect.h>
-#include <pulse/mainloop.h>
 #include <pulse/operation.h>
 #include <pulse/proplist.h>
+#include <pulse/subscribe.h>
 #include <utility>
 
 namespace platform {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+// A sink or source as the server reported it.
+struct Endpoint {
+    AudioDeviceID index = 0;
+    std::string serverName;
+    std::string description;
+    std::string productName;
+    std::uint32_t card = PA_INVALID_INDEX;
+    bool monitor = false;
 
-// How a request ended. Lost means the connection broke under it, so a fresh one may succeed.
-enum class Outcome { Done, Refused, Lost, TimedOut };
-
-struct DeviceList {
-    std::vector<AudioDeviceInfo> devices;
-    bool failed = false;
+    friend bool operator==(const Endpoint&, const Endpoint&) = default;
 };
 
-struct Lookup {
-    std::string name;
-    bool found = false;
-    bool isMonitor = false;
-    std::uint32_t index = PA_INVALID_INDEX;
+// Everything the application reads, as of the last complete answer.
+struct Snapshot {
+    std::vector<Endpoint> sinks;
+    std::vector<Endpoint> sources; // monitors included: the default source may be one
+    std::vector<AudioCardInfo> cards;
+    std::string defaultSource;
+
+    friend bool operator==(const Snapshot&, const Snapshot&) = default;
 };
 
-// Callbacks run inside C code: nothing may unwind through it. ALSA and Bluetooth devices
-// describe themselves with their profile ("Lumatix U Analog Stereo"); the product's own name
-// is what users and the device rules know them by.
-void appendDevice(DeviceList& list, std::uint32_t index, const char* description,
-                  const pa_proplist* properties) noexcept {
-    try {
-        const std::string shown = description != nullptr ? description : "";
-        const char* product = properties != nullptr
-                                  ? pa_proplist_gets(properties, PA_PROP_DEVICE_PRODUCT_NAME)
-                                  : nullptr;
-        list.devices.push_back(
-            {index, product != nullptr && *product != '\0' ? product : shown, shown});
-    } catch (...) {
-        list.failed = true;
-    }
+std::string text(const char* value) {
+    return value != nullptr ? value : "";
 }
 
-void onSinkInfo(pa_context*, const pa_sink_info* info, int eol, void* userdata) {
-    auto& list = *static_cast<DeviceList*>(userdata);
-    if (eol < 0) {
-        list.failed = true;
-    } else if (eol == 0 && info != nullptr) {
-        appendDevice(list, info->index, info->description, info->proplist);
-    }
+std::string property(const pa_proplist* properties, const char* key) {
+    return properties != nullptr ? text(pa_proplist_gets(properties, key)) : std::string();
 }
 
-void onSourceInfo(pa_context*, const pa_source_info* info, int eol, void* userdata) {
-    auto& list = *static_cast<DeviceList*>(userdata);
-    if (eol < 0) {
-        list.failed = true;
-    } else if (eol == 0 && info != nullptr && info->monitor_of_sink == PA_INVALID_INDEX) {
-        appendDevice(list, info->index, info->description, info->proplist);
-    }
+// Wraps work so that it does nothing once its owner is gone.
+std::function<void()> guarded(const std::shared_ptr<bool>& alive, std::function<void()> work) {
+    return [owner = std::weak_ptr<bool>(alive), work = std::move(work)] {
+        if (!owner.expired()) {
+            work();
+        }
+    };
 }
-
-void remember(Lookup& lookup, const char* name, bool isMonitor) noexcept {
-    if (name == nullptr) {
-        return;
-    }
-    try {
-        lookup.name = name;
-        lookup.found = true;
-        lookup.isMonitor = isMonitor;
-    } catch (...) {
-        lookup.found = false;
-    }
-}
-
-void onSinkName(pa_context*, const pa_sink_info* info, int eol, void* userdata) {
-    if (eol == 0 && info != nullptr) {
-        remember(*static_cast<Lookup*>(userdata), info->name, false);
-    }
-}
-
-void onSourceName(pa_context*, const pa_source_info* info, int eol, void* userdata) {
-    if (eol == 0 && info != nullptr) {
-        auto& lookup = *static_cast<Lookup*>(userdata);
-        remember(lookup, info->name, info->monitor_of_sink != PA_INVALID_INDEX);
-        lookup.index = info->index;
-    }
-}
-
-void onServerInfo(pa_context*, const pa_server_info* info, void* userdata) {
-    if (info != nullptr) {
-        remember(*static_cast<Lookup*>(userdata), info->default_source_name, false);
-    }
-}
-
-void onSuccess(pa_context*, int success, void* userdata) {
-    *static_cast<bool*>(userdata) = success != 0;
-}
-
-enum class Kind { Output, Input };
 
 } // namespace
 
-// One connection, driven by a private main loop that only runs inside our calls, so nothing
-// happens between calls and no thread is needed.
+std::string PulseAudioHardware::deviceName(std::string_view productName,
+                                           std::string_view cardDescription,
+                                           std::string_view ownDescription) {
+    for (const std::string_view candidate : {productName, cardDescription}) {
+        if (!candidate.empty()) {
+            return std::string(candidate);
+        }
+    }
+    return std::string(ownDescription);
+}
+
 struct PulseAudioHardware::Connection {
-    Connection(std::string clientName, std::chrono::milliseconds timeout)
-        : clientName(std::move(clientName)), timeout(timeout), mainloop(pa_mainloop_new()) {}
+    // One full read of the server: sinks, sources, cards and the server's defaults.
+    struct Fetch {
+        Connection* owner;
+        Snapshot result;
+        int outstanding = 4;
+        bool failed = false;
+    };
+
+    struct Request {
+        Connection* owner;
+        std::uint64_t serial;
+        AudioCompletion done;
+        pa_operation* operation = nullptr;
+    };
+
+    Connection(std::string clientName, Timing timing)
+        : clientName(std::move(clientName)), timing(timing),
+          mainloop(pa_glib_mainloop_new(nullptr)) {
+        // libpulse runs on GLib's default context, which Qt's event loop drives on Linux;
+        // where Qt was told not to use GLib, the context is driven here instead.
+        // Without a QCoreApplication (the command line) nothing but GLib runs anyway.
+        const auto* dispatcher = QAbstractEventDispatcher::instance();
+        if (QCoreApplication::instance() != nullptr &&
+            (dispatcher == nullptr || !dispatcher->inherits("QEventDispatcherGlib"))) {
+            pump = Timer::scheduled(std::chrono::milliseconds(10), true,
+                                    [] { g_main_context_iteration(nullptr, FALSE); });
+        }
+        connect();
+    }
 
     ~Connection() {
-        drop();
+        alive.reset();
+        for (auto& [serial, request] : pending) {
+            release(request);
+        }
+        pending.clear();
+        disconnect();
         if (mainloop != nullptr) {
-            pa_mainloop_free(mainloop);
+            pa_glib_mainloop_free(mainloop);
         }
     }
 
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    // Runs request on a ready connection. A connection that turns out to have died since the
-    // last call (server restarted) is replaced once, within the same deadline.
-    template <typename Request>
-    Outcome withContext(Request&& request) {
-        const auto deadline = Clock::now() + timeout;
-        if (mainloop == nullptr) {
-            return Outcome::Refused;
-        }
-        for (int attempt = 0; attempt < 2; ++attempt) {
-            const bool reused = context != nullptr;
-            if (reused) {
-                // Notices a hang-up that arrived while we were idle.
-                pa_mainloop_iterate(mainloop, 0, nullptr);
-            }
-            if (!ensureReady(deadline)) {
-                return Outcome::Lost;
-            }
-            const Outcome outcome = request(deadline);
-            if (outcome != Outcome::Lost || !reused) {
-                return outcome;
-            }
-        }
-        return Outcome::Lost;
-    }
+    // --- connection ---------------------------------------------------------------------
 
-    bool ensureReady(Clock::time_point deadline) {
-        if (context != nullptr && !PA_CONTEXT_IS_GOOD(pa_context_get_state(context))) {
-            drop();
+    void connect() {
+        if (context != nullptr || mainloop == nullptr) {
+            return;
         }
+        context = pa_context_new(pa_glib_mainloop_get_api(mainloop), clientName.c_str());
         if (context == nullptr) {
-            context = pa_context_new(pa_mainloop_get_api(mainloop), clientName.c_str());
-            if (context == nullptr) {
-                return false;
-            }
-            // Never spawn a server: the desktop owns it, and an absent one is a normal state.
-            if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-                drop();
-                return false;
-            }
+            retryLater();
+            return;
         }
-        for (;;) {
-            const pa_context_state_t state = pa_context_get_state(context);
-            if (state == PA_CONTEXT_READY) {
-                return true;
-            }
-            if (!PA_CONTEXT_IS_GOOD(state) || !iterate(deadline)) {
-                drop();
-                return false;
-            }
+        pa_context_set_state_callback(context, onState, this);
+        pa_context_set_subscribe_callback(context, onEvent, this);
+        const std::uint64_t attempt = ++attempts;
+        // Never spawn a server: the desktop owns it, and an absent one is a normal state.
+        if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+            MainQueue::async(guarded(alive, [this] { connectionLost(); }));
+            return;
+        }
+        // A frozen server accepts the socket and then never answers.
+        MainQueue::asyncAfter(timing.connectTimeout, guarded(alive, [this, attempt] {
+                                  if (attempt == attempts && context != nullptr &&
+                                      pa_context_get_state(context) != PA_CONTEXT_READY) {
+                                      connectionLost();
+                                  }
+                              }));
+    }
+
+    void disconnect() {
+        if (context == nullptr) {
+            return;
+        }
+        pa_context_set_state_callback(context, nullptr, nullptr);
+        pa_context_set_subscribe_callback(context, nullptr, nullptr);
+        pa_context_disconnect(context);
+        pa_context_unref(context);
+        context = nullptr;
+    }
+
+    void retryLater() {
+        MainQueue::asyncAfter(timing.reconnectInterval, guarded(alive, [this] { connect(); }));
+    }
+
+    [[nodiscard]] bool ready() const {
+        return context != nullptr && pa_context_get_state(context) == PA_CONTEXT_READY;
+    }
+
+    static void onState(pa_context* context, void* userdata) {
+        auto* self = static_cast<Connection*>(userdata);
+        switch (pa_context_get_state(context)) {
+        case PA_CONTEXT_READY:
+            self->connected();
+            break;
+        case PA_CONTEXT_FAILED:
+        case PA_CONTEXT_TERMINATED:
+            // Not from inside libpulse's own call chain: the context is released there.
+            MainQueue::async(guarded(self->alive, [self] { self->connectionLost(); }));
+            break;
+        default:
+            break;
         }
     }
 
-    // Waits for op (taking ownership). A late reply could never be told apart from the answer
-    // to a later request, so a timeout ends the connection.
-    Outcome await(pa_operation* op, Clock::time_point deadline) {
-        if (op == nullptr) {
-            return lostOr(Outcome::Refused);
+    void connected() {
+        if (wasConnected) {
+            Log::line("sound server connection restored");
         }
-        while (pa_operation_get_state(op) == PA_OPERATION_RUNNING) {
-            if (!iterate(deadline)) {
-                pa_operation_cancel(op);
+        wasConnected = true;
+        const auto mask = static_cast<pa_subscription_mask_t>(
+            PA_SUBSCRIPTION_MASK_SINK | PA_SUBSCRIPTION_MASK_SOURCE | PA_SUBSCRIPTION_MASK_CARD |
+            PA_SUBSCRIPTION_MASK_SERVER);
+        if (pa_operation* op = pa_context_subscribe(context, mask, nullptr, nullptr)) {
+            pa_operation_unref(op);
+        }
+        startFetch();
+    }
+
+    void connectionLost() {
+        if (context == nullptr) {
+            return;
+        }
+        if (ready() || synchronized) {
+            Log::line(std::string("sound server connection lost: ") +
+                      pa_strerror(pa_context_errno(context)));
+        }
+        // Requests in flight will never be answered on this connection.
+        auto abandoned = std::move(pending);
+        pending.clear();
+        for (auto& [serial, request] : abandoned) {
+            release(request);
+        }
+        fetch.reset();
+        fetchAgain = false;
+        disconnect();
+        const bool hadDevices = synchronized || !(snapshot == Snapshot{});
+        snapshot = {};
+        synchronized = false;
+        retryLater();
+        for (auto& [serial, request] : abandoned) {
+            if (request.done) {
+                request.done(AudioResult::unreachable);
+            }
+        }
+        if (hadDevices) {
+            notifyChange();
+        }
+    }
+
+    // --- reading the server ---------------------------------------------------------------
+
+    static void onEvent(pa_context*, pa_subscription_event_type_t, std::uint32_t, void* userdata) {
+        // Every subscribed facility bears on the lists; a burst costs at most two reads.
+        static_cast<Connection*>(userdata)->requestFetch();
+    }
+
+    void requestFetch() {
+        if (!ready()) {
+            return;
+        }
+        if (fetch) {
+            fetchAgain = true;
+        } else {
+            startFetch();
+        }
+    }
+
+    void startFetch() {
+        fetch = std::make_unique<Fetch>(Fetch{this, {}});
+        Fetch* f = fetch.get();
+        int refused = 0;
+        for (pa_operation* op : {pa_context_get_sink_info_list(context, onSink, f),
+                                 pa_context_get_source_info_list(context, onSource, f),
+                                 pa_context_get_card_info_list(context, onCard, f),
+                                 pa_context_get_server_info(context, onServer, f)}) {
+            if (op != nullptr) {
                 pa_operation_unref(op);
-                drop();
-                return Outcome::TimedOut;
+            } else {
+                ++refused;
             }
         }
-        const bool done = pa_operation_get_state(op) == PA_OPERATION_DONE;
-        pa_operation_unref(op);
-        return done ? Outcome::Done : lostOr(Outcome::Refused);
-    }
-
-    Outcome lostOr(Outcome otherwise) {
-        if (context == nullptr || !PA_CONTEXT_IS_GOOD(pa_context_get_state(context))) {
-            drop();
-            return Outcome::Lost;
-        }
-        return otherwise;
-    }
-
-    // One pass of the main loop, waiting no later than deadline.
-    bool iterate(Clock::time_point deadline) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::microseconds>(deadline - Clock::now());
-        if (left.count() <= 0) {
-            return false;
-        }
-        const int waitUs = static_cast<int>(std::min<long long>(left.count(), INT_MAX));
-        return pa_mainloop_prepare(mainloop, waitUs) >= 0 && pa_mainloop_poll(mainloop) >= 0 &&
-               pa_mainloop_dispatch(mainloop) >= 0;
-    }
-
-    void drop() {
-        if (context != nullptr) {
-            pa_context_disconnect(context);
-            pa_context_unref(context);
-            context = nullptr;
+        if (refused > 0) {
+            // Answers come later, if at all: count the missing ones as done now.
+            f->failed = true;
+            f->outstanding -= refused - 1;
+            partDone(f);
         }
     }
 
-    std::vector<AudioDeviceInfo> list(Kind kind) {
-        DeviceList result;
-        const Outcome outcome = withContext([&](Clock::time_point deadline) {
-            result = {};
-            pa_operation* op =
-                kind == Kind::Output
-                    ? pa_context_get_sink_info_list(context, onSinkInfo, &result)
-                    : pa_context_get_source_info_list(context, onSourceInfo, &result);
-            return await(op, deadline);
+    // Callbacks run inside C code: nothing may unwind through it.
+    template <typename Work>
+    static void collect(Fetch* f, int eol, Work work) noexcept {
+        if (eol < 0) {
+            f->failed = true;
+        } else if (eol == 0) {
+            try {
+                work();
+            } catch (...) {
+                f->failed = true;
+            }
+            return;
+        }
+        partDone(f);
+    }
+
+    static Endpoint endpoint(std::uint32_t index, const char* name, const char* description,
+                             const pa_proplist* properties, std::uint32_t card, bool monitor) {
+        return {
+            index, text(name), text(description), property(properties, PA_PROP_DEVICE_PRODUCT_NAME),
+            card,  monitor};
+    }
+
+    static void onSink(pa_context*, const pa_sink_info* info, int eol, void* userdata) {
+        auto* f = static_cast<Fetch*>(userdata);
+        collect(f, eol, [&] {
+            if (info != nullptr) {
+                f->result.sinks.push_back(endpoint(info->index, info->name, info->description,
+                                                   info->proplist, info->card, false));
+            }
         });
-        if (outcome != Outcome::Done || result.failed) {
-            return {};
-        }
-        return std::move(result.devices);
     }
 
-    int setDefault(Kind kind, AudioDeviceID id) {
-        const Outcome outcome = withContext([&](Clock::time_point deadline) {
-            Lookup lookup;
-            pa_operation* find =
-                kind == Kind::Output
-                    ? pa_context_get_sink_info_by_index(context, id, onSinkName, &lookup)
-                    : pa_context_get_source_info_by_index(context, id, onSourceName, &lookup);
-            if (const Outcome found = await(find, deadline); found != Outcome::Done) {
-                return found;
+    static void onSource(pa_context*, const pa_source_info* info, int eol, void* userdata) {
+        auto* f = static_cast<Fetch*>(userdata);
+        collect(f, eol, [&] {
+            if (info != nullptr) {
+                f->result.sources.push_back(endpoint(info->index, info->name, info->description,
+                                                     info->proplist, info->card,
+                                                     info->monitor_of_sink != PA_INVALID_INDEX));
             }
-            // A monitor only echoes an output; it is never a microphone to choose.
-            if (!lookup.found || lookup.isMonitor) {
-                return Outcome::Refused;
-            }
-            bool succeeded = false;
-            pa_operation* set = kind == Kind::Output
-                                    ? pa_context_set_default_sink(context, lookup.name.c_str(),
-                                                                  onSuccess, &succeeded)
-                                    : pa_context_set_default_source(context, lookup.name.c_str(),
-                                                                    onSuccess, &succeeded);
-            const Outcome outcome = await(set, deadline);
-            return outcome == Outcome::Done && !succeeded ? Outcome::Refused : outcome;
         });
-        switch (outcome) {
-        case Outcome::Done:
-            return 0;
-        case Outcome::Refused:
-            return 1;
-        case Outcome::Lost:
-            return 2;
-        case Outcome::TimedOut:
-            return 3;
-        }
-        return 1;
     }
 
-    std::optional<AudioDeviceID> defaultInput() {
-        Lookup source;
-        const Outcome outcome = withContext([&](Clock::time_point deadline) {
-            Lookup server;
-            if (const Outcome asked =
-                    await(pa_context_get_server_info(context, onServerInfo, &server), deadline);
-                asked != Outcome::Done || !server.found) {
-                return asked;
+    static void onCard(pa_context*, const pa_card_info* info, int eol, void* userdata) {
+        auto* f = static_cast<Fetch*>(userdata);
+        collect(f, eol, [&] {
+            if (info == nullptr) {
+                return;
             }
-            source = {};
-            return await(pa_context_get_source_info_by_name(context, server.name.c_str(),
-                                                            onSourceName, &source),
-                         deadline);
+            AudioCardInfo card{
+                info->index, property(info->proplist, PA_PROP_DEVICE_DESCRIPTION), {}, {}};
+            for (auto** profile = info->profiles2; profile != nullptr && *profile != nullptr;
+                 ++profile) {
+                card.profiles.push_back({text((*profile)->name), (*profile)->priority,
+                                         (*profile)->available != 0, (*profile)->n_sinks,
+                                         (*profile)->n_sources});
+            }
+            if (info->active_profile2 != nullptr) {
+                card.activeProfile = text(info->active_profile2->name);
+            }
+            f->result.cards.push_back(std::move(card));
         });
-        if (outcome != Outcome::Done || !source.found || source.isMonitor) {
-            return std::nullopt;
+    }
+
+    static void onServer(pa_context*, const pa_server_info* info, void* userdata) {
+        auto* f = static_cast<Fetch*>(userdata);
+        collect(f, 0, [&] {
+            if (info != nullptr) {
+                f->result.defaultSource = text(info->default_source_name);
+            }
+        });
+        partDone(f);
+    }
+
+    static void partDone(Fetch* f) {
+        if (--f->outstanding == 0) {
+            f->owner->commit();
         }
-        return source.index;
+    }
+
+    void commit() {
+        const auto done = std::move(fetch);
+        ++fetches;
+        const bool changed = !done->failed && (!synchronized || !(done->result == snapshot));
+        if (!done->failed) {
+            snapshot = done->result;
+            synchronized = true;
+        }
+        if (fetchAgain) {
+            fetchAgain = false;
+            startFetch();
+        }
+        if (changed) {
+            notifyChange();
+        }
+    }
+
+    void notifyChange() const {
+        if (const auto handler = changed) {
+            handler();
+        }
+    }
+
+    [[nodiscard]] std::string cardDescription(std::uint32_t index) const {
+        const auto card = std::find_if(snapshot.cards.begin(), snapshot.cards.end(),
+                                       [index](const auto& c) { return c.id == index; });
+        return card != snapshot.cards.end() ? card->description : std::string();
+    }
+
+    [[nodiscard]] AudioDeviceInfo info(const Endpoint& e) const {
+        return {e.index, deviceName(e.productName, cardDescription(e.card), e.description),
+                e.description,
+                e.card != PA_INVALID_INDEX ? std::optional<AudioCardID>(e.card) : std::nullopt};
+    }
+
+    [[nodiscard]] std::vector<AudioDeviceInfo>
+    devices(const std::vector<Endpoint>& endpoints) const {
+        std::vector<AudioDeviceInfo> result;
+        for (const auto& e : endpoints) {
+            if (!e.monitor) {
+                result.push_back(info(e));
+            }
+        }
+        return result;
+    }
+
+    // --- requests -------------------------------------------------------------------------
+
+    using Issue = std::function<pa_operation*(pa_context*, pa_context_success_cb_t, void*)>;
+
+    void request(const std::optional<std::string>& target, const Issue& issue,
+                 AudioCompletion done) {
+        if (!ready()) {
+            completeLater(std::move(done), AudioResult::unreachable);
+            return;
+        }
+        if (!target) {
+            completeLater(std::move(done), AudioResult::refused);
+            return;
+        }
+        const std::uint64_t serial = ++serials;
+        auto& entry = pending[serial];
+        entry = {this, serial, std::move(done), nullptr};
+        entry.operation = issue(context, onRequestDone, &entry);
+        if (entry.operation == nullptr) {
+            finish(serial, AudioResult::refused);
+            return;
+        }
+        MainQueue::asyncAfter(timing.requestTimeout, guarded(alive, [this, serial] {
+                                  finish(serial, AudioResult::timedOut);
+                              }));
+    }
+
+    static void onRequestDone(pa_context*, int success, void* userdata) {
+        auto* request = static_cast<Request*>(userdata);
+        request->owner->finish(request->serial,
+                               success != 0 ? AudioResult::done : AudioResult::refused);
+    }
+
+    void finish(std::uint64_t serial, AudioResult result) {
+        const auto found = pending.find(serial);
+        if (found == pending.end()) {
+            return; // answered, timed out or abandoned already
+        }
+        AudioCompletion done = std::move(found->second.done);
+        release(found->second);
+        pending.erase(found);
+        if (done) {
+            done(result);
+        }
+    }
+
+    // A cancelled operation never calls back, so its request can go.
+    static void release(Request& request) {
+        if (request.operation != nullptr) {
+            if (pa_operation_get_state(request.operation) == PA_OPERATION_RUNNING) {
+                pa_operation_cancel(request.operation);
+            }
+            pa_operation_unref(request.operation);
+            request.operation = nullptr;
+        }
+    }
+
+    static void completeLater(AudioCompletion done, AudioResult result) {
+        if (done) {
+            MainQueue::async([done = std::move(done), result] { done(result); });
+        }
+    }
+
+    [[nodiscard]] std::optional<std::string> serverName(const std::vector<Endpoint>& endpoints,
+                                                        AudioDeviceID id) const {
+        // A monitor only echoes an output; it is never a microphone to choose.
+        const auto found = std::find_if(endpoints.begin(), endpoints.end(), [id](const auto& e) {
+            return e.index == id && !e.monitor;
+        });
+        return found != endpoints.end() ? std::optional(found->serverName) : std::nullopt;
     }
 
     std::string clientName;
-    std::chrono::milliseconds timeout;
-    pa_mainloop* mainloop = nullptr;
+    Timing timing;
+    pa_glib_mainloop* mainloop = nullptr;
     pa_context* context = nullptr;
+    std::unique_ptr<Timer> pump;
+    std::shared_ptr<bool> alive = std::make_shared<bool>(true);
+    std::uint64_t attempts = 0;
+    bool wasConnected = false;
+
+    Snapshot snapshot;
+    bool synchronized = false;
+    std::unique_ptr<Fetch> fetch;
+    bool fetchAgain = false;
+    int fetches = 0;
+    std::function<void()> changed;
+
+    std::map<std::uint64_t, Request> pending;
+    std::uint64_t serials = 0;
 };
 
-PulseAudioHardware::PulseAudioHardware(std::string clientName, std::chrono::milliseconds timeout)
-    : connection_(std::make_unique<Connection>(std::move(clientName), timeout)) {}
+PulseAudioHardware::PulseAudioHardware(std::string clientName)
+    : PulseAudioHardware(std::move(clientName), Timing{}) {}
+
+PulseAudioHardware::PulseAudioHardware(std::string clientName, Timing timing)
+    : connection_(std::make_unique<Connection>(std::move(clientName), timing)) {}
 
 PulseAudioHardware::~PulseAudioHardware() = default;
 
 std::vector<AudioDeviceInfo> PulseAudioHardware::outputDevices() {
-    return connection_->list(Kind::Output);
+    return connection_->devices(connection_->snapshot.sinks);
 }
 
 std::vector<AudioDeviceInfo> PulseAudioHardware::inputOnlyDevices() {
-    return connection_->list(Kind::Input);
+    return connection_->devices(connection_->snapshot.sources);
+}
+
+std::vector<AudioCardInfo> PulseAudioHardware::cards() {
+    return connection_->snapshot.cards;
 }
 
 std::optional<AudioDeviceID> PulseAudioHardware::defaultInputDevice() {
-    return connection_->defaultInput();
+    const auto& sources = connection_->snapshot.sources;
+    const auto& name = connection_->snapshot.defaultSource;
+    const auto found = std::find_if(sources.begin(), sources.end(), [&name](const auto& e) {
+        return e.serverName == name && !e.monitor;
+    });
+    return found != sources.end() ? std::optional(found->index) : std::nullopt;
 }
 
-int PulseAudioHardware::setDefaultOutputDevice(AudioDeviceID output) {
-    return connection_->setDefault(Kind::Output, output);
+bool PulseAudioHardware::isSynchronized() const {
+    return connection_->synchronized;
 }
 
-int PulseAudioHardware::setDefaultInputDevice(AudioDeviceID input) {
-    return connection_->setDefault(Kind::Input, input);
+void PulseAudioHardware::setDefaultOutputDevice(AudioDeviceID output, AudioCompletion done) {
+    const auto name = connection_->serverName(connection_->snapshot.sinks, output);
+    connection_->request(
+        name,
+        [&name](pa_context* c, pa_context_success_cb_t cb, void* request) {
+            return pa_context_set_default_sink(c, name->c_str(), cb, request);
+        },
+        std::move(done));
+}
+
+void PulseAudioHardware::setDefaultInputDevice(AudioDeviceID input, AudioCompletion done) {
+    const auto name = connection_->serverName(connection_->snapshot.sources, input);
+    connection_->request(
+        name,
+        [&name](pa_context* c, pa_context_success_cb_t cb, void* request) {
+            return pa_context_set_default_source(c, name->c_str(), cb, request);
+        },
+        std::move(done));
+}
+
+void PulseAudioHardware::setCardProfile(AudioCardID card, const std::string& profile,
+                                        AudioCompletion done) {
+    // The server judges the card and the profile; an unknown one is refused there.
+    connection_->request(
+        profile,
+        [card, &profile](pa_context* c, pa_context_success_cb_t cb, void* request) {
+            return pa_context_set_card_profile_by_index(c, card, profile.c_str(), cb, request);
+        },
+        std::move(done));
+}
+
+void PulseAudioHardware::setChangeHandler(std::function<void()> changed) {
+    connection_->changed = std::move(changed);
+}
+
+void PulseAudioHardware::refresh() {
+    if (connection_->context == nullptr) {
+        connection_->connect();
+    } else {
+        connection_->requestFetch();
+    }
+}
+
+int PulseAudioHardware::fetchCount() const {
+    return connection_->fetches;
 }
 
 } // namespace platform

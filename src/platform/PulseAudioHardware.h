@@ -5,25 +5,49 @@
 #include <chrono>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
 // Audio devices of a PulseAudio server (or PipeWire's pulse server): sinks are outputs,
-// sources that do not monitor a sink are inputs. The server is the one libpulse finds by
-// itself (PULSE_SERVER, the user's runtime folder); it is never spawned.
+// sources that do not monitor a sink are inputs. One connection on the main event loop keeps
+// a copy of the server's devices current through its change events, so reading costs nothing
+// and a stalled server never blocks the caller. The server is the one libpulse finds by itself
+// (PULSE_SERVER, the user's runtime folder); it is never spawned, and a lost one is
+// reconnected to.
 class PulseAudioHardware final : public AudioHardware {
 public:
-    explicit PulseAudioHardware(std::string clientName,
-                                std::chrono::milliseconds timeout = std::chrono::milliseconds(500));
+    struct Timing {
+        std::chrono::milliseconds requestTimeout{2000};
+        std::chrono::milliseconds connectTimeout{3000};
+        std::chrono::milliseconds reconnectInterval{1000};
+    };
+
+    explicit PulseAudioHardware(std::string clientName);
+    PulseAudioHardware(std::string clientName, Timing timing);
     ~PulseAudioHardware() override;
     PulseAudioHardware(const PulseAudioHardware&) = delete;
     PulseAudioHardware& operator=(const PulseAudioHardware&) = delete;
 
     [[nodiscard]] std::vector<AudioDeviceInfo> outputDevices() override;
     [[nodiscard]] std::vector<AudioDeviceInfo> inputOnlyDevices() override;
+    [[nodiscard]] std::vector<AudioCardInfo> cards() override;
     [[nodiscard]] std::optional<AudioDeviceID> defaultInputDevice() override;
-    int setDefaultOutputDevice(AudioDeviceID output) override;
-    int setDefaultInputDevice(AudioDeviceID input) override;
+    [[nodiscard]] bool isSynchronized() const override;
+    void setDefaultOutputDevice(AudioDeviceID output, AudioCompletion done) override;
+    void setDefaultInputDevice(AudioDeviceID input, AudioCompletion done) override;
+    void setCardProfile(AudioCardID card, const std::string& profile,
+                        AudioCompletion done) override;
+    void setChangeHandler(std::function<void()> changed) override;
+    void refresh() override;
+
+    // How often the whole device list was fetched from the server; for benchmarks.
+    [[nodiscard]] int fetchCount() const;
+
+    // The name users know a device by: its product's name, else its card's, else its own.
+    [[nodiscard]] static std::string deviceName(std::string_view productName,
+                                                std::string_view cardDescription,
+                                                std::string_view ownDescription);
 
 private:
     struct Connection;

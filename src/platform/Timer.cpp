@@ -1,6 +1,8 @@
 #include "platform/Timer.h"
 
+#include <QCoreApplication>
 #include <QTimer>
+#include <glib.h>
 
 namespace platform {
 namespace {
@@ -13,14 +15,31 @@ std::unique_ptr<Timer> Timer::scheduled(std::chrono::milliseconds interval, bool
 }
 
 Timer::Timer(std::chrono::milliseconds interval, bool repeats, std::function<void()> block)
-    : timer_(std::make_unique<QTimer>()), interval_(interval), repeats_(repeats),
+    : interval_(interval), repeats_(repeats),
       fireDate_(std::chrono::steady_clock::now() + interval), block_(std::move(block)) {
+    ++activeTimers;
+    if (QCoreApplication::instance() == nullptr) {
+        glibSource_ = g_timeout_add(static_cast<guint>(interval.count()), onGLibTimeout, this);
+        return;
+    }
+    timer_ = std::make_unique<QTimer>();
     timer_->setInterval(interval);
     timer_->setSingleShot(!repeats);
     timer_->setTimerType(Qt::CoarseTimer);
     QObject::connect(timer_.get(), &QTimer::timeout, [this] { fire(); });
     timer_->start();
-    ++activeTimers;
+}
+
+int Timer::onGLibTimeout(void* timer) {
+    auto* self = static_cast<Timer*>(timer);
+    if (!self->repeats_) {
+        // Spent once it fires; the block may destroy the timer.
+        self->glibSource_ = 0;
+        self->fire();
+        return G_SOURCE_REMOVE;
+    }
+    self->fire();
+    return G_SOURCE_CONTINUE;
 }
 
 Timer::~Timer() {
@@ -29,7 +48,13 @@ Timer::~Timer() {
 
 void Timer::invalidate() {
     if (block_) {
-        timer_->stop();
+        if (timer_) {
+            timer_->stop();
+        }
+        if (glibSource_ != 0) {
+            g_source_remove(glibSource_);
+            glibSource_ = 0;
+        }
         block_ = nullptr;
         --activeTimers;
     }

@@ -31,7 +31,9 @@ private:
     Timer(std::chrono::milliseconds interval, bool repeats, std::function<void()> block);
     void fire();
 
+    static int onGLibTimeout(void* timer);
     std::unique_ptr<QTimer> timer_;
+    unsigned glibSource_ = 0; // without a QCoreApplication (the one-shot command line)
     std::chrono::milliseconds interval_;
     bool repeats_;
     std::chrono::steady_clock::time_point fireDate_;

@@ -59,11 +59,30 @@ TEST(CommandLineTest, DevicesAndModesWithTheirExitStatus) {
     EXPECT_EQ(run({"--mode", "music"}), 0);
     EXPECT_EQ(hardware.defaultInput(), 2u);
     EXPECT_EQ(log.lines(), (std::vector<std::string>{"didMeetingClick", "didMusicClick"}));
+    log.clear();
 
+    // The server's answer decides the exit status.
+    const std::pair<std::optional<platform::AudioResult>, const char*> answers[] = {
+        {platform::AudioResult::refused, "did not accept"},
+        {platform::AudioResult::timedOut, "did not answer"},
+    };
+    for (const auto& [answer, message] : answers) {
+        hardware.answerEveryRequestWith(answer);
+        EXPECT_EQ(run({"--mode", "meeting"}), 1);
+        EXPECT_NE(err.str().find(message), std::string::npos) << err.str();
+    }
+    hardware.answerEveryRequestWith(std::nullopt);
+    hardware.setSynchronized(false);
+    EXPECT_EQ(run({"--list-devices"}), 1);
+    EXPECT_EQ(run({"--mode", "meeting"}), 1);
+    EXPECT_NE(err.str().find("no sound server"), std::string::npos) << err.str();
+    hardware.setSynchronized(true);
+
+    const auto outputRequests = hardware.outputRequests().size();
     hardware.setOutputs({{3, "Built-in Speakers"}});
     EXPECT_EQ(run({"--mode", "music"}), 1);
     EXPECT_NE(err.str().find("Lumatix U"), std::string::npos);
-    EXPECT_EQ(hardware.outputRequests().size(), 2u);
+    EXPECT_EQ(hardware.outputRequests().size(), outputRequests);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "audio/Audio.h"
 
 #include "audio/AppManger.h"
+#include "audio/BluetoothProfiles.h"
 #include "core/ProcessState.h"
 #include "core/SpeakerDevice.h"
 #include "platform/NotificationCenter.h"
@@ -9,6 +10,7 @@
 #include "support/PlatformDoubles.h"
 #include "support/ScopedPlatform.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -31,6 +33,21 @@ protected:
     CapturedLog log;
     int posts = 0;
 };
+
+// The outcome of a mode switch once it has ended (a profile switch takes a while).
+std::optional<AppManger::ModeSwitch> switchMode(bool meeting) {
+    auto outcome = std::make_shared<std::optional<AppManger::ModeSwitch>>();
+    const auto done = [outcome](AppManger::ModeSwitch result) { *outcome = result; };
+    meeting ? AppManger::shared().switchToMeetingMode(done)
+            : AppManger::shared().switchToMusicMode(done);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return outcome->has_value(); }, 10000));
+    return *outcome;
+}
+
+platform::AudioCardProfile profile(std::string name, std::uint32_t priority, bool available = true,
+                                   std::uint32_t outputs = 1, std::uint32_t inputs = 0) {
+    return {std::move(name), priority, available, outputs, inputs};
+}
 
 TEST_F(AudioTest, SpeakerphoneIsAnOutputCarryingTheMarkInItsOwnCase) {
     hardware.setInputs({{9, "Lumatix U"}}); // an input never counts
@@ -83,11 +100,12 @@ TEST_F(AudioTest, ModesChooseTheirDevices) {
         fresh.setOutputs(outputs);
         fresh.setInputs(inputs);
         log.clear();
-        EXPECT_EQ(meeting ? AppManger::shared().switchToMeetingMode()
-                          : AppManger::shared().switchToMusicMode(),
-                  result);
-        EXPECT_EQ(log.lines(),
-                  std::vector<std::string>{meeting ? "didMeetingClick" : "didMusicClick"});
+        EXPECT_EQ(switchMode(meeting), result);
+        std::vector<std::string> lines{meeting ? "didMeetingClick" : "didMusicClick"};
+        if (result == refused) {
+            lines.emplace_back("mode switch: the sound server refused a default device or profile");
+        }
+        EXPECT_EQ(log.lines(), lines);
         EXPECT_EQ(fresh.outputRequests(), output);
         EXPECT_EQ(fresh.inputRequests(), input);
     }
@@ -99,10 +117,10 @@ TEST_F(AudioTest, ModesChooseTheirDevices) {
     for (const auto& [inputs, expected] : std::vector<std::pair<Devices, AudioDeviceID>>{
              {{{2, "Built-in Microphone"}, {5, "USB Mic"}, {8, "Lumatix U"}}, 5},
              {{{2, "Built-in Microphone"}, {8, "Lumatix U"}}, 2}}) {
-        ASSERT_EQ(AppManger::shared().switchToMeetingMode(), AppManger::ModeSwitch::switched);
+        ASSERT_EQ(switchMode(true), AppManger::ModeSwitch::switched);
         EXPECT_EQ(hardware.defaultInput(), 8u);
         hardware.setInputs(inputs);
-        ASSERT_EQ(AppManger::shared().switchToMusicMode(), AppManger::ModeSwitch::switched);
+        ASSERT_EQ(switchMode(false), AppManger::ModeSwitch::switched);
         EXPECT_EQ(hardware.defaultInput(), expected);
     }
     // Of two speakerphones, the microphone matches the one chosen.
@@ -133,6 +151,145 @@ TEST_F(AudioTest, MonitorTicksFollowTheSpeakerphoneOutsideTheFirstRun) {
         EXPECT_EQ(mainScreenState, after);
         EXPECT_EQ(posts, postsSoFar);
     }
+}
+
+// Headset and music profiles by family, availability and priority, as PulseAudio and PipeWire
+// name them; a card without them (USB, or a phone's audio gateway) has neither.
+TEST(BluetoothProfilesTest, ChoosesTheBestUsableProfileOfEachFamily) {
+    using Profiles = std::vector<platform::AudioCardProfile>;
+    using Choice = std::optional<std::string>;
+    for (const auto& [what, profiles, meeting, music] :
+         std::vector<std::tuple<std::string, Profiles, Choice, Choice>>{
+             {"PulseAudio",
+              {profile("a2dp_sink", 40), profile("headset_head_unit", 30, true, 1, 1),
+               profile("handsfree_head_unit", 20, true, 1, 1), profile("off", 0, true, 0, 0)},
+              "headset_head_unit",
+              "a2dp_sink"},
+             {"PipeWire codecs",
+              {profile("a2dp-sink-sbc", 18), profile("a2dp-sink-aac", 19),
+               profile("a2dp-sink", 20, false), profile("headset-head-unit-cvsd", 1, true, 1, 1),
+               profile("headset-head-unit-msbc", 2, true, 1, 1),
+               profile("headset-head-unit", 3, false, 1, 1)},
+              "headset-head-unit-msbc",
+              "a2dp-sink-aac"},
+             {"equal priority: listed first",
+              {profile("handsfree_head_unit", 30, true, 1, 1),
+               profile("headset_head_unit", 30, true, 1, 1)},
+              "handsfree_head_unit",
+              std::nullopt},
+             {"no microphone in it", {profile("headset_head_unit", 30, true, 1, 0)}, {}, {}},
+             {"phone",
+              {profile("a2dp_source", 40, true, 0, 1),
+               profile("headset_audio_gateway", 30, true, 1, 1)},
+              {},
+              {}},
+             {"USB",
+              {profile("output:analog-stereo+input:mono-fallback", 6500, true, 1, 1),
+               profile("output:analog-stereo", 6000)},
+              {},
+              {}},
+         }) {
+        const platform::AudioCardInfo card{40, "Lumatix U", profiles, {}};
+        EXPECT_EQ(BluetoothProfiles::meetingProfile(card), meeting) << what;
+        EXPECT_EQ(BluetoothProfiles::musicProfile(card), music) << what;
+    }
+}
+
+// A Bluetooth speakerphone playing music has no microphone: Meeting mode takes its headset
+// profile, waits for its devices (new identifiers) and then sets both defaults; Music mode
+// goes back to music and gives the microphone back.
+TEST_F(AudioTest, ModesTakeTheBluetoothProfileThatHasWhatTheyNeed) {
+    using enum AppManger::ModeSwitch;
+    const auto speaker = [](AudioDeviceID id) { return AudioDeviceInfo{id, "Lumatix U", "", 40}; };
+    hardware.setCards({{40,
+                        "Lumatix U",
+                        {profile("a2dp_sink", 40), profile("headset_head_unit", 30, true, 1, 1),
+                         profile("off", 0, true, 0, 0)},
+                        "a2dp_sink"}});
+    hardware.setProfileDevices(40, "headset_head_unit", {speaker(9)}, {speaker(12)});
+    hardware.setProfileDevices(40, "a2dp_sink", {speaker(10)}, {});
+    hardware.setOutputs({{1, "Built-in Speakers"}, speaker(7)});
+    hardware.setInputs({{2, "Built-in Microphone"}, {3, "USB Mic"}});
+    hardware.setDefaultInput(3);
+
+    EXPECT_EQ(switchMode(true), switched);
+    EXPECT_EQ(hardware.activeProfile(40), "headset_head_unit");
+    EXPECT_EQ(hardware.defaultOutput(), 9u);
+    EXPECT_EQ(hardware.defaultInput(), 12u);
+
+    Audio::refreshSpeakerDevice();
+    EXPECT_EQ(switchMode(false), switched);
+    EXPECT_EQ(hardware.activeProfile(40), "a2dp_sink");
+    EXPECT_EQ(hardware.defaultOutput(), 10u);
+    EXPECT_EQ(hardware.defaultInput(), 3u);
+
+    // A link that never brings up its microphone: the output still moves, and it is said.
+    hardware.holdProfileDevices(true);
+    EXPECT_EQ(switchMode(true), profileTimedOut);
+    EXPECT_EQ(hardware.defaultOutput(), 10u);
+    EXPECT_EQ(hardware.defaultInput(), 3u);
+    hardware.releaseProfileDevices();
+    hardware.holdProfileDevices(false);
+
+    // A profile the server refuses ends the switch there.
+    const auto requestsBefore = hardware.outputRequests().size();
+    hardware.setInputs({{2, "Built-in Microphone"}});
+    hardware.setOutputs({speaker(10)});
+    hardware.setCards({{40,
+                        "Lumatix U",
+                        {profile("a2dp_sink", 40), profile("headset_head_unit", 30, true, 1, 1)},
+                        "a2dp_sink"}});
+    hardware.answerEveryRequestWith(platform::AudioResult::refused);
+    EXPECT_EQ(switchMode(true), refused);
+    EXPECT_EQ(hardware.outputRequests().size(), requestsBefore);
+    hardware.answerEveryRequestWith(platform::AudioResult::timedOut);
+    Audio::refreshSpeakerDevice();
+    EXPECT_EQ(switchMode(false), noAnswer);
+    hardware.answerEveryRequestWith(std::nullopt);
+
+    // A card without headset profiles (USB) is left alone.
+    const auto profileRequests = hardware.profileRequests().size();
+    hardware.setCards(
+        {{50, "Lumatix U USB", {profile("output:analog-stereo", 6000)}, "output:analog-stereo"}});
+    hardware.setOutputs({{20, "Lumatix U", "", 50}});
+    EXPECT_EQ(switchMode(true), switched);
+    EXPECT_EQ(hardware.profileRequests().size(), profileRequests);
+    EXPECT_EQ(hardware.defaultOutput(), 20u);
+}
+
+// While the monitor runs, a speakerphone that comes or goes is noticed when the system says
+// so, not a tick later; a burst of changes is told once, and never during the first run.
+TEST_F(AudioTest, DeviceChangesReachTheScreensAtOnce) {
+    mainScreenState = 1;
+    AppManger::shared().startCheckBTStatusTimer();
+    const auto settle = [] { QTest::qWait(20); };
+    hardware.setOutputs({{1, "Built-in Speakers"}});
+    hardware.setOutputs({{1, "Built-in Speakers"}, {7, "Lumatix U"}});
+    settle();
+    EXPECT_TRUE(speakerDevice().isPresent());
+    EXPECT_EQ(mainScreenState, 2);
+    EXPECT_EQ(posts, 1);
+    hardware.setOutputs({{1, "Built-in Speakers"}, {7, "Lumatix U"}, {8, "HDMI"}});
+    settle();
+    EXPECT_EQ(posts, 1);
+    hardware.setOutputs({});
+    settle();
+    EXPECT_EQ(mainScreenState, 1);
+    EXPECT_EQ(posts, 2);
+
+    mainScreenState = 0;
+    hardware.setOutputs({{7, "Lumatix U"}});
+    settle();
+    EXPECT_TRUE(speakerDevice().isPresent());
+    EXPECT_EQ(posts, 2);
+    EXPECT_EQ(mainScreenState, 0);
+
+    AppManger::shared().stopCheckBTStatusTimer();
+    mainScreenState = 2;
+    hardware.setOutputs({});
+    settle();
+    EXPECT_TRUE(speakerDevice().isPresent());
+    EXPECT_EQ(posts, 2);
 }
 
 } // namespace

@@ -4,7 +4,34 @@
 #include "support/PulseServer.h"
 #include "support/ScopedPlatform.h"
 
+#include <QProcess>
+#include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// Runs a mode switch to its end; its outcome must come later, never within the click.
+std::optional<AppManger::ModeSwitch> switchMode(bool meeting) {
+    struct State {
+        std::optional<AppManger::ModeSwitch> outcome;
+        bool returned = false;
+        bool withinCall = false;
+    };
+    auto state = std::make_shared<State>();
+    const auto done = [state](AppManger::ModeSwitch outcome) {
+        state->outcome = outcome;
+        state->withinCall = !state->returned;
+    };
+    meeting ? AppManger::shared().switchToMeetingMode(done)
+            : AppManger::shared().switchToMusicMode(done);
+    state->returned = true;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return state->outcome.has_value(); }, 10000));
+    EXPECT_TRUE(!state->withinCall || state->outcome == AppManger::ModeSwitch::noSpeakerphone);
+    return state->outcome;
+}
+
+} // namespace
 
 // The modes end to end: the application's logic, the real client library and a real server
 // with a speakerphone next to the computer's own devices.
@@ -40,9 +67,65 @@ TEST(PulseModesTest, ModesMoveTheServerDefaultsToTheRightDevices) {
         ASSERT_TRUE(server.setDefaults("builtin", c.meeting ? "builtin_mic" : "speaker_mic"));
         platform::PulseAudioHardware hardware("lumatix-modes-test");
         ScopedPlatform scoped({.audioHardware = &hardware});
+        ASSERT_TRUE(Audio::waitUntilSynchronized(std::chrono::seconds(10)));
         Audio::refreshSpeakerDevice();
-        c.meeting ? AppManger::shared().switchToMeetingMode()
-                  : AppManger::shared().switchToMusicMode();
+        const bool speakerphone = std::string(c.output).starts_with("Lumatix");
+        EXPECT_EQ(switchMode(c.meeting), speakerphone ? AppManger::ModeSwitch::switched
+                                                      : AppManger::ModeSwitch::noSpeakerphone);
         EXPECT_EQ(server.defaults(), c.defaults);
     }
+}
+
+// A frozen server never holds up a click: the switch ends by itself, saying that the server
+// did not answer, and the next one after the server thaws goes through.
+TEST(PulseModesTest, AStalledServerDelaysNothingAndIsReported) {
+    PulseServer server;
+    server.addSink("speaker", "Lumatix U Analog Stereo", "Lumatix U")
+        .addSource("speaker_mic", "Lumatix U Mono", "Lumatix U")
+        .addSink("builtin", "Built-in Speakers");
+    ASSERT_TRUE(server.start()) << server.log();
+    ASSERT_TRUE(server.setDefaults("builtin", "speaker_mic"));
+    platform::PulseAudioHardware hardware("lumatix-modes-test", {std::chrono::milliseconds(300),
+                                                                 std::chrono::milliseconds(300),
+                                                                 std::chrono::milliseconds(100)});
+    ScopedPlatform scoped({.audioHardware = &hardware});
+    ASSERT_TRUE(Audio::waitUntilSynchronized(std::chrono::seconds(10)));
+    ASSERT_TRUE(server.pause());
+    EXPECT_EQ(switchMode(true), AppManger::ModeSwitch::noAnswer);
+    ASSERT_TRUE(server.resume());
+    EXPECT_EQ(switchMode(true), AppManger::ModeSwitch::switched);
+    EXPECT_EQ(server.defaults(), "speaker speaker_mic");
+}
+
+// The command users run, as a process of its own (it runs without Qt's application object):
+// its exit status and message follow what the server did.
+TEST(PulseModesTest, TheModeCommandReportsWhatTheServerDid) {
+    PulseServer server;
+    // The built-in microphone first: the speakerphone's source comes with a plain master.
+    server.addSource("builtin_mic", "Built-in Microphone")
+        .addSink("speaker", "Lumatix U Analog Stereo", "Lumatix U")
+        .addSource("speaker_mic", "Lumatix U Mono", "Lumatix U")
+        .addSink("builtin", "Built-in Speakers");
+    ASSERT_TRUE(server.start()) << server.log();
+    ASSERT_TRUE(server.setDefaults("builtin", "builtin_mic"));
+    const auto command = [](const QStringList& arguments) {
+        QProcess process;
+        process.start(QStringLiteral(LUMATIX_COMMAND), arguments);
+        EXPECT_TRUE(process.waitForFinished(20000));
+        return std::pair(process.exitCode(),
+                         QString::fromUtf8(process.readAllStandardError()).toStdString());
+    };
+    const auto meeting = QStringList{"--mode", "meeting"};
+    EXPECT_EQ(command(meeting), std::pair(0, std::string()));
+    EXPECT_EQ(server.defaults(), "speaker speaker_mic");
+    EXPECT_EQ(command({"--mode", "music"}).first, 0);
+    EXPECT_EQ(server.defaults(), "speaker builtin_mic");
+
+    ASSERT_TRUE(server.pause());
+    const auto [stalled, stalledMessage] = command(meeting);
+    EXPECT_EQ(stalled, 1);
+    EXPECT_NE(stalledMessage.find("no sound server answered"), std::string::npos);
+    ASSERT_TRUE(server.resume());
+    server.stop();
+    EXPECT_EQ(command(meeting).first, 1);
 }

@@ -45,11 +45,13 @@ private:
     int synchronizations_ = 0;
 };
 
-// Like a real server, a setter only succeeds for a device that exists; every request is noted.
+// Like a real server, a setter only succeeds for a device or profile that exists; every
+// request is noted. Answers come at once.
 class MemoryAudioHardware final : public platform::AudioHardware {
 public:
     using Devices = std::vector<platform::AudioDeviceInfo>;
     using IDs = std::vector<platform::AudioDeviceID>;
+    using Cards = std::vector<platform::AudioCardInfo>;
 
     [[nodiscard]] Devices outputDevices() override {
         ++enumerations_;
@@ -59,20 +61,75 @@ public:
         ++enumerations_;
         return inputs_;
     }
+    [[nodiscard]] Cards cards() override { return cards_; }
     [[nodiscard]] std::optional<platform::AudioDeviceID> defaultInputDevice() override {
         return defaultInput_;
     }
-    int setDefaultOutputDevice(platform::AudioDeviceID id) override {
-        return choose(outputs_, id, outputRequests_, defaultOutput_);
+    [[nodiscard]] bool isSynchronized() const override { return synchronized_; }
+    void setDefaultOutputDevice(platform::AudioDeviceID id,
+                                platform::AudioCompletion done) override {
+        answer(done, choose(outputs_, id, outputRequests_, defaultOutput_));
     }
-    int setDefaultInputDevice(platform::AudioDeviceID id) override {
-        return choose(inputs_, id, inputRequests_, defaultInput_);
+    void setDefaultInputDevice(platform::AudioDeviceID id,
+                               platform::AudioCompletion done) override {
+        answer(done, choose(inputs_, id, inputRequests_, defaultInput_));
     }
+    void setCardProfile(platform::AudioCardID id, const std::string& profile,
+                        platform::AudioCompletion done) override {
+        profileRequests_.emplace_back(id, profile);
+        const auto card =
+            std::find_if(cards_.begin(), cards_.end(), [id](const auto& c) { return c.id == id; });
+        if (card == cards_.end() ||
+            std::none_of(card->profiles.begin(), card->profiles.end(),
+                         [&profile](const auto& p) { return p.name == profile; })) {
+            answer(done, platform::AudioResult::refused);
+            return;
+        }
+        card->activeProfile = profile;
+        pendingProfile_ = {id, profile};
+        if (!holdProfileDevices_) {
+            releaseProfileDevices();
+        }
+        answer(done, platform::AudioResult::done);
+    }
+    void setChangeHandler(std::function<void()> changed) override { changed_ = std::move(changed); }
+    void refresh() override { ++refreshes_; }
 
-    void setOutputs(Devices outputs) { outputs_ = std::move(outputs); }
-    void setInputs(Devices inputs) { inputs_ = std::move(inputs); }
+    void setOutputs(Devices outputs) {
+        outputs_ = std::move(outputs);
+        changed();
+    }
+    void setInputs(Devices inputs) {
+        inputs_ = std::move(inputs);
+        changed();
+    }
+    void setCards(Cards cards) { cards_ = std::move(cards); }
+    // The devices a card has in a profile; they replace its devices when it switches there.
+    void setProfileDevices(platform::AudioCardID card, const std::string& profile, Devices outputs,
+                           Devices inputs) {
+        profileDevices_[{card, profile}] = {std::move(outputs), std::move(inputs)};
+    }
+    // While held, a switched card keeps its old devices, as a slow Bluetooth link does.
+    void holdProfileDevices(bool hold) { holdProfileDevices_ = hold; }
+    void releaseProfileDevices() {
+        const auto devices = profileDevices_.find(pendingProfile_);
+        if (devices == profileDevices_.end()) {
+            return;
+        }
+        const auto card = pendingProfile_.first;
+        const auto replace = [card](Devices& current, const Devices& fresh) {
+            std::erase_if(current, [card](const auto& d) { return d.card == card; });
+            current.insert(current.end(), fresh.begin(), fresh.end());
+        };
+        replace(outputs_, devices->second.first);
+        replace(inputs_, devices->second.second);
+        changed();
+    }
+    void setSynchronized(bool synchronized) { synchronized_ = synchronized; }
     // What the system records from before the application chooses anything.
     void setDefaultInput(platform::AudioDeviceID id) { defaultInput_ = id; }
+    // Every later request gets this answer instead of the one the devices call for.
+    void answerEveryRequestWith(std::optional<platform::AudioResult> result) { forced_ = result; }
     [[nodiscard]] std::optional<platform::AudioDeviceID> defaultOutput() const {
         return defaultOutput_;
     }
@@ -80,27 +137,63 @@ public:
         return defaultInput_;
     }
     [[nodiscard]] int enumerationCount() const { return enumerations_; }
+    [[nodiscard]] int refreshCount() const { return refreshes_; }
     [[nodiscard]] const IDs& outputRequests() const { return outputRequests_; }
     [[nodiscard]] const IDs& inputRequests() const { return inputRequests_; }
+    [[nodiscard]] const std::vector<std::pair<platform::AudioCardID, std::string>>&
+    profileRequests() const {
+        return profileRequests_;
+    }
+    [[nodiscard]] std::string activeProfile(platform::AudioCardID id) const {
+        for (const auto& card : cards_) {
+            if (card.id == id) {
+                return card.activeProfile;
+            }
+        }
+        return {};
+    }
 
 private:
-    static int choose(const Devices& devices, platform::AudioDeviceID id, IDs& requests,
-                      std::optional<platform::AudioDeviceID>& chosen) {
+    void changed() const {
+        if (changed_) {
+            changed_();
+        }
+    }
+    void answer(const platform::AudioCompletion& done, platform::AudioResult result) const {
+        if (done) {
+            done(forced_.value_or(result));
+        }
+    }
+    platform::AudioResult choose(const Devices& devices, platform::AudioDeviceID id, IDs& requests,
+                                 std::optional<platform::AudioDeviceID>& chosen) const {
         requests.push_back(id);
+        if (forced_ && *forced_ != platform::AudioResult::done) {
+            return *forced_;
+        }
         if (std::none_of(devices.begin(), devices.end(),
                          [id](const auto& device) { return device.id == id; })) {
-            return -1;
+            return platform::AudioResult::refused;
         }
         chosen = id;
-        return 0;
+        return platform::AudioResult::done;
     }
     Devices outputs_;
     Devices inputs_;
+    Cards cards_;
+    std::map<std::pair<platform::AudioCardID, std::string>, std::pair<Devices, Devices>>
+        profileDevices_;
+    std::pair<platform::AudioCardID, std::string> pendingProfile_;
+    bool holdProfileDevices_ = false;
+    bool synchronized_ = true;
+    std::optional<platform::AudioResult> forced_;
+    std::function<void()> changed_;
     std::optional<platform::AudioDeviceID> defaultOutput_;
     std::optional<platform::AudioDeviceID> defaultInput_;
     IDs outputRequests_;
     IDs inputRequests_;
+    std::vector<std::pair<platform::AudioCardID, std::string>> profileRequests_;
     int enumerations_ = 0;
+    int refreshes_ = 0;
 };
 
 class FixedLoginItem final : public platform::LoginItem {

@@ -1,0 +1,29 @@
+#include "app/CommandLineApplication.h"
+
+#include "BuildConfig.h"
+#include "app/CommandLine.h"
+#include "platform/Executable.h"
+#include "platform/Platform.h"
+#include "platform/PulseAudioHardware.h"
+
+#include <iostream>
+
+int CommandLineApplication::run(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const auto request = CommandLine::parse(arguments);
+    if (request.action != CommandLineRequest::Action::runApplication) {
+        // Only the sound server is needed, on GLib's loop: no QCoreApplication, no display.
+        platform::PulseAudioHardware hardware{std::string(build_config::appName)};
+        const auto previous = platform::Platform::install({.audioHardware = &hardware});
+        const int status = CommandLine::run(request, std::cout, std::cerr);
+        platform::Platform::restore(previous);
+        return status;
+    }
+    const auto desktop =
+        platform::Executable::current(argc > 0 ? argv[0] : nullptr)
+            .replace_filename(std::string(build_config::appId) + std::string(desktopSuffix));
+    const auto failure = platform::Executable::replaceProcess(desktop, argv);
+    std::cerr << build_config::appId << ": cannot start " << desktop.string() << ": " << failure
+              << '\n';
+    return 1;
+}
