@@ -91,8 +91,8 @@ struct PulseAudioHardware::Connection {
         pa_operation* operation = nullptr;
     };
 
-    Connection(std::string clientName, Timing timing)
-        : clientName(std::move(clientName)), timing(timing),
+    Connection(std::string clientName, Options options)
+        : clientName(std::move(clientName)), options(options),
           mainloop(pa_glib_mainloop_new(nullptr)) {
         // libpulse runs on GLib's default context, which Qt's event loop drives on Linux;
         // where Qt was told not to use GLib, the context is driven here instead.
@@ -141,7 +141,7 @@ struct PulseAudioHardware::Connection {
             return;
         }
         // A frozen server accepts the socket and then never answers.
-        MainQueue::asyncAfter(timing.connectTimeout, guarded(alive, [this, attempt] {
+        MainQueue::asyncAfter(options.connectTimeout, guarded(alive, [this, attempt] {
                                   if (attempt == attempts && context != nullptr &&
                                       pa_context_get_state(context) != PA_CONTEXT_READY) {
                                       connectionLost();
@@ -161,7 +161,7 @@ struct PulseAudioHardware::Connection {
     }
 
     void retryLater() {
-        MainQueue::asyncAfter(timing.reconnectInterval, guarded(alive, [this] { connect(); }));
+        MainQueue::asyncAfter(options.reconnectInterval, guarded(alive, [this] { connect(); }));
     }
 
     [[nodiscard]] bool ready() const {
@@ -192,8 +192,10 @@ struct PulseAudioHardware::Connection {
         const auto mask = static_cast<pa_subscription_mask_t>(
             PA_SUBSCRIPTION_MASK_SINK | PA_SUBSCRIPTION_MASK_SOURCE | PA_SUBSCRIPTION_MASK_CARD |
             PA_SUBSCRIPTION_MASK_SERVER);
-        if (pa_operation* op = pa_context_subscribe(context, mask, nullptr, nullptr)) {
-            pa_operation_unref(op);
+        if (options.followChanges) {
+            if (pa_operation* op = pa_context_subscribe(context, mask, nullptr, nullptr)) {
+                pa_operation_unref(op);
+            }
         }
         startFetch();
     }
@@ -418,7 +420,7 @@ struct PulseAudioHardware::Connection {
             finish(serial, AudioResult::refused);
             return;
         }
-        MainQueue::asyncAfter(timing.requestTimeout, guarded(alive, [this, serial] {
+        MainQueue::asyncAfter(options.requestTimeout, guarded(alive, [this, serial] {
                                   finish(serial, AudioResult::timedOut);
                               }));
     }
@@ -469,7 +471,7 @@ struct PulseAudioHardware::Connection {
     }
 
     std::string clientName;
-    Timing timing;
+    Options options;
     pa_glib_mainloop* mainloop = nullptr;
     pa_context* context = nullptr;
     std::unique_ptr<Timer> pump;
@@ -489,10 +491,10 @@ struct PulseAudioHardware::Connection {
 };
 
 PulseAudioHardware::PulseAudioHardware(std::string clientName)
-    : PulseAudioHardware(std::move(clientName), Timing{}) {}
+    : PulseAudioHardware(std::move(clientName), Options{}) {}
 
-PulseAudioHardware::PulseAudioHardware(std::string clientName, Timing timing)
-    : connection_(std::make_unique<Connection>(std::move(clientName), timing)) {}
+PulseAudioHardware::PulseAudioHardware(std::string clientName, Options options)
+    : connection_(std::make_unique<Connection>(std::move(clientName), options)) {}
 
 PulseAudioHardware::~PulseAudioHardware() = default;
 

@@ -17,14 +17,16 @@ namespace platform {
 // reconnected to.
 class PulseAudioHardware final : public AudioHardware {
 public:
-    struct Timing {
+    struct Options {
         std::chrono::milliseconds requestTimeout{2000};
         std::chrono::milliseconds connectTimeout{3000};
         std::chrono::milliseconds reconnectInterval{1000};
+        // Off: the copy is read again only on refresh(), as a poller would; for comparisons.
+        bool followChanges = true;
     };
 
     explicit PulseAudioHardware(std::string clientName);
-    PulseAudioHardware(std::string clientName, Timing timing);
+    PulseAudioHardware(std::string clientName, Options options);
     ~PulseAudioHardware() override;
     PulseAudioHardware(const PulseAudioHardware&) = delete;
     PulseAudioHardware& operator=(const PulseAudioHardware&) = delete;

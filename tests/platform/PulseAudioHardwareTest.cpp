@@ -19,7 +19,7 @@ namespace {
 constexpr int waitLimitMs = 10000;
 
 // Short limits, so that a stalled server is given up on quickly.
-constexpr PulseAudioHardware::Timing quick{300ms, 300ms, 100ms};
+constexpr PulseAudioHardware::Options quick{300ms, 300ms, 100ms};
 
 // Runs one request to its end. Its answer must come later, never within the call.
 AudioResult answerTo(const std::function<void(AudioCompletion)>& request) {
