@@ -18,6 +18,8 @@ packages=(
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   pulseaudio pulseaudio-utils
+  # the same real-server tests against PipeWire's pulse server
+  pipewire pipewire-pulse wireplumber
   # the reply fuzzer (-DLUMATIX_BUILD_FUZZ=ON): clang with its libFuzzer runtime
   clang libclang-rt-14-dev
   # running the application

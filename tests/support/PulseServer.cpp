@@ -4,6 +4,8 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sstream>
+#include <stdexcept>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -13,9 +15,12 @@
 
 namespace {
 
-// Starts a program found on PATH with its output and errors on `out`. It is killed when this
+constexpr auto patience = std::chrono::seconds(10);
+
+// Starts a program found on PATH with its output and errors on `out` and, when given, its input
+// from `in`; with `ownGroup`, as the leader of a new process group. It is killed when this
 // process dies, so a test killed by a timeout leaves no server behind.
-pid_t spawn(std::vector<std::string> args, int out) {
+pid_t spawn(std::vector<std::string> args, int out, int in = -1, bool ownGroup = false) {
     std::vector<char*> argv(args.size() + 1); // ends with a null pointer
     std::ranges::transform(args, argv.begin(), [](std::string& arg) { return arg.data(); });
     const pid_t parent = getpid();
@@ -25,24 +30,119 @@ pid_t spawn(std::vector<std::string> args, int out) {
         if (getppid() != parent) {
             _exit(127);
         }
+        if (ownGroup) {
+            setpgid(0, 0);
+        }
+        if (in >= 0) {
+            dup2(in, STDIN_FILENO);
+        }
         dup2(out, STDOUT_FILENO);
         dup2(out, STDERR_FILENO);
         execvp(argv[0], argv.data());
         _exit(127);
     }
+    if (child > 0 && ownGroup) {
+        setpgid(child, child); // also here, so that the group exists once this returns
+    }
     return child;
 }
+
+// Polls until `done` holds or the time is up; says whether it holds.
+template <typename Condition>
+bool waitUntil(Condition done) {
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+struct ProcessState {
+    char state = '\0'; // 'T' stopped, 'Z' ended but not yet reaped, '\0' gone
+    pid_t group = -1;
+};
+
+ProcessState stateOf(const std::filesystem::path& process) {
+    // Read plainly: a process may end while it is read.
+    std::string stat(512, '\0');
+    const int file = open((process / "stat").c_str(), O_RDONLY);
+    const ssize_t size = file < 0 ? 0 : read(file, stat.data(), stat.size());
+    if (file >= 0) {
+        close(file);
+    }
+    stat.resize(std::max<ssize_t>(size, 0));
+    const auto close = stat.rfind(')'); // the name before it may hold spaces
+    ProcessState result;
+    if (close != std::string::npos) {
+        pid_t parent = 0;
+        std::istringstream(stat.substr(close + 1)) >> result.state >> parent >> result.group;
+    }
+    return result;
+}
+
+ProcessState stateOf(pid_t pid) {
+    return stateOf(std::filesystem::path("/proc") / std::to_string(pid));
+}
+
+// Whether a process of the group still runs. Those that are not our children are reaped by
+// init, so an ended one may linger as a zombie for a moment.
+bool groupRunning(pid_t group) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
+        const auto name = entry.path().filename().string();
+        if (!std::ranges::all_of(name, [](char c) { return c >= '0' && c <= '9'; })) {
+            continue;
+        }
+        const auto state = stateOf(entry.path());
+        if (state.group == group && state.state != 'Z' && state.state != '\0') {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The shell under the private bus starts the three and writes down the pulse server's id. The
+// other two give up when PipeWire does not answer yet, so they wait for it (bounded). The
+// shell's input is our lifeline, which nothing writes: reading it ends when our end closes, on
+// stop() or when this process dies however, and then the shell kills its whole process group.
+constexpr const char* pipeWireSession =
+    "pipewire &\n"
+    "tries=0\n"
+    "until pw-cli info 0 > /dev/null 2>&1 || [ $((tries += 1)) -gt 500 ]; do sleep 0.01; done\n"
+    "wireplumber & pipewire-pulse & echo $! > \"$XDG_RUNTIME_DIR/pulse-server.pid\"\n"
+    "read -r line\n"
+    "kill -KILL 0\n";
 
 } // namespace
 
 PulseServer::PulseServer() {
+    const char* kind = std::getenv("LUMATIX_SOUND_SERVER");
+    const std::string wanted = kind == nullptr ? "" : kind;
+    if (wanted == "pipewire") {
+        kind_ = Kind::PipeWire;
+    } else if (!wanted.empty() && wanted != "pulseaudio") {
+        throw std::invalid_argument("LUMATIX_SOUND_SERVER is neither pulseaudio nor pipewire: " +
+                                    wanted);
+    }
     char pattern[] = "/tmp/lumatix-pulse-XXXXXX"; // short: socket paths are limited
     if (mkdtemp(pattern) == nullptr) {
         throw std::system_error(errno, std::generic_category(), pattern);
     }
     dir_ = pattern;
-    // The default limit of 256 descriptors runs out near 60 null sinks.
-    writeFile(dir_ / ".config/pulse/daemon.conf", "rlimit-nofile = 4096\n");
+    if (kind_ == Kind::PulseAudio) {
+        // The default limit of 256 descriptors runs out near 60 null sinks.
+        writeFile(dir_ / ".config/pulse/daemon.conf", "rlimit-nofile = 4096\n");
+    } else {
+        // No sound cards, cameras or Bluetooth: only the devices loaded here.
+        writeFile(dir_ / ".config/wireplumber/main.lua.d/51-lumatix-no-hardware.lua",
+                  "alsa_monitor.enabled = false\nv4l2_monitor.enabled = false\n"
+                  "libcamera_monitor.enabled = false\n");
+        writeFile(dir_ / ".config/wireplumber/bluetooth.lua.d/51-lumatix-no-hardware.lua",
+                  "bluez_monitor.enabled = false\n");
+    }
     if (const char* old = std::getenv("PULSE_SERVER")) {
         savedPulseServer_ = old;
     }
@@ -56,48 +156,95 @@ PulseServer::~PulseServer() {
     std::filesystem::remove_all(dir_, ignored);
 }
 
+std::string PulseServer::serverAddress() const {
+    return "unix:" + (kind_ == Kind::PulseAudio ? dir_ / "native" : dir_ / "pulse/native").string();
+}
+
+pid_t PulseServer::spawnPipeWire(int log) {
+    std::error_code ignored;
+    std::filesystem::remove(dir_ / "pulse-server.pid", ignored);
+    int lifeline[2];
+    if (pipe2(lifeline, O_CLOEXEC) != 0) {
+        return -1;
+    }
+    const char* path = std::getenv("PATH");
+    // Its own bus, home and runtime folder: no display, the user's bus or server to find.
+    const pid_t group =
+        spawn({"env", "-i", "HOME=" + dir_.string(), "XDG_RUNTIME_DIR=" + dir_.string(),
+               std::string("PATH=") + (path != nullptr ? path : "/usr/bin:/bin"),
+               "dbus-run-session", "--", "sh", "-c", pipeWireSession},
+              log, lifeline[0], true);
+    close(lifeline[0]);
+    lifeline_ = lifeline[1];
+    return group;
+}
+
 bool PulseServer::start() {
     const int log = open((dir_ / "server.log").c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
-    // Only its own home and runtime folder: no display, bus, cookie or other server to find.
-    pid_ =
-        spawn({"env", "-i", "HOME=" + dir_.string(), "XDG_RUNTIME_DIR=" + dir_.string(),
-               "pulseaudio", "-n", "--daemonize=no", "--system=false", "--use-pid-file=false",
-               "--exit-idle-time=-1", "--disallow-exit", "--high-priority=no", "--realtime=no",
-               "--no-cpu-limit", "--log-target=stderr", "-L",
-               "module-native-protocol-unix auth-anonymous=1 socket=" + (dir_ / "native").string()},
-              log);
-    close(log);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (pid_ > 0 && !pactl({"info"}).ok()) {
-        if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
-            pid_ = -1; // it gave up; the log says why
-        }
-        if (std::chrono::steady_clock::now() > deadline) {
-            stop();
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    if (kind_ == Kind::PulseAudio) {
+        // Only its own home and runtime folder: no display, bus, cookie or other server to find.
+        group_ = pid_ = spawn(
+            {"env", "-i", "HOME=" + dir_.string(), "XDG_RUNTIME_DIR=" + dir_.string(), "pulseaudio",
+             "-n", "--daemonize=no", "--system=false", "--use-pid-file=false",
+             "--exit-idle-time=-1", "--disallow-exit", "--high-priority=no", "--realtime=no",
+             "--no-cpu-limit", "--log-target=stderr", "-L",
+             "module-native-protocol-unix auth-anonymous=1 socket=" + (dir_ / "native").string()},
+            log, -1, true);
+    } else {
+        // A fresh server each time, as PulseAudio without its restore modules: WirePlumber
+        // would bring back a default saved about a second after it was chosen.
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_ / ".local/state/wireplumber", ignored);
+        group_ = spawnPipeWire(log);
     }
+    close(log);
+    // PipeWire's pulse server answers before WirePlumber has chosen a default sink (it says
+    // "@DEFAULT_SINK@" until then), and without WirePlumber no default can be chosen.
+    const auto ready = [this] {
+        if (kind_ == Kind::PipeWire && pid_ <= 0) {
+            pid_ = std::atoi(readFile(dir_ / "pulse-server.pid").c_str());
+        }
+        const auto info = pactl({"info"});
+        return info.ok() && info.output.find("@DEFAULT_SINK@") == std::string::npos && pid_ > 0;
+    };
+    bool gaveUp = false; // the log says why
+    const bool up = group_ > 0 && waitUntil([&] {
+                        gaveUp = waitpid(group_, nullptr, WNOHANG) == group_;
+                        return gaveUp || ready();
+                    }) &&
+                    !gaveUp;
     // Devices go in through the client protocol, which reports a module that fails to load.
-    if (pid_ > 0 && !std::ranges::all_of(devices_, [this](const Device& d) { return load(d); })) {
+    // While there is no other sink, PipeWire's pulse server keeps a stand-in; it goes soon after.
+    const bool loaded =
+        up && std::ranges::all_of(devices_, [this](const Device& d) { return load(d); }) &&
+        (kind_ == Kind::PulseAudio || std::ranges::none_of(devices_, &Device::sink) ||
+         waitUntil([this] { return !listed(true, "auto_null"); }));
+    if (!loaded) {
         stop();
     }
     setenv("PULSE_SERVER", serverAddress().c_str(), 1);
-    return pid_ > 0;
+    return loaded;
 }
 
 void PulseServer::stop() {
-    if (pid_ > 0) {
-        kill(pid_, SIGKILL); // also ends a paused server
-        waitpid(pid_, nullptr, 0);
-        pid_ = -1;
+    if (group_ > 0) {
+        kill(-group_, SIGKILL); // also ends a paused server
+        waitpid(group_, nullptr, 0);
+        // The others are not our children: they are gone once none of the group runs on.
+        waitUntil([this] { return !groupRunning(group_); });
+        group_ = -1;
+    }
+    pid_ = -1;
+    if (lifeline_ >= 0) {
+        close(lifeline_);
+        lifeline_ = -1;
     }
 }
 
 bool PulseServer::pause() {
-    int status = 0;
     // Returns only once the server is really frozen.
-    return pid_ > 0 && kill(pid_, SIGSTOP) == 0 && waitpid(pid_, &status, WUNTRACED) == pid_ &&
-           WIFSTOPPED(status);
+    return pid_ > 0 && kill(pid_, SIGSTOP) == 0 &&
+           waitUntil([this] { return stateOf(pid_).state == 'T'; });
 }
 
 bool PulseServer::resume() {
@@ -131,30 +278,60 @@ std::string PulseServer::defaults() const {
 }
 
 bool PulseServer::setDefaults(const std::string& sink, const std::string& source) const {
-    return pactl({"set-default-sink", sink}).ok() && pactl({"set-default-source", source}).ok();
+    // On PipeWire, WirePlumber applies a default some time after the server has taken it.
+    return pactl({"set-default-sink", sink}).ok() && pactl({"set-default-source", source}).ok() &&
+           waitUntil([&] { return defaults() == sink + " " + source; });
+}
+
+bool PulseServer::listed(bool sink, const std::string& name) const {
+    std::istringstream lines(pactl({"list", "short", sink ? "sinks" : "sources"}).output);
+    // Each line: index, name, driver, sample format, state; separated by tabs.
+    for (std::string line; std::getline(lines, line);) {
+        const auto start = line.find('\t') + 1;
+        if (start != 0 && line.compare(start, line.find('\t', start) - start, name) == 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool PulseServer::load(const Device& device) const {
+    // PipeWire adds devices some time after the module has loaded.
+    const auto appears = [&](bool sink, const std::string& name) {
+        return waitUntil([&] { return listed(sink, name); });
+    };
     // pactl joins its arguments with spaces, so the module's arguments can go as one.
     const std::string properties =
-        "='device.description=\"" + device.description + "\"" +
-        (device.productName.empty() ? "" : " device.product.name=\"" + device.productName + "\"") +
-        "'";
+        "device.description=\"" + device.description + "\"" +
+        (device.productName.empty() ? "" : " device.product.name=\"" + device.productName + "\"");
     if (device.sink) {
         return pactl({"load-module", "module-null-sink",
-                      "sink_name=" + device.name + " sink_properties" + properties})
-            .ok();
+                      "sink_name=" + device.name + " sink_properties='" + properties + "'"})
+                   .ok() &&
+               appears(true, device.name);
     }
+    // PipeWire's pulse server has no null source; a null sink declared a source is one.
+    const auto nullSource = [&](const std::string& name, const std::string& description) {
+        return (kind_ == Kind::PulseAudio
+                    ? pactl({"load-module", "module-null-source",
+                             "source_name=" + name + " description='" + description + "'"})
+                    : pactl(
+                          {"load-module", "module-null-sink",
+                           "sink_name=" + name +
+                               " sink_properties='media.class=Audio/Source device.description=\"" +
+                               description + "\"'"}))
+                   .ok() &&
+               appears(false, name);
+    };
     if (device.productName.empty()) {
-        return pactl({"load-module", "module-null-source",
-                      "source_name=" + device.name + " description='" + device.description + "'"})
-            .ok();
+        return nullSource(device.name, device.description);
     }
     // A null source takes no properties; a remap of one does.
     const std::string raw = device.name + "_raw";
-    return pactl({"load-module", "module-null-source", "source_name=" + raw}).ok() &&
+    return nullSource(raw, "Null Input") &&
            pactl({"load-module", "module-remap-source",
-                  "master=" + raw + " source_name=" + device.name + " source_properties" +
-                      properties})
-               .ok();
+                  "master=" + raw + " source_name=" + device.name + " source_properties='" +
+                      properties + "'"})
+               .ok() &&
+           appears(false, device.name);
 }

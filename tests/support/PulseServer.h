@@ -9,18 +9,30 @@
 #include <sys/types.h>
 #include <vector>
 
-// A private PulseAudio server with null sinks and sources, for tests and benchmarks. It lives
-// in its own temporary folder with an empty environment, so it never touches hardware, D-Bus
-// or the user's server, and is killed with its folder when this object goes. While it runs,
-// PULSE_SERVER points this process at it; the old value comes back on destruction.
+// A private sound server with null sinks and sources, for tests and benchmarks: PulseAudio, or
+// PipeWire with its pulse server and WirePlumber, as LUMATIX_SOUND_SERVER says ("pulseaudio",
+// the default, or "pipewire") when this object is made. Clients reach either one through the
+// pulse protocol. It lives in its own temporary folder with an empty environment, so it never
+// touches hardware, the user's bus or the user's server, and it is killed with its folder when
+// this object goes or this process dies. While it runs, PULSE_SERVER points this process at
+// it; the old value comes back on destruction.
+//
+// What clients see differs between the two, as it does on real desktops. PipeWire numbers
+// devices with the ids of its graph (a sink and its monitor share one, and numbers are not
+// reused), keeps a stand-in sink "auto_null" while no other sink is there, and a default set
+// by one client reaches the others once WirePlumber has applied it. Every start is a fresh
+// server on both: nothing chosen before a stop comes back.
 class PulseServer {
 public:
+    enum class Kind { PulseAudio, PipeWire };
+
     struct Device {
         bool sink = true;
         std::string name;        // letters, digits, '.', '-', '_'
         std::string description; // what clients show; no quotes or backslashes
         // device.product.name, as real ALSA and Bluetooth devices carry it; none when empty. A
-        // source with one is a remap of a null source "<name>_raw", loaded just before it.
+        // source with one is a remap of a null source "<name>_raw" ("Null Input"), loaded just
+        // before it.
         std::string productName;
     };
     struct CommandResult {
@@ -30,13 +42,14 @@ public:
         [[nodiscard]] bool ok() const { return exitCode == 0; }
     };
 
-    PulseServer();
+    PulseServer(); // throws std::invalid_argument for an unknown LUMATIX_SOUND_SERVER
     ~PulseServer();
     PulseServer(const PulseServer&) = delete;
     PulseServer& operator=(const PulseServer&) = delete;
 
-    // Devices loaded at every start. Sinks and sources are each numbered from 0 as they load,
-    // and a sink brings its own monitor source ("<name>.monitor"), numbered with the sources.
+    // Devices loaded at every start. On PulseAudio, sinks and sources are each numbered from 0
+    // as they load, and a sink brings its own monitor source ("<name>.monitor"), numbered with
+    // the sources.
     PulseServer& addSink(std::string name, std::string description, std::string product = {}) {
         devices_.push_back({true, std::move(name), std::move(description), std::move(product)});
         return *this;
@@ -46,27 +59,38 @@ public:
         return *this;
     }
 
-    // Waits (bounded) until the server accepts clients with every device loaded.
+    [[nodiscard]] Kind kind() const { return kind_; }
+
+    // Waits (bounded) until the server accepts clients with every device listed.
     [[nodiscard]] bool start();
-    void stop();  // devices loaded at run time go with it
-    bool pause(); // freezes the server (SIGSTOP) to play a stalled sound server
+    void stop();  // every process it started; devices loaded at run time go with it
+    bool pause(); // freezes the process serving clients (SIGSTOP) to play a stalled server
     bool resume();
 
+    // The process serving clients: pulseaudio, or pipewire-pulse.
     [[nodiscard]] pid_t pid() const { return pid_; }
-    [[nodiscard]] std::string serverAddress() const { return "unix:" + (dir_ / "native").string(); }
+    [[nodiscard]] std::string serverAddress() const;
     // What the server wrote, for failure messages.
     [[nodiscard]] std::string log() const { return readFile(dir_ / "server.log"); }
 
     // Read back from the server itself (through pactl, so the server must not be paused), as
     // a user would see it: the default sink and source as "sink source".
     [[nodiscard]] std::string defaults() const;
+    // True once the server reads them back.
     bool setDefaults(const std::string& sink, const std::string& source) const;
-    bool load(const Device& device) const; // a device that appears while the server runs
+    // A device that appears while the server runs; true once it is listed.
+    bool load(const Device& device) const;
     [[nodiscard]] CommandResult pactl(const std::vector<std::string>& arguments) const;
 
 private:
+    [[nodiscard]] bool listed(bool sink, const std::string& name) const;
+    pid_t spawnPipeWire(int log);
+
+    Kind kind_ = Kind::PulseAudio;
     std::filesystem::path dir_;
     std::vector<Device> devices_;
+    pid_t group_ = -1; // the process started, leader of a process group of its own
     pid_t pid_ = -1;
+    int lifeline_ = -1; // its end closes when this process dies; PipeWire's group then ends
     std::optional<std::string> savedPulseServer_;
 };
