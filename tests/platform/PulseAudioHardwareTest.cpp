@@ -39,8 +39,27 @@ AudioResult answerTo(const std::function<void(AudioCompletion)>& request) {
     return state->result.value_or(AudioResult::unreachable);
 }
 
-// Sources come first so that a sink and an unrelated source share each index: sinks lumatix 0,
-// builtin 1; sources lumatix_mic 0, builtin_mic 1, lumatix.monitor 2, builtin.monitor 3, usb_mic 4.
+// Identifiers are the server's own: PulseAudio numbers sinks and sources apart from 0,
+// PipeWire uses its graph's object ids (a sink and its monitor share one). Tests find them by
+// description.
+std::uint32_t idOf(const std::vector<AudioDeviceInfo>& devices, const std::string& description) {
+    for (const auto& device : devices) {
+        if (device.description == description) {
+            return device.id;
+        }
+    }
+    ADD_FAILURE() << "no device " << description;
+    return 0;
+}
+
+std::vector<std::string> namesOf(const std::vector<AudioDeviceInfo>& devices) {
+    std::vector<std::string> names;
+    for (const auto& device : devices) {
+        names.push_back(device.name);
+    }
+    return names;
+}
+
 class PulseAudioHardwareTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -59,11 +78,20 @@ protected:
         return QTest::qWaitFor([&] { return h.isSynchronized() == expected; }, waitLimitMs);
     }
 
-    AudioResult setDefault(bool output, std::uint32_t index) {
+    static AudioResult setDefault(PulseAudioHardware& h, bool output, std::uint32_t id) {
         return answerTo([&](AudioCompletion done) {
-            output ? hardware->setDefaultOutputDevice(index, std::move(done))
-                   : hardware->setDefaultInputDevice(index, std::move(done));
+            output ? h.setDefaultOutputDevice(id, std::move(done))
+                   : h.setDefaultInputDevice(id, std::move(done));
         });
+    }
+
+    // The server's index of a source, monitors included, from pactl's short list.
+    [[nodiscard]] std::uint32_t sourceIndex(const std::string& name) const {
+        const auto list = server.pactl({"list", "short", "sources"}).output;
+        const auto at = list.find('\t' + name + '\t');
+        const auto lineStart = list.rfind('\n', at);
+        return static_cast<std::uint32_t>(
+            std::stoul(list.substr(lineStart == std::string::npos ? 0 : lineStart + 1)));
     }
 
     PulseServer server;
@@ -73,36 +101,41 @@ protected:
 
 } // namespace
 
-// Sinks are outputs and sources other than monitors are inputs. Sink and source indexes are
-// separate numberings; a monitor or an unknown index is refused and leaves both defaults alone.
-// Changes made by others reach the copy by themselves.
+// Sinks are outputs and sources other than monitors are inputs, in the server's order; a
+// monitor or an unknown identifier is refused and leaves both defaults alone. Changes made by
+// others reach the copy by themselves.
 TEST_F(PulseAudioHardwareTest, ListsDevicesFollowsTheServerAndChangesOnlyTheDefaultAskedFor) {
+    const auto outputs = hardware->outputDevices();
+    const auto inputs = hardware->inputOnlyDevices();
+    EXPECT_THAT(namesOf(outputs), ElementsAre("Lumatix U", "内置扬声器 🔊"));
+    EXPECT_THAT(namesOf(inputs), ElementsAre("Lumatix U", "Built-in Microphone", "USB Microphone"));
     // Without a product name or a card, a device goes by its description.
-    const auto named = [](std::uint32_t id, const char* name) {
-        return AudioDeviceInfo{id, name, name, std::nullopt};
-    };
-    EXPECT_THAT(hardware->outputDevices(),
-                ElementsAre(named(0, "Lumatix U"), named(1, "内置扬声器 🔊")));
-    EXPECT_THAT(hardware->inputOnlyDevices(),
-                ElementsAre(named(0, "Lumatix U"), named(1, "Built-in Microphone"),
-                            named(4, "USB Microphone")));
+    for (const auto& device : outputs) {
+        EXPECT_EQ(device, (AudioDeviceInfo{device.id, device.name, device.name, std::nullopt}));
+    }
     EXPECT_THAT(hardware->cards(), IsEmpty());
 
     ASSERT_TRUE(server.setDefaults("builtin", "usb_mic"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return hardware->defaultInputDevice() == 4u; }));
-    // Output or input setter, the index, the answer, and the defaults after it.
-    const std::tuple<bool, std::uint32_t, AudioResult, std::string> steps[] = {
-        {true, 0, AudioResult::done, "lumatix usb_mic"},
-        {false, 1, AudioResult::done, "lumatix builtin_mic"},
-        {true, 1, AudioResult::done, "builtin builtin_mic"},
-        {false, 2, AudioResult::refused, "builtin builtin_mic"},
-        {false, 4242, AudioResult::refused, "builtin builtin_mic"},
-        {false, 0, AudioResult::done, "builtin lumatix_mic"}};
-    for (const auto& [output, index, answer, defaults] : steps) {
-        EXPECT_EQ(setDefault(output, index), answer) << index;
-        EXPECT_EQ(server.defaults(), defaults) << index;
+    const auto usbMic = idOf(inputs, "USB Microphone");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return hardware->defaultInputDevice() == usbMic; }));
+    std::uint32_t unknown = 1000;
+    for (const auto& device : outputs) {
+        unknown += device.id;
     }
-    EXPECT_TRUE(QTest::qWaitFor([&] { return hardware->defaultInputDevice() == 0u; }));
+    // Output or input setter, the device, the answer, and the defaults after it.
+    const std::tuple<bool, std::uint32_t, AudioResult, std::string> steps[] = {
+        {true, idOf(outputs, "Lumatix U"), AudioResult::done, "lumatix usb_mic"},
+        {false, idOf(inputs, "Built-in Microphone"), AudioResult::done, "lumatix builtin_mic"},
+        {true, idOf(outputs, "内置扬声器 🔊"), AudioResult::done, "builtin builtin_mic"},
+        {false, sourceIndex("lumatix.monitor"), AudioResult::refused, "builtin builtin_mic"},
+        {false, unknown, AudioResult::refused, "builtin builtin_mic"},
+        {false, idOf(inputs, "Lumatix U"), AudioResult::done, "builtin lumatix_mic"}};
+    for (const auto& [output, id, answer, defaults] : steps) {
+        EXPECT_EQ(setDefault(*hardware, output, id), answer) << defaults;
+        EXPECT_EQ(server.defaults(), defaults);
+    }
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return hardware->defaultInputDevice() == idOf(inputs, "Lumatix U"); }));
     // A monitor is never taken for the microphone in use.
     ASSERT_TRUE(server.setDefaults("builtin", "lumatix.monitor"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !hardware->defaultInputDevice(); }));
@@ -111,17 +144,16 @@ TEST_F(PulseAudioHardwareTest, ListsDevicesFollowsTheServerAndChangesOnlyTheDefa
     const int changesBefore = changes;
     ASSERT_TRUE(server.load({true, "usb", "USB Headset Analog Stereo", "USB Headset"}) &&
                 server.load({false, "usb_in", "USB Headset Mono", "USB Headset"}));
+    // The remapped source's plain master is an input too.
     ASSERT_TRUE(QTest::qWaitFor([&] { return hardware->inputOnlyDevices().size() == 5; }));
     EXPECT_GT(changes, changesBefore);
-    EXPECT_EQ(hardware->outputDevices().back(),
-              (AudioDeviceInfo{2, "USB Headset", "USB Headset Analog Stereo", std::nullopt}));
-    // After usb.monitor and the remapped source's master.
-    EXPECT_EQ(hardware->inputOnlyDevices().back(),
-              (AudioDeviceInfo{7, "USB Headset", "USB Headset Mono", std::nullopt}));
+    const auto named = [](const AudioDeviceInfo& d) { return d.name + " / " + d.description; };
+    EXPECT_EQ(named(hardware->outputDevices().back()), "USB Headset / USB Headset Analog Stereo");
+    EXPECT_EQ(named(hardware->inputOnlyDevices().back()), "USB Headset / USB Headset Mono");
 
     // The server judges card profiles: a card that does not exist is refused.
     EXPECT_EQ(answerTo([&](AudioCompletion done) {
-                  hardware->setCardProfile(42, "headset_head_unit", std::move(done));
+                  hardware->setCardProfile(unknown, "headset_head_unit", std::move(done));
               }),
               AudioResult::refused);
 
@@ -139,19 +171,18 @@ TEST_F(PulseAudioHardwareTest, OutlivesAStalledOrStoppedServer) {
         ASSERT_TRUE(synchronized(h, true));
         EXPECT_EQ(h.outputDevices().size(), 2u);
         EXPECT_EQ(h.inputOnlyDevices().size(), 3u);
-        EXPECT_EQ(answerTo([&](AudioCompletion done) { h.setDefaultOutputDevice(1, done); }),
-                  AudioResult::done);
-        EXPECT_EQ(answerTo([&](AudioCompletion done) { h.setDefaultInputDevice(4, done); }),
+        EXPECT_EQ(setDefault(h, true, idOf(h.outputDevices(), "内置扬声器 🔊")), AudioResult::done);
+        EXPECT_EQ(setDefault(h, false, idOf(h.inputOnlyDevices(), "USB Microphone")),
                   AudioResult::done);
     };
+    const auto builtin = idOf(hardware->outputDevices(), "内置扬声器 🔊");
 
     ASSERT_TRUE(server.pause());
     PulseAudioHardware fresh("lumatix-test", quick);
-    EXPECT_EQ(setDefault(true, 1), AudioResult::timedOut);
+    EXPECT_EQ(setDefault(*hardware, true, builtin), AudioResult::timedOut);
     EXPECT_EQ(hardware->outputDevices().size(), 2u);
     EXPECT_FALSE(fresh.isSynchronized());
-    EXPECT_EQ(answerTo([&](AudioCompletion done) { fresh.setDefaultOutputDevice(1, done); }),
-              AudioResult::unreachable);
+    EXPECT_EQ(setDefault(fresh, true, builtin), AudioResult::unreachable);
     ASSERT_TRUE(server.resume());
     expectWorking(*hardware);
     expectWorking(fresh);
@@ -161,7 +192,7 @@ TEST_F(PulseAudioHardwareTest, OutlivesAStalledOrStoppedServer) {
     ASSERT_TRUE(synchronized(*hardware, false));
     EXPECT_GT(changes, changesBefore);
     EXPECT_THAT(hardware->outputDevices(), IsEmpty());
-    EXPECT_EQ(setDefault(false, 4), AudioResult::unreachable);
+    EXPECT_EQ(setDefault(*hardware, false, 0), AudioResult::unreachable);
     ASSERT_TRUE(server.start()) << server.log();
     expectWorking(*hardware);
     expectWorking(fresh);
