@@ -26,7 +26,7 @@ LinuxPlatform::LinuxPlatform(Scope scope, const std::filesystem::path& executabl
         services.loginItem = loginItem_.get();
         services.microphoneAccess = microphone_.get();
         sleepWatcher_ =
-            std::make_unique<SleepWatcher>([audio = audio_.get()] { audio->refresh(); });
+            SleepWatcher::onSystemBus([audio = audio_.get()] { audio->refresh(); });
     }
     previous_ = Platform::install(services);
 }

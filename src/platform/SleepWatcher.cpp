@@ -1,16 +1,18 @@
 #include "platform/SleepWatcher.h"
 
-#include <QDBusConnection>
-
 namespace platform {
 
-SleepWatcher::SleepWatcher(std::function<void()> resumed) : resumed_(std::move(resumed)) {
-    auto bus = QDBusConnection::systemBus();
+SleepWatcher::SleepWatcher(QDBusConnection bus, std::function<void()> resumed)
+    : resumed_(std::move(resumed)) {
     watching_ = bus.isConnected() &&
                 bus.connect(QStringLiteral("org.freedesktop.login1"),
                             QStringLiteral("/org/freedesktop/login1"),
                             QStringLiteral("org.freedesktop.login1.Manager"),
                             QStringLiteral("PrepareForSleep"), this, SLOT(prepareForSleep(bool)));
+}
+
+std::unique_ptr<SleepWatcher> SleepWatcher::onSystemBus(std::function<void()> resumed) {
+    return std::make_unique<SleepWatcher>(QDBusConnection::systemBus(), std::move(resumed));
 }
 
 void SleepWatcher::prepareForSleep(bool goingToSleep) {

@@ -1,17 +1,20 @@
 #pragma once
 
+#include <QDBusConnection>
 #include <QObject>
 #include <functional>
+#include <memory>
 
 namespace platform {
 
 // Tells when the computer woke from sleep (logind's PrepareForSleep going false): devices may
-// have come or gone meanwhile, and the sound server may have restarted. Without a system bus
-// or logind it stays silent.
+// have come or gone meanwhile, and the sound server may have restarted. Without the bus or
+// logind it stays silent.
 class SleepWatcher final : public QObject {
     Q_OBJECT
 public:
-    explicit SleepWatcher(std::function<void()> resumed);
+    SleepWatcher(QDBusConnection bus, std::function<void()> resumed);
+    [[nodiscard]] static std::unique_ptr<SleepWatcher> onSystemBus(std::function<void()> resumed);
 
     [[nodiscard]] bool isWatching() const { return watching_; }
 
