@@ -13,7 +13,9 @@ int CommandLineApplication::run(int argc, char** argv) {
     const auto request = CommandLine::parse(arguments);
     if (request.action != CommandLineRequest::Action::runApplication) {
         // Only the sound server is needed, on GLib's loop: no QCoreApplication, no display.
-        platform::PulseAudioHardware hardware{std::string(build_config::appName)};
+        // One answer is all it needs: no change events.
+        platform::PulseAudioHardware hardware{std::string(build_config::appName),
+                                              {.followChanges = false}};
         const auto previous = platform::Platform::install({.audioHardware = &hardware});
         const int status = CommandLine::run(request, std::cout, std::cerr);
         platform::Platform::restore(previous);

@@ -1,7 +1,6 @@
 #include "platform/MainQueue.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QMetaObject>
 #include <QTimer>
@@ -34,19 +33,23 @@ void addToGLib(std::chrono::milliseconds delay, Work work) {
     }
 }
 
-gboolean keepWaking(gpointer) {
-    return G_SOURCE_CONTINUE;
+gboolean ring(gpointer rung) {
+    *static_cast<bool*>(rung) = true;
+    return G_SOURCE_REMOVE;
 }
 
 bool runGLibUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    const guint clock = g_timeout_add(5, keepWaking, nullptr);
+    // The alarm both wakes the loop and ends the wait.
+    bool rung = false;
+    const guint alarm = g_timeout_add(static_cast<guint>(limit.count()), ring, &rung);
     bool held = done();
-    while (!held && std::chrono::steady_clock::now() < deadline) {
+    while (!held && !rung) {
         g_main_context_iteration(nullptr, TRUE);
         held = done();
     }
-    g_source_remove(clock);
+    if (!rung) {
+        g_source_remove(alarm);
+    }
     return held;
 }
 
@@ -76,17 +79,19 @@ bool MainQueue::runUntil(const std::function<bool()>& done, std::chrono::millise
     if (QCoreApplication::instance() == nullptr) {
         return runGLibUntil(done, limit);
     }
-    const QDeadlineTimer deadline(limit);
-    // Wakes the loop now and then to look at the clock when nothing else happens.
-    QTimer clock;
-    clock.start(5);
-    while (!done()) {
-        if (deadline.hasExpired()) {
-            return false;
-        }
+    // The alarm both wakes the loop and ends the wait.
+    bool rung = false;
+    QTimer alarm;
+    alarm.setSingleShot(true);
+    alarm.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&alarm, &QTimer::timeout, [&rung] { rung = true; });
+    alarm.start(limit);
+    bool held = done();
+    while (!held && !rung) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        held = done();
     }
-    return true;
+    return held;
 }
 
 } // namespace platform
