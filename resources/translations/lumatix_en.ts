@@ -159,6 +159,10 @@
         <source>Start at Login</source>
         <translation>Start at Login</translation>
     </message>
+    <message id="LoginItemTurnOffButtonTitle">
+        <source>Turn Off Start at Login</source>
+        <translation>Turn Off Start at Login</translation>
+    </message>
     <message id="MenuItemExit">
         <source>Quit</source>
         <translation>Quit</translation>

@@ -159,6 +159,10 @@
         <source>Start at Login</source>
         <translation>ログイン時に起動</translation>
     </message>
+    <message id="LoginItemTurnOffButtonTitle">
+        <source>Turn Off Start at Login</source>
+        <translation>ログイン時の起動をオフにする</translation>
+    </message>
     <message id="MenuItemExit">
         <source>Quit</source>
         <translation>終了</translation>

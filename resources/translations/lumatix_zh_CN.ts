@@ -159,6 +159,10 @@
         <source>Start at Login</source>
         <translation>登录时启动</translation>
     </message>
+    <message id="LoginItemTurnOffButtonTitle">
+        <source>Turn Off Start at Login</source>
+        <translation>关闭登录时启动</translation>
+    </message>
     <message id="MenuItemExit">
         <source>Quit</source>
         <translation>退出</translation>

@@ -159,6 +159,10 @@
         <source>Start at Login</source>
         <translation>登入時啟動</translation>
     </message>
+    <message id="LoginItemTurnOffButtonTitle">
+        <source>Turn Off Start at Login</source>
+        <translation>關閉登入時啟動</translation>
+    </message>
     <message id="MenuItemExit">
         <source>Quit</source>
         <translation>結束</translation>

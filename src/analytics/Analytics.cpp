@@ -1,12 +1,25 @@
 #include "analytics/Analytics.h"
 
 #include "analytics/MatomoTracker.h"
+#include "core/DefaultsKeys.h"
 #include "core/PersistedSettings.h"
 #include "core/ProcessState.h"
 #include "net/HttpClient.h"
 #include "platform/Bundle.h"
 #include "platform/Platform.h"
+#include "platform/UserDefaults.h"
 #include "region/AppUtility.h"
+
+void Analytics::storeConsent(bool agrees) {
+    auto& defaults = platform::Platform::userDefaults();
+    defaults.setInteger(defaults_keys::checkPrivacyStatus, agrees ? 1 : 2);
+    defaults.synchronize();
+    if (PersistedSettings::getIsFirstLaunch() && PersistedSettings::getCheckPrivacyStatus() == 1) {
+        defaults.setBool(defaults_keys::isFirstLaunch, false);
+        defaults.synchronize();
+        sendLaunchEvent();
+    }
+}
 
 void Analytics::sendLaunchEvent() {
     send("nb_launch", std::nullopt);

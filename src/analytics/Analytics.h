@@ -16,6 +16,10 @@ public:
         std::string siteId;
     };
 
+    // Stores the user's answer at once (1 agrees, 2 declines). The first agreement on a first
+    // launch ends the first launch and sends the launch event, once.
+    static void storeConsent(bool agrees);
+
     static void sendLaunchEvent();
     static void sendModeEvent(const std::string& name);
     static void sendMoreInfoEvent(const std::string& name);

@@ -5,6 +5,8 @@
 #include "core/LogLines.h"
 #include "core/PersistedSettings.h"
 #include "core/SpeakerDevice.h"
+#include "net/HttpClient.h"
+#include "platform/FileManager.h"
 #include "platform/Log.h"
 #include "platform/LoginItem.h"
 #include "platform/MainQueue.h"
@@ -20,6 +22,7 @@
 #include "screens/onboarding/ModeViewController.h"
 #include "screens/settings/SettingViewController.h"
 #include "screens/update/CheckOTAViewController.h"
+#include "screens/update/DownloadOTAViewController.h"
 #include "screens/update/NoNeedOTAViewController.h"
 #include "screens/update/OTAViewController.h"
 #include "ui/ViewController.h"
@@ -31,20 +34,16 @@
 #include <QPointer>
 #include <string>
 
-namespace {
-
-void logNotAvailable(const char* screen) {
-    platform::Log::line(std::string(log_lines::screenNotAvailablePrefix) + screen);
-}
-
-} // namespace
-
 ScreenNavigator::Services ScreenNavigator::Services::live() {
     return {
         .updateClient = &NetworkManger::shared(),
         .requestRegion = [] { AppUtility::requestRegion(); },
         .makeReachability = [] { return std::make_unique<platform::Reachability>(); },
         .quit = [] { QCoreApplication::quit(); },
+        .downloadClient = &net::HttpClient::shared(),
+        .downloadsFolder = [] { return platform::FileManager::downloadsFolder(); },
+        .revealFile =
+            [](const std::filesystem::path& file) { platform::FileManager::revealFile(file); },
     };
 }
 
@@ -68,6 +67,8 @@ std::optional<Screen> ScreenNavigator::replacementFor(ScreenEvent event) {
         return Screen::bluetoothGuide;
     case ScreenEvent::newVersionFound:
         return Screen::newVersion;
+    case ScreenEvent::downloadRequested:
+        return Screen::download;
     case ScreenEvent::microphoneRefused:
         return Screen::microphonePermission;
     case ScreenEvent::loginItemStepOver:
@@ -116,8 +117,18 @@ std::unique_ptr<ViewController> ScreenNavigator::make(Screen screen) {
         made = std::make_unique<OTAViewController>();
         break;
     case Screen::download:
-        logNotAvailable("DownloadOTAViewController");
-        return nullptr;
+        made = std::make_unique<DownloadOTAViewController>(DownloadOTAViewController::Services{
+            .client = services_.downloadClient,
+            .link = services_.updateClient != nullptr ? services_.updateClient->newVersionUrl
+                                                      : std::string(),
+            .versionName = services_.updateClient != nullptr
+                               ? services_.updateClient->newVersionName
+                               : std::string(),
+            .downloadsFolder = services_.downloadsFolder,
+            .revealFile = services_.revealFile,
+            .watchdogInterval = services_.downloadWatchdog,
+        });
+        break;
     case Screen::upToDate:
         made = std::make_unique<NoNeedOTAViewController>();
         break;

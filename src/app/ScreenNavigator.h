@@ -5,13 +5,18 @@
 #include "ui/ScreenEvent.h"
 
 #include <QObject>
+#include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
 
 class NetworkManger;
 class ViewController;
+namespace net {
+class HttpClient;
+}
 namespace platform {
 class Reachability;
 }
@@ -28,6 +33,11 @@ public:
         std::function<void()> requestRegion;
         std::function<std::unique_ptr<platform::Reachability>()> makeReachability;
         std::function<void()> quit;
+        // The update download: where it goes, how the file is shown, when a stall ends it.
+        net::HttpClient* downloadClient = nullptr;
+        std::function<std::filesystem::path()> downloadsFolder;
+        std::function<void(const std::filesystem::path&)> revealFile;
+        std::chrono::milliseconds downloadWatchdog{30000};
 
         // The application's own: the shared update client, the geolocation lookup, the
         // desktop's network monitor, quitting the application.

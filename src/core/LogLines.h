@@ -44,6 +44,13 @@ inline constexpr std::string_view animationMissingPrefix = "animation file missi
 inline constexpr std::string_view animationInvalidPrefix =
     "animation file is not a Lottie animation: ";
 
+// The Settings window; the consent switch's line ends with its new state (1 on, 0 off).
+inline constexpr std::string_view categoryButtonClick = "didCategoryButtonClick";
+inline constexpr std::string_view loginSettingClick = "didLoginSettingClick";
+inline constexpr std::string_view btSettingClick = "didBTSettingClick";
+inline constexpr std::string_view checkUpdateClick = "didCheckUpdateClick";
+inline constexpr std::string_view checkButtonClickPrefix = "didCheckButtonClick ";
+
 // The update check.
 inline constexpr std::string_view notReachable = "Not reachable";
 inline constexpr std::string_view notifierNotStarted = "Unable to start notifier";

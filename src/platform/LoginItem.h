@@ -18,6 +18,8 @@ public:
     // Switches launch at login on for the running executable; false (with a line) when it
     // cannot be written.
     virtual bool enable() = 0;
+    // Switches it off again; false (with a line) when that cannot be written.
+    virtual bool disable() = 0;
 };
 
 } // namespace platform

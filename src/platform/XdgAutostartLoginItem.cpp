@@ -124,9 +124,12 @@ QString freshEntry(const QString& executablePath) {
            QStringLiteral("=true\n") + QStringLiteral("Terminal=false\n");
 }
 
-// The existing entry switched on, every other line as it was. Without a [Desktop Entry]
-// group there is nothing to switch on, so a fresh entry goes in front of the old lines.
-QString enabledVersionOf(const QString& text, const QString& executablePath) {
+// The existing entry switched on or off, every other line as it was. Without a [Desktop Entry]
+// group there is nothing to switch, so a fresh entry goes in front of the old lines.
+QString switchedVersionOf(const QString& text, const QString& executablePath, bool on) {
+    const QString hidden = hiddenKey + (on ? QStringLiteral("=false") : QStringLiteral("=true"));
+    const QString gnome =
+        gnomeEnabledKey + (on ? QStringLiteral("=true") : QStringLiteral("=false"));
     QStringList lines = text.split(u'\n');
     if (!lines.isEmpty() && lines.last().isEmpty()) {
         lines.removeLast();
@@ -134,6 +137,7 @@ QString enabledVersionOf(const QString& text, const QString& executablePath) {
     qsizetype groupStart = -1;
     qsizetype groupEnd = lines.size();
     bool hasGnomeKey = false;
+    bool hasHidden = false;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].trimmed();
         if (isGroupHeader(line)) {
@@ -150,14 +154,16 @@ QString enabledVersionOf(const QString& text, const QString& executablePath) {
         }
         const QString key = keyOf(line);
         if (key == hiddenKey) {
-            lines[i] = hiddenKey + QStringLiteral("=false");
+            lines[i] = hidden;
+            hasHidden = true;
         } else if (key == gnomeEnabledKey) {
-            lines[i] = gnomeEnabledKey + QStringLiteral("=true");
+            lines[i] = gnome;
             hasGnomeKey = true;
         }
     }
     if (groupStart < 0) {
-        return freshEntry(executablePath) + (lines.isEmpty() ? QString() : u'\n' + text);
+        return switchedVersionOf(freshEntry(executablePath), executablePath, on) +
+               (lines.isEmpty() ? QString() : u'\n' + text);
     }
     if (!hasGnomeKey) {
         // After the group's last non-blank line, so a blank separator stays a separator.
@@ -165,7 +171,11 @@ QString enabledVersionOf(const QString& text, const QString& executablePath) {
         while (insertAt > groupStart + 1 && lines[insertAt - 1].trimmed().isEmpty()) {
             --insertAt;
         }
-        lines.insert(insertAt, gnomeEnabledKey + QStringLiteral("=true"));
+        lines.insert(insertAt, gnome);
+    }
+    if (!on && !hasHidden) {
+        // Desktops that ignore GNOME's key still honour Hidden.
+        lines.insert(groupStart + 1, hidden);
     }
     return lines.join(u'\n') + u'\n';
 }
@@ -212,14 +222,26 @@ LoginItemStatus XdgAutostartLoginItem::status() const {
 }
 
 bool XdgAutostartLoginItem::enable() {
-    if (!writeEnabledEntry()) {
+    if (!writeEntry(true)) {
         return false;
     }
     Log::line("Launch at login: enabled in " + entryPath().string());
     return true;
 }
 
-bool XdgAutostartLoginItem::writeEnabledEntry() {
+// The entry stays, switched off, so that it also hides one the system may install.
+bool XdgAutostartLoginItem::disable() {
+    if (status() == LoginItemStatus::notRegistered) {
+        return true;
+    }
+    if (!writeEntry(false)) {
+        return false;
+    }
+    Log::line("Launch at login: disabled in " + entryPath().string());
+    return true;
+}
+
+bool XdgAutostartLoginItem::writeEntry(bool on) {
     const auto path = entryPath();
     const auto fail = [&path](const std::string& reason) {
         Log::line("Launch at login: could not write " + path.string() + ": " + reason);
@@ -230,14 +252,15 @@ bool XdgAutostartLoginItem::writeEnabledEntry() {
     if (fs::exists(path, error) && !error) {
         if (const auto existing = readEntry(path)) {
             const QString text = QString::fromUtf8(*existing);
-            contents = enabledVersionOf(text, executablePath_);
+            contents = switchedVersionOf(text, executablePath_, on);
             if (contents == text) {
                 return true;
             }
         }
     }
     if (contents.isEmpty()) {
-        contents = freshEntry(executablePath_);
+        contents = on ? freshEntry(executablePath_)
+                      : switchedVersionOf(freshEntry(executablePath_), executablePath_, false);
     }
     fs::create_directories(path.parent_path(), error);
     if (error) {

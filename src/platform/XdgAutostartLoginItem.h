@@ -20,11 +20,12 @@ public:
 
     [[nodiscard]] LoginItemStatus status() const override;
     bool enable() override;
+    bool disable() override;
 
     [[nodiscard]] std::filesystem::path entryPath() const;
 
 private:
-    bool writeEnabledEntry();
+    bool writeEntry(bool on);
 
     QString appId_;
     QString executablePath_;

@@ -8,7 +8,9 @@ Button::Button(QWidget* parent) : QPushButton(parent) {
     setCursor(Qt::PointingHandCursor);
 }
 
-Button::Button(const QString& title, QWidget* parent) : Button(parent) { setText(title); }
+Button::Button(const QString& title, QWidget* parent) : Button(parent) {
+    setText(title);
+}
 
 void Button::setAppearance(const ButtonAppearance& appearance) {
     appearance_ = appearance;
@@ -39,15 +41,23 @@ void Button::paintEvent(QPaintEvent* /*event*/) {
     if (!isEnabled()) {
         painter.setOpacity(0.5);
     }
+    // A toggle shows its alternate image while it is on.
+    const QIcon::State state = isChecked() ? QIcon::On : QIcon::Off;
+    QRect titleArea = rect();
+    Qt::Alignment titleAlignment = Qt::AlignCenter;
     if (!icon().isNull()) {
         const QSize size = iconSize();
-        const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2),
-                           size);
-        icon().paint(&painter, target);
+        const int left = appearance_.imageBesideTitle ? besideInset : (width() - size.width()) / 2;
+        const QRect target(QPoint(left, (height() - size.height()) / 2), size);
+        icon().paint(&painter, target, Qt::AlignCenter, QIcon::Normal, state);
+        if (appearance_.imageBesideTitle) {
+            titleArea.setLeft(target.right() + 1 + besideGap);
+            titleAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+        }
     }
     if (!text().isEmpty()) {
         painter.setPen(appearance_.titleColor);
         painter.setFont(font());
-        painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
+        painter.drawText(titleArea, titleAlignment | Qt::TextSingleLine, text());
     }
 }

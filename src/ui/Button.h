@@ -13,6 +13,9 @@ struct ButtonAppearance {
     int fontSize = 13;
     // Pressing darkens the background instead of drawing a bevel.
     bool highlightsByBackground = true;
+    // Image at the left with the title after it, both left-aligned (tab buttons); otherwise
+    // the image or the title is centred.
+    bool imageBesideTitle = false;
 
     friend bool operator==(const ButtonAppearance&, const ButtonAppearance&) = default;
 };
@@ -25,6 +28,10 @@ class Button : public QPushButton {
 public:
     explicit Button(QWidget* parent = nullptr);
     explicit Button(const QString& title, QWidget* parent = nullptr);
+
+    // Where an image beside the title starts, and the space between them.
+    static constexpr int besideInset = 16;
+    static constexpr int besideGap = 8;
 
     void setAppearance(const ButtonAppearance& appearance);
     [[nodiscard]] const ButtonAppearance& appearance() const { return appearance_; }

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 89> rawValues{
+constexpr std::array<std::string_view, 90> rawValues{
     "BluetoothSettingButtonTitle",
     "BluetoothViewDescription",
     "BluetoothViewStep1Description",
@@ -44,6 +44,7 @@ constexpr std::array<std::string_view, 89> rawValues{
     "LoginItemOpenSettingButtonTitle",
     "LoginItemSkipButtonTitle",
     "LoginItemTitle",
+    "LoginItemTurnOffButtonTitle",
     "MenuItemExit",
     "MenuItemInfo",
     "MenuItemMeetingMode",

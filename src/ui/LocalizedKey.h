@@ -45,6 +45,7 @@ enum class LocalizedKey {
     LoginItemOpenSettingButtonTitle,
     LoginItemSkipButtonTitle,
     LoginItemTitle,
+    LoginItemTurnOffButtonTitle,
     MenuItemExit,
     MenuItemInfo,
     MenuItemMeetingMode,
@@ -98,7 +99,7 @@ enum class LocalizedKey {
 };
 
 // Every case, in declaration order.
-inline constexpr std::array<LocalizedKey, 89> allLocalizedKeys{
+inline constexpr std::array<LocalizedKey, 90> allLocalizedKeys{
     LocalizedKey::BluetoothSettingButtonTitle,
     LocalizedKey::BluetoothViewDescription,
     LocalizedKey::BluetoothViewStep1Description,
@@ -138,6 +139,7 @@ inline constexpr std::array<LocalizedKey, 89> allLocalizedKeys{
     LocalizedKey::LoginItemOpenSettingButtonTitle,
     LocalizedKey::LoginItemSkipButtonTitle,
     LocalizedKey::LoginItemTitle,
+    LocalizedKey::LoginItemTurnOffButtonTitle,
     LocalizedKey::MenuItemExit,
     LocalizedKey::MenuItemInfo,
     LocalizedKey::MenuItemMeetingMode,

@@ -15,6 +15,8 @@ enum class ScreenEvent {
     speakerphoneLost,
     // The launch step's check found a new version.
     newVersionFound,
+    // The launch step's new-version screen: the user wants the download.
+    downloadRequested,
     // The launch step's update windows are done.
     updateStepOver,
     // A main screen wants Settings or Information over it.

@@ -1,12 +1,8 @@
 #include "screens/onboarding/GDPRViewController.h"
 
 #include "analytics/Analytics.h"
-#include "core/DefaultsKeys.h"
 #include "core/LogLines.h"
-#include "core/PersistedSettings.h"
 #include "platform/Log.h"
-#include "platform/Platform.h"
-#include "platform/UserDefaults.h"
 #include "ui/Localization.h"
 #include "ui/Palette.h"
 #include "ui/TextView.h"
@@ -25,21 +21,12 @@ void GDPRViewController::loadContent(TextView* content) {
 
 void GDPRViewController::didAgreeClick() {
     platform::Log::line(log_lines::agreeClick);
-    auto& defaults = platform::Platform::userDefaults();
-    defaults.setInteger(defaults_keys::checkPrivacyStatus, 1);
-    defaults.synchronize();
-    if (PersistedSettings::getIsFirstLaunch() && PersistedSettings::getCheckPrivacyStatus() == 1) {
-        defaults.setBool(defaults_keys::isFirstLaunch, false);
-        defaults.synchronize();
-        Analytics::sendLaunchEvent();
-    }
+    Analytics::storeConsent(true);
     report(ScreenEvent::consentAnswered);
 }
 
 void GDPRViewController::didCancelClick() {
     platform::Log::line(log_lines::cancelClick);
-    auto& defaults = platform::Platform::userDefaults();
-    defaults.setInteger(defaults_keys::checkPrivacyStatus, 2);
-    defaults.synchronize();
+    Analytics::storeConsent(false);
     report(ScreenEvent::consentAnswered);
 }

@@ -50,8 +50,7 @@ void OTAViewController::didConfirmClick() {
         closeUpdateWindow();
         return;
     }
-    platform::Log::line(std::string(log_lines::screenNotAvailablePrefix) +
-                        "DownloadOTAViewController");
+    showNextScreen(ScreenEvent::downloadRequested);
 }
 
 void OTAViewController::didCancelClick() {

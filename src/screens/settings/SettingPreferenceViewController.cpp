@@ -1,0 +1,162 @@
+#include "screens/settings/SettingPreferenceViewController.h"
+
+#include "audio/Audio.h"
+#include "core/LogLines.h"
+#include "core/SpeakerDevice.h"
+#include "platform/DesktopSettings.h"
+#include "platform/Log.h"
+#include "platform/LoginItem.h"
+#include "platform/MainQueue.h"
+#include "platform/Platform.h"
+#include "platform/Timer.h"
+#include "ui/Button.h"
+#include "ui/ButtonStyle.h"
+#include "ui/ImageLibrary.h"
+#include "ui/Localization.h"
+#include "ui/Palette.h"
+#include "ui/TextView.h"
+
+#include <QLabel>
+#include <QPointer>
+
+namespace {
+
+constexpr std::chrono::milliseconds checkInterval{3000};
+
+QColor onColor() {
+    return QColor(160, 198, 61);
+}
+
+QColor offColor() {
+    return QColor(153, 169, 178);
+}
+
+QLabel* makeLamp(QWidget* parent) {
+    auto* lamp = ImageLibrary::pictureLabel(ImageAsset::icon_light_off,
+                                            SettingPreferenceViewController::lampSize, parent);
+    lamp->setProperty("lampOn", false);
+    return lamp;
+}
+
+} // namespace
+
+SettingPreferenceViewController::SettingPreferenceViewController() = default;
+SettingPreferenceViewController::~SettingPreferenceViewController() = default;
+
+void SettingPreferenceViewController::viewDidLoad() {
+    QWidget* root = view();
+    loginTitleText_ =
+        makeText(root, LocalizedKey::SettingPreferenceLoginTitle, colorNavy(), 14, true);
+    loginStatusText_ =
+        makeText(root, LocalizedKey::SettingPreferenceLoginDisable, offColor(), 14, true);
+    loginItemImage_ = makeLamp(root);
+    loginSettingButton_ = new Button(
+        Localization::localizedString(LocalizedKey::LoginItemOpenSettingButtonTitle), root);
+    ButtonStyle::styleSecondarySmall(loginSettingButton_);
+    loginSettingButton_->setFixedSize(buttonSize);
+    connect(loginSettingButton_, &Button::clicked, this, [this] { didLoginSettingClick(); });
+
+    BTTitleText_ = makeText(root, LocalizedKey::SettingPreferenceBTTitle, colorNavy(), 14, true);
+    BTStatusText_ =
+        makeText(root, LocalizedKey::SettingPreferenceBTDisconnect, offColor(), 14, true);
+    BTItemImage_ = makeLamp(root);
+    BTSettingButton_ =
+        new Button(Localization::localizedString(LocalizedKey::BluetoothSettingButtonTitle), root);
+    ButtonStyle::styleSecondarySmall(BTSettingButton_);
+    BTSettingButton_->setFixedSize(buttonSize);
+    connect(BTSettingButton_, &Button::clicked, this, [this] { didBTSettingClick(); });
+    startLayout();
+}
+
+void SettingPreferenceViewController::layoutElements(QSize viewSize) {
+    const int textWidth = viewSize.width() - sideInset - sideInset;
+    const int statusWidth = viewSize.width() - statusLeft - sideInset;
+    int top = rowTop;
+    const auto placeRow = [&](TextView* title, TextView* status, QLabel* lamp, Button* button) {
+        title->setGeometry(sideInset, top, textWidth, textHeight);
+        top += textHeight + statusGap;
+        status->setGeometry(statusLeft, top, statusWidth, textHeight);
+        const int lampLeft = sideInset + lampInset;
+        lamp->move(lampLeft, top + (textHeight - lampSize.height()) / 2);
+        top += textHeight + buttonGap;
+        button->move(lampLeft, top);
+        top += buttonSize.height() + rowGap;
+    };
+    placeRow(loginTitleText_, loginStatusText_, loginItemImage_, loginSettingButton_);
+    placeRow(BTTitleText_, BTStatusText_, BTItemImage_, BTSettingButton_);
+}
+
+void SettingPreferenceViewController::viewDidAppear() {
+    SettingTabViewController::viewDidAppear();
+    checkStatus();
+    checkStatusTimer_ = platform::Timer::scheduled(checkInterval, true, [this] { checkStatus(); });
+}
+
+void SettingPreferenceViewController::viewDidDisappear() {
+    checkStatusTimer_.reset();
+}
+
+// The rows change just after the statuses are read, on the main queue.
+void SettingPreferenceViewController::checkStatus() {
+    const bool loginItemOn =
+        platform::Platform::loginItem().status() == platform::LoginItemStatus::enabled;
+    QPointer self(this);
+    platform::MainQueue::async([self, loginItemOn] {
+        if (!self.isNull()) {
+            self->showLoginItem(loginItemOn);
+        }
+    });
+    Audio::refreshSpeakerDevice();
+    const auto name = speakerDevice().name;
+    platform::MainQueue::async([self, name] {
+        if (self.isNull()) {
+            return;
+        }
+        if (name) {
+            self->showRow(self->BTStatusText_, self->BTItemImage_, true,
+                          Localization::localizedFormat(LocalizedKey::SettingPreferenceBTConnect,
+                                                        QString::fromStdString(*name)));
+        } else {
+            self->showRow(
+                self->BTStatusText_, self->BTItemImage_, false,
+                Localization::localizedString(LocalizedKey::SettingPreferenceBTDisconnect));
+        }
+    });
+}
+
+void SettingPreferenceViewController::showLoginItem(bool on) {
+    loginItemOn_ = on;
+    showRow(loginStatusText_, loginItemImage_, on,
+            Localization::localizedString(on ? LocalizedKey::SettingPreferenceLoginEnable
+                                             : LocalizedKey::SettingPreferenceLoginDisable));
+    loginSettingButton_->setText(
+        Localization::localizedString(on ? LocalizedKey::LoginItemTurnOffButtonTitle
+                                         : LocalizedKey::LoginItemOpenSettingButtonTitle));
+}
+
+void SettingPreferenceViewController::showRow(TextView* status, QLabel* lamp, bool on,
+                                              const QString& text) {
+    status->setTextColor(on ? onColor() : offColor());
+    status->setText(text);
+    lamp->setPixmap(
+        ImageLibrary::pixmap(on ? ImageAsset::icon_light_on : ImageAsset::icon_light_off, lampSize,
+                             lamp->devicePixelRatioF()));
+    lamp->setProperty("lampOn", on);
+}
+
+bool SettingPreferenceViewController::showsLampOn(const QLabel* lamp) const {
+    return lamp != nullptr && lamp->property("lampOn").toBool();
+}
+
+void SettingPreferenceViewController::didLoginSettingClick() {
+    platform::Log::line(log_lines::loginSettingClick);
+    auto& loginItem = platform::Platform::loginItem();
+    // A failure writes its own line; the row shows what is really there either way.
+    loginItemOn_ ? loginItem.disable() : loginItem.enable();
+    checkStatus();
+}
+
+void SettingPreferenceViewController::didBTSettingClick() {
+    platform::Log::line(log_lines::btSettingClick);
+    platform::DesktopSettings::forCurrentDesktop().openBluetoothSettings();
+}

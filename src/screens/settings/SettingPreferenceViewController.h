@@ -1,0 +1,72 @@
+#pragma once
+
+#include "screens/settings/SettingTabViewController.h"
+
+#include <QSize>
+#include <memory>
+
+class Button;
+class QLabel;
+class TextView;
+namespace platform {
+class Timer;
+}
+
+// The Preference tab: whether the assistant starts at login and whether the speakerphone is
+// connected, each with a lamp and a button. Refreshed every 3 seconds while it is shown.
+class SettingPreferenceViewController : public SettingTabViewController {
+    Q_OBJECT
+
+public:
+    static constexpr int sideInset = 32;
+    static constexpr int statusLeft = 54;
+    static constexpr int rowTop = 24;
+    static constexpr int textHeight = 19;
+    static constexpr int statusGap = 8;
+    static constexpr int buttonGap = 12;
+    static constexpr int rowGap = 24;
+    static constexpr int lampInset = 8;
+    static constexpr QSize lampSize{6, 6};
+    static constexpr QSize buttonSize{170, 32};
+
+    SettingPreferenceViewController();
+    ~SettingPreferenceViewController() override;
+
+    // Reads both statuses again and shows them.
+    void checkStatus();
+    // Switches launch at login the other way: there is no system page for it here.
+    void didLoginSettingClick();
+    void didBTSettingClick();
+
+    [[nodiscard]] TextView* loginStatusText() const { return loginStatusText_; }
+    [[nodiscard]] QLabel* loginItemImage() const { return loginItemImage_; }
+    [[nodiscard]] Button* loginSettingButton() const { return loginSettingButton_; }
+    [[nodiscard]] TextView* BTStatusText() const { return BTStatusText_; }
+    [[nodiscard]] QLabel* BTItemImage() const { return BTItemImage_; }
+    [[nodiscard]] Button* BTSettingButton() const { return BTSettingButton_; }
+    [[nodiscard]] const platform::Timer* checkStatusTimer() const {
+        return checkStatusTimer_.get();
+    }
+    [[nodiscard]] bool showsLampOn(const QLabel* lamp) const;
+
+protected:
+    void viewDidLoad() override;
+    void viewDidAppear() override;
+    void viewDidDisappear() override;
+    void layoutElements(QSize viewSize) override;
+
+private:
+    void showRow(TextView* status, QLabel* lamp, bool on, const QString& text);
+    void showLoginItem(bool on);
+
+    TextView* loginTitleText_ = nullptr;
+    QLabel* loginItemImage_ = nullptr;
+    TextView* loginStatusText_ = nullptr;
+    Button* loginSettingButton_ = nullptr;
+    TextView* BTTitleText_ = nullptr;
+    QLabel* BTItemImage_ = nullptr;
+    TextView* BTStatusText_ = nullptr;
+    Button* BTSettingButton_ = nullptr;
+    std::unique_ptr<platform::Timer> checkStatusTimer_;
+    bool loginItemOn_ = false;
+};

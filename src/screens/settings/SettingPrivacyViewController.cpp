@@ -1,0 +1,78 @@
+#include "screens/settings/SettingPrivacyViewController.h"
+
+#include "analytics/Analytics.h"
+#include "core/LogLines.h"
+#include "core/PersistedSettings.h"
+#include "platform/Log.h"
+#include "ui/Button.h"
+#include "ui/ImageLibrary.h"
+#include "ui/Localization.h"
+#include "ui/Palette.h"
+#include "ui/TextView.h"
+
+namespace {
+
+constexpr std::int64_t agreed = 1;
+
+} // namespace
+
+SettingPrivacyViewController::SettingPrivacyViewController() = default;
+SettingPrivacyViewController::~SettingPrivacyViewController() = default;
+
+// The switch and its line show the stored answer of the moment they are built.
+void SettingPrivacyViewController::viewDidLoad() {
+    QWidget* root = view();
+    privacyTitleText_ = makeText(root, LocalizedKey::PrivacyTitle, colorNavy(), 14, false);
+    privacyContentText_ =
+        makeText(root, LocalizedKey::PrivacyAlertDescription, colorTabText(), 12, false);
+    // Longer translations scroll inside the box.
+    privacyContentText_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    checkButton_ = new Button(root);
+    checkButton_->setCheckable(true);
+    QIcon icon;
+    icon.addPixmap(ImageLibrary::pixmap(ImageAsset::btn_switch_off_default), QIcon::Normal,
+                   QIcon::Off);
+    icon.addPixmap(ImageLibrary::pixmap(ImageAsset::btn_switch_on_default), QIcon::Normal,
+                   QIcon::On);
+    checkButton_->setIcon(icon);
+    checkButton_->setIconSize(switchSize);
+    checkButton_->setFixedSize(switchSize);
+    ButtonAppearance noFrame = checkButton_->appearance();
+    noFrame.highlightsByBackground = false;
+    checkButton_->setAppearance(noFrame);
+    checkButton_->setChecked(PersistedSettings::getCheckPrivacyStatus() == agreed);
+    connect(checkButton_, &Button::clicked, this, [this] { didCheckButtonClick(); });
+    checkTitleText_ = makeText(root, QString(), colorTabText(), 14, true);
+    showConsent();
+    startLayout();
+}
+
+void SettingPrivacyViewController::layoutElements(QSize viewSize) {
+    const int width = viewSize.width();
+    privacyTitleText_->setGeometry(sideInset, titleTop, width - 2 * sideInset, titleHeight);
+    const int contentTop = titleTop + titleHeight + contentGap;
+    privacyContentText_->setGeometry(sideInset, contentTop, width - sideInset - contentRightInset,
+                                     contentHeight);
+    const int switchTop = contentTop + contentHeight + switchGap;
+    checkButton_->move(sideInset, switchTop);
+    const int checkTitleLeft = sideInset + switchSize.width() + checkTitleGap;
+    checkTitleText_->setGeometry(checkTitleLeft,
+                                 switchTop + (switchSize.height() - checkTitleHeight) / 2,
+                                 width - sideInset - checkTitleLeft, checkTitleHeight);
+}
+
+void SettingPrivacyViewController::showConsent() {
+    checkTitleText_->setText(
+        Localization::localizedString(PersistedSettings::getCheckPrivacyStatus() == agreed
+                                          ? LocalizedKey::SettingPrivacyAgreeTitle
+                                          : LocalizedKey::SettingPrivacyDisagreeTitle));
+}
+
+// Stored at once: 1 agrees, 2 declines, never 0. The first agreement on a first launch sends
+// the launch report, once.
+void SettingPrivacyViewController::didCheckButtonClick() {
+    const bool on = checkButton_->isChecked();
+    platform::Log::line(std::string(log_lines::checkButtonClickPrefix) + (on ? "1" : "0"));
+    Analytics::storeConsent(on);
+    showConsent();
+}

@@ -1,0 +1,33 @@
+#include "screens/settings/SettingTabViewController.h"
+
+#include "ui/Localization.h"
+#include "ui/TextView.h"
+
+#include <QWidget>
+
+void SettingTabViewController::loadView() {
+    auto* root = new QWidget;
+    root->resize(tabSize);
+    setView(root);
+}
+
+void SettingTabViewController::viewDidAppear() {
+    if (Window* shown = window()) {
+        shown->setBackgroundColor(Qt::white);
+    }
+}
+
+TextView* SettingTabViewController::makeText(QWidget* parent, const QString& text,
+                                             const QColor& color, int fontSize, bool bold) {
+    auto* view = new TextView(parent);
+    view->setPixelFont(fontSize, bold);
+    view->setTextColor(color);
+    view->setAlignment(Qt::AlignLeft);
+    view->setText(text);
+    return view;
+}
+
+TextView* SettingTabViewController::makeText(QWidget* parent, LocalizedKey key, const QColor& color,
+                                             int fontSize, bool bold) {
+    return makeText(parent, Localization::localizedString(key), color, fontSize, bold);
+}
