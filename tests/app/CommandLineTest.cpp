@@ -55,9 +55,9 @@ TEST(CommandLineTest, DevicesAndModesWithTheirExitStatus) {
               "  7\tLumatix U (Lumatix U Analog Stereo)\t[speakerphone]\n"
               "Input devices:\n  2\tBuilt-in Microphone\n  5\tLumatix U\t[speakerphone]\n");
     EXPECT_EQ(run({"--mode", "meeting"}), 0);
-    EXPECT_EQ(hardware.defaultInput(), 5u);
+    EXPECT_EQ(hardware.defaultInput, 5u);
     EXPECT_EQ(run({"--mode", "music"}), 0);
-    EXPECT_EQ(hardware.defaultInput(), 2u);
+    EXPECT_EQ(hardware.defaultInput, 2u);
     EXPECT_EQ(log.lines(), (std::vector<std::string>{"didMeetingClick", "didMusicClick"}));
     log.clear();
 
@@ -67,22 +67,22 @@ TEST(CommandLineTest, DevicesAndModesWithTheirExitStatus) {
         {platform::AudioResult::timedOut, "did not answer"},
     };
     for (const auto& [answer, message] : answers) {
-        hardware.answerEveryRequestWith(answer);
+        hardware.forcedAnswer = answer;
         EXPECT_EQ(run({"--mode", "meeting"}), 1);
         EXPECT_NE(err.str().find(message), std::string::npos) << err.str();
     }
-    hardware.answerEveryRequestWith(std::nullopt);
-    hardware.setSynchronized(false);
+    hardware.forcedAnswer = std::nullopt;
+    hardware.synchronized = false;
     EXPECT_EQ(run({"--list-devices"}), 1);
     EXPECT_EQ(run({"--mode", "meeting"}), 1);
     EXPECT_NE(err.str().find("no sound server"), std::string::npos) << err.str();
-    hardware.setSynchronized(true);
+    hardware.synchronized = true;
 
-    const auto outputRequests = hardware.outputRequests().size();
+    const auto outputRequests = hardware.outputRequests.size();
     hardware.setOutputs({{3, "Built-in Speakers"}});
     EXPECT_EQ(run({"--mode", "music"}), 1);
     EXPECT_NE(err.str().find("Lumatix U"), std::string::npos);
-    EXPECT_EQ(hardware.outputRequests().size(), outputRequests);
+    EXPECT_EQ(hardware.outputRequests.size(), outputRequests);
 }
 
 } // namespace

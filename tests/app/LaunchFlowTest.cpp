@@ -11,12 +11,7 @@
 #include "screens/settings/SettingViewController.h"
 #include "screens/update/CheckOTAViewController.h"
 #include "support/AppFixture.h"
-#include "support/TemporaryHome.h"
 #include "support/TestFiles.h"
-#include "ui/Button.h"
-#include "ui/TextView.h"
-
-#include <QScrollBar>
 
 namespace {
 
@@ -27,9 +22,7 @@ class LaunchFlowTest : public AppFixture {
 protected:
     LaunchFlowTest() {
         hardware.setOutputs({{7, "Lumatix U"}});
-        bundle = platform::Bundle({.identifier = "com.lumatix.test",
-                                   .resourcesPath = home.path(),
-                                   .endpoints = bundle.endpoints()});
+        useHomeResources();
         for (const auto* name : {"openSetting", "openInfo"}) {
             platform::NotificationCenter::defaultCenter().addObserver(
                 this, name, [this, name] { posts.emplace_back(name); });
@@ -52,21 +45,19 @@ protected:
                 [] { return std::make_unique<FixedReachability>(Answer::unreachable); },
             .quit = [this] { ++quits; }});
         delegate->applicationDidFinishLaunching();
-        const auto line = [this] {
+        const auto screen = [this] {
             const auto lines = log.lines();
-            const auto found = std::find_if(lines.begin(), lines.end(), [](const auto& each) {
-                return each.starts_with("launch screen: ");
-            });
+            const auto found = std::ranges::find_if(
+                lines, [](const auto& line) { return line.starts_with("launch screen: "); });
             return found == lines.end() ? std::string() : found->substr(15);
         };
-        (void)QTest::qWaitFor([&] { return !line().empty(); }, 5000);
-        return line();
+        (void)QTest::qWaitFor([&] { return !screen().empty(); }, 5000);
+        return screen();
     }
     ViewController* content() const { return delegate->window().contentViewController(); }
     template <typename T>
     T* waitForScreen() {
-        (void)QTest::qWaitFor([&] { return qobject_cast<T*>(content()) != nullptr; }, 10000);
-        return qobject_cast<T*>(content());
+        return waitFor<T>([this] { return content(); });
     }
     // Quitting from the keyboard works on every screen.
     void pressQuit() {
@@ -76,33 +67,21 @@ protected:
         QTest::keyClick(&delegate->window(), Qt::Key_Q, Qt::ControlModifier);
         EXPECT_EQ(quits, before + 1) << content()->metaObject()->className();
     }
-    // Scrolls the text to its end and agrees.
     static void readAndAgree(AgreementViewController* screen) {
-        QScrollBar* bar = screen->contentText()->verticalScrollBar();
-        bar->setValue(bar->maximum());
+        scrollTo(screen);
         ASSERT_TRUE(QTest::qWaitFor([&] { return screen->agreeButton()->isEnabled(); }, 2000));
         QTest::mouseClick(screen->agreeButton(), Qt::LeftButton);
     }
-    void installAgreement() {
-        std::filesystem::copy_file(std::filesystem::path(LUMATIX_RESOURCES_SOURCE_DIR) / "eula" /
-                                       "LumatixUphoneappEULA_EN.html",
-                                   home.path() / "LumatixUphoneappEULA_EN.html");
-    }
-    [[nodiscard]] int launchEvents() const {
-        const auto requests = server.requests();
-        return static_cast<int>(
-            std::count_if(requests.begin(), requests.end(), [](const auto& request) {
-                return request.queryValue("e_c") == "nb_driver" &&
-                       request.queryValue("e_a") == "nb_launch";
-            }));
+    [[nodiscard]] long launchEvents() const {
+        return std::ranges::count_if(server.requests(), [](const auto& request) {
+            return request.queryValue("e_a") == "nb_launch";
+        });
     }
 
-    TemporaryHome home;
     FixedLoginItem loginItem{LoginItemStatus::notRegistered};
     std::unique_ptr<FixedMicrophoneAccess> microphone;
     std::unique_ptr<AppDelegate> delegate;
     std::vector<std::string> posts;
-    int quits = 0;
 };
 
 TEST_F(LaunchFlowTest, FirstScreenFollowsLicenceMicrophoneAndLoginItem) {
@@ -127,9 +106,9 @@ TEST_F(LaunchFlowTest, FirstScreenFollowsLicenceMicrophoneAndLoginItem) {
                 home.path() / "UserDefault.plist",
                 R"(<?xml version="1.0"?><plist version="1.0"><dict><key>isFirstLaunch</key><true/></dict></plist>)");
         }
-        loginItem.setStatus(c.loginItem);
+        loginItem.current = c.loginItem;
         EXPECT_EQ(launch(c.microphone), c.screen);
-        EXPECT_EQ(microphone->requestCount(), c.microphoneRequests) << c.screen;
+        EXPECT_EQ(microphone->requests, c.microphoneRequests) << c.screen;
         EXPECT_TRUE(delegate->window().isVisible());
         EXPECT_EQ(mainWindowNumber, delegate->window().windowNumber());
         if (c.microphoneRequests > 0) {
@@ -137,12 +116,12 @@ TEST_F(LaunchFlowTest, FirstScreenFollowsLicenceMicrophoneAndLoginItem) {
                                                   : "not get Microphone Permission"));
         }
     }
-    EXPECT_EQ(hardware.enumerationCount(), 5);
+    EXPECT_EQ(hardware.enumerations, 5);
 }
 
 // Licence, launch at login (switched on here, or already on), the update check, consent.
 TEST_F(LaunchFlowTest, ANewUserReachesTheMainScreensByClicksAlone) {
-    installAgreement();
+    useHomeResources({"LumatixUphoneappEULA_EN.html"});
     hardware.setOutputs({});
     ASSERT_EQ(launch(true), "EULA");
     auto* licence = waitForScreen<EULAViewController>();
@@ -172,7 +151,7 @@ TEST_F(LaunchFlowTest, ANewUserReachesTheMainScreensByClicksAlone) {
     // Another user, launch at login already on and the speakerphone there, agrees.
     defaults = MemoryUserDefaults();
     hardware.setOutputs({{7, "Lumatix U"}});
-    loginItem.setStatus(LoginItemStatus::enabled);
+    loginItem.current = LoginItemStatus::enabled;
     ASSERT_EQ(launch(true), "EULA");
     readAndAgree(waitForScreen<EULAViewController>());
     ASSERT_NE(waitForScreen<CheckOTAViewController>(), nullptr);
@@ -184,18 +163,18 @@ TEST_F(LaunchFlowTest, ANewUserReachesTheMainScreensByClicksAlone) {
 }
 
 TEST_F(LaunchFlowTest, DecliningTheLicenceQuitsAndStoresNothing) {
-    installAgreement();
+    useHomeResources({"LumatixUphoneappEULA_EN.html"});
     ASSERT_EQ(launch(true), "EULA");
-    const int writes = defaults.writeCount();
+    const int writes = defaults.writes;
     QTest::mouseClick(waitForScreen<EULAViewController>()->cancelButton(), Qt::LeftButton);
     EXPECT_EQ(quits, 1);
-    EXPECT_EQ(defaults.writeCount(), writes);
-    EXPECT_EQ(microphone->requestCount(), 0);
+    EXPECT_EQ(defaults.writes, writes);
+    EXPECT_EQ(microphone->requests, 0);
 }
 
 // The desktop keeps the microphone: the screen says so until a later launch gets access.
 TEST_F(LaunchFlowTest, RefusedMicrophoneWaitsForTheNextLaunch) {
-    installAgreement();
+    useHomeResources({"LumatixUphoneappEULA_EN.html"});
     ASSERT_EQ(launch(false), "EULA");
     readAndAgree(waitForScreen<EULAViewController>());
     ASSERT_NE(waitForScreen<MicPermissionViewController>(), nullptr);
@@ -222,7 +201,7 @@ TEST_F(LaunchFlowTest, ClosingHidesTheMainWindowAndReopenBringsItBack) {
     defaults.setInteger("CheckPrivacyStatus", 1);
     hardware.setInputs({{20, "Built-in Microphone"}});
     delegate->menuItemMusicModeClicked();
-    EXPECT_EQ(hardware.defaultInput(), 20u);
+    EXPECT_EQ(hardware.defaultInput, 20u);
     ASSERT_TRUE(server.waitForRequests(1));
     EXPECT_EQ(server.requests()[0].queryValue("e_n"), "music");
 }

@@ -12,22 +12,10 @@
 #include "screens/update/NoNeedOTAViewController.h"
 #include "screens/update/OTAViewController.h"
 #include "support/AppFixture.h"
-#include "ui/Button.h"
 
 namespace {
 
 using Answer = FixedReachability::Answer;
-
-// The flows below exercise every other answer.
-TEST(ScreenNavigatorDecisions, NextScreens) {
-    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(0, true), Screen::consent);
-    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(0, false), Screen::consent);
-    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(2, true), Screen::mode);
-    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(1, false), Screen::bluetoothGuide);
-    EXPECT_EQ(ScreenNavigator::updateWindowFor(UpdateScreen::none), std::nullopt);
-    EXPECT_EQ(ScreenNavigator::updateWindowFor(UpdateScreen::downloading), Screen::download);
-    EXPECT_EQ(ScreenNavigator::replacementFor(ScreenEvent::settingsRequested), std::nullopt);
-}
 
 class ScreenNavigatorTest : public AppFixture {
 protected:
@@ -37,10 +25,7 @@ protected:
     }
     template <typename T>
     T* waitForPresented(ViewController* presenter) {
-        T* found = nullptr;
-        (void)QTest::qWaitFor(
-            [&] { return (found = qobject_cast<T*>(presented(presenter))) != nullptr; }, 20000);
-        return found;
+        return waitFor<T>([&] { return presented(presenter); });
     }
     // What the Update tab does: closes the window over the screen with the check pending.
     void startCheckFromSettings(ViewController* screen) {
@@ -159,14 +144,6 @@ TEST_F(ScreenNavigatorTest, LaunchStepShrinksTheWindowThenLeavesForTheMainScreen
     EXPECT_NE(main.styleMask() & Window::miniaturizable, 0u);
     ASSERT_NE(AppManger::shared().checkBTStatusTimer(), nullptr);
     EXPECT_TRUE(AppManger::shared().checkBTStatusTimer()->isValid());
-    // A forced offer can only be installed or quit.
-    normalReply = R"({"ResultCode":9900})";
-    forcedReply = offer("http://127.0.0.1/forced.deb", "");
-    show(Screen::updateCheck);
-    auto* forced = waitForContent<OTAViewController>();
-    ASSERT_NE(forced, nullptr);
-    click(forced->cancelButton());
-    EXPECT_EQ(quits, 1);
 }
 
 TEST_F(ScreenNavigatorTest, LaunchStepGoesWhereConsentAndTheSpeakerphoneSay) {

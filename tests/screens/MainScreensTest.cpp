@@ -44,7 +44,7 @@ TEST_F(MainScreensTest, ModePanelsReportShowAToastAndSwitchTheMode) {
         clickInside(panel);
         EXPECT_TRUE(
             QTest::qWaitFor([&] { return ToastViewController::openCount() > toasts; }, 2000));
-        EXPECT_EQ(hardware.defaultInput(), input);
+        EXPECT_EQ(hardware.defaultInput, input);
     }
     ASSERT_TRUE(server.waitForRequests(2));
     // Each event travels on its own connection, so the arrival order is not fixed.
