@@ -40,7 +40,6 @@ protected:
         presented(screen)->window()->close();
         QCoreApplication::processEvents();
     }
-    static void click(Button* button) { QTest::mouseClick(button, Qt::LeftButton); }
 };
 
 TEST_F(ScreenNavigatorTest, MainScreensHandOverOnceWithinOneTickKeepingTheFrame) {
@@ -79,7 +78,7 @@ TEST_F(ScreenNavigatorTest, AnOfferChainsCheckingNewVersionAndDownload) {
     ASSERT_EQ(server.requests().size(), 3u);
     EXPECT_EQ(server.requests()[0].path, "/json/");
     EXPECT_FALSE(PersistedSettings::getLastCheckOTADate().empty());
-    click(newVersion->confirmButton());
+    QTest::mouseClick(newVersion->confirmButton(), Qt::LeftButton);
     EXPECT_TRUE(log.contains("screen not available yet: DownloadOTAViewController"));
     EXPECT_EQ(presented(mode), nullptr);
     EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none);
@@ -96,7 +95,7 @@ TEST_F(ScreenNavigatorTest, WithoutAnOfferEveryCheckEndsUpToDate) {
         auto* upToDate = waitForPresented<NoNeedOTAViewController>(mode);
         ASSERT_NE(upToDate, nullptr) << int(answer);
         EXPECT_EQ(pendingUpdateScreen, UpdateScreen::upToDate);
-        click(upToDate->confirmButton());
+        QTest::mouseClick(upToDate->confirmButton(), Qt::LeftButton);
         EXPECT_EQ(presented(mode), nullptr);
         EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none);
         // With nothing more to show, the screen's status check starts afresh.
@@ -117,7 +116,7 @@ TEST_F(ScreenNavigatorTest, ForcedUpdateCloseButtonQuitsWhereSkipAndCloseBoxDoNo
         mode->presentViewControllerAsModalWindow(navigator.make(Screen::newVersion));
         QCoreApplication::processEvents();
         auto* offered = qobject_cast<OTAViewController*>(presented(mode));
-        click(offered->cancelButton());
+        QTest::mouseClick(offered->cancelButton(), Qt::LeftButton);
         EXPECT_EQ(quits, forced ? 1 : 0);
         if (forced) {
             offered->window()->close();
@@ -139,7 +138,7 @@ TEST_F(ScreenNavigatorTest, LaunchStepShrinksTheWindowThenLeavesForTheMainScreen
     ASSERT_NE(newVersion, nullptr);
     EXPECT_EQ(main.frame(), UpdateScreenViewController::launchStepFrame);
     defaults.setInteger("CheckPrivacyStatus", 2);
-    click(newVersion->cancelButton());
+    QTest::mouseClick(newVersion->cancelButton(), Qt::LeftButton);
     ASSERT_NE(waitForContent<BluetoothViewController>(), nullptr);
     EXPECT_NE(main.styleMask() & Window::miniaturizable, 0u);
     ASSERT_NE(AppManger::shared().checkBTStatusTimer(), nullptr);
@@ -147,20 +146,18 @@ TEST_F(ScreenNavigatorTest, LaunchStepShrinksTheWindowThenLeavesForTheMainScreen
 }
 
 TEST_F(ScreenNavigatorTest, LaunchStepGoesWhereConsentAndTheSpeakerphoneSay) {
-    struct Case {
-        std::int64_t consent;
-        bool speakerphone;
-        Answer network;
-    };
-    for (const Case& c : {Case{1, true, Answer::reachable}, Case{2, false, Answer::reachable},
-                          Case{2, true, Answer::unreachable}}) {
-        defaults.setInteger("CheckPrivacyStatus", c.consent);
-        connectSpeakerphone(c.speakerphone);
-        network = c.network;
+    // Consent, the speakerphone's presence, the network.
+    for (const auto& [consent, speakerphone, answer] :
+         std::vector<std::tuple<int, bool, Answer>>{{1, true, Answer::reachable},
+                                                    {2, false, Answer::reachable},
+                                                    {2, true, Answer::unreachable}}) {
+        defaults.setInteger("CheckPrivacyStatus", consent);
+        connectSpeakerphone(speakerphone);
+        network = answer;
         show(Screen::updateCheck);
-        const bool arrived = c.speakerphone ? waitForContent<ModeViewController>() != nullptr
-                                            : waitForContent<BluetoothViewController>() != nullptr;
-        EXPECT_TRUE(arrived) << c.consent << c.speakerphone;
+        EXPECT_TRUE(speakerphone ? waitForContent<ModeViewController>() != nullptr
+                                 : waitForContent<BluetoothViewController>() != nullptr)
+            << consent << speakerphone;
     }
     // Unanswered consent asks first; cancelling twice leaves once.
     defaults.setInteger("CheckPrivacyStatus", 0);

@@ -1,11 +1,9 @@
 #include "platform/PulseAudioHardware.h"
 
+#include "support/Answers.h"
 #include "support/PulseServer.h"
 
-#include <QTest>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
-#include <memory>
 
 using platform::AudioCompletion;
 using platform::AudioDeviceInfo;
@@ -16,47 +14,21 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr int waitLimitMs = 10000;
-
 // Short limits, so that a stalled server is given up on quickly.
 constexpr PulseAudioHardware::Options quick{300ms, 300ms, 100ms};
-
-// Runs one request to its end. Its answer must come later, never within the call.
-AudioResult answerTo(const std::function<void(AudioCompletion)>& request) {
-    struct State {
-        std::optional<AudioResult> result;
-        bool returned = false;
-        bool answeredWithinCall = false;
-    };
-    auto state = std::make_shared<State>();
-    request([state](AudioResult result) {
-        state->result = result;
-        state->answeredWithinCall = !state->returned;
-    });
-    state->returned = true;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return state->result.has_value(); }, waitLimitMs));
-    EXPECT_FALSE(state->answeredWithinCall);
-    return state->result.value_or(AudioResult::unreachable);
-}
 
 // Identifiers are the server's own: PulseAudio numbers sinks and sources apart from 0,
 // PipeWire uses its graph's object ids (a sink and its monitor share one). Tests find them by
 // description.
 std::uint32_t idOf(const std::vector<AudioDeviceInfo>& devices, const std::string& description) {
-    for (const auto& device : devices) {
-        if (device.description == description) {
-            return device.id;
-        }
-    }
-    ADD_FAILURE() << "no device " << description;
-    return 0;
+    const auto found = std::ranges::find(devices, description, &AudioDeviceInfo::description);
+    EXPECT_TRUE(found != devices.end()) << "no device " << description;
+    return found == devices.end() ? 0 : found->id;
 }
 
 std::vector<std::string> namesOf(const std::vector<AudioDeviceInfo>& devices) {
     std::vector<std::string> names;
-    for (const auto& device : devices) {
-        names.push_back(device.name);
-    }
+    std::ranges::transform(devices, std::back_inserter(names), &AudioDeviceInfo::name);
     return names;
 }
 
@@ -75,11 +47,13 @@ protected:
     }
 
     static bool synchronized(PulseAudioHardware& h, bool expected) {
-        return QTest::qWaitFor([&] { return h.isSynchronized() == expected; }, waitLimitMs);
+        return QTest::qWaitFor([&] { return h.isSynchronized() == expected; }, 10000);
     }
 
-    static AudioResult setDefault(PulseAudioHardware& h, bool output, std::uint32_t id) {
-        return answerTo([&](AudioCompletion done) {
+    // Its answer must come later, never within the call.
+    static std::optional<AudioResult> setDefault(PulseAudioHardware& h, bool output,
+                                                 std::uint32_t id) {
+        return answerOf<AudioResult>([&](AudioCompletion done) {
             output ? h.setDefaultOutputDevice(id, std::move(done))
                    : h.setDefaultInputDevice(id, std::move(done));
         });
@@ -152,7 +126,7 @@ TEST_F(PulseAudioHardwareTest, ListsDevicesFollowsTheServerAndChangesOnlyTheDefa
     EXPECT_EQ(named(hardware->inputOnlyDevices().back()), "USB Headset / USB Headset Mono");
 
     // The server judges card profiles: a card that does not exist is refused.
-    EXPECT_EQ(answerTo([&](AudioCompletion done) {
+    EXPECT_EQ(answerOf<AudioResult>([&](AudioCompletion done) {
                   hardware->setCardProfile(unknown, "headset_head_unit", std::move(done));
               }),
               AudioResult::refused);

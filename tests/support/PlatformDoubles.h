@@ -67,9 +67,8 @@ public:
             return answer(done, platform::AudioResult::refused);
         }
         card->activeProfile = profile;
-        pendingProfile_ = {id, profile};
-        if (!holdProfileDevices) {
-            releaseProfileDevices();
+        if (profileSwitched) {
+            profileSwitched(profile);
         }
         answer(done, platform::AudioResult::done);
     }
@@ -85,33 +84,13 @@ public:
         changed();
     }
     void setCards(Cards cards) { cards_ = std::move(cards); }
-    // The devices a card has in a profile; they replace its devices when it switches there.
-    void setProfileDevices(platform::AudioCardID card, const std::string& profile, Devices outputs,
-                           Devices inputs) {
-        profileDevices_[{card, profile}] = {std::move(outputs), std::move(inputs)};
-    }
-    void releaseProfileDevices() {
-        const auto devices = profileDevices_.find(pendingProfile_);
-        if (devices == profileDevices_.end()) {
-            return;
-        }
-        const auto replace = [card = pendingProfile_.first](Devices& current,
-                                                            const Devices& fresh) {
-            std::erase_if(current, [card](const auto& d) { return d.card == card; });
-            current.insert(current.end(), fresh.begin(), fresh.end());
-        };
-        replace(outputs_, devices->second.first);
-        replace(inputs_, devices->second.second);
-        changed();
-    }
     [[nodiscard]] std::string activeProfile(platform::AudioCardID id) const {
         const auto card = std::ranges::find(cards_, id, &platform::AudioCardInfo::id);
         return card == cards_.end() ? std::string() : card->activeProfile;
     }
 
-    // While held, a switched card keeps its old devices (released by releaseProfileDevices),
-    // as a slow Bluetooth link does.
-    bool holdProfileDevices = false;
+    // Runs once a card took a profile, before the answer: where its new devices come in.
+    std::function<void(const std::string& profile)> profileSwitched;
     bool synchronized = true;
     // Every request gets this answer instead of the one the devices call for.
     std::optional<platform::AudioResult> forcedAnswer;
@@ -153,9 +132,6 @@ private:
     Devices outputs_;
     Devices inputs_;
     Cards cards_;
-    std::map<std::pair<platform::AudioCardID, std::string>, std::pair<Devices, Devices>>
-        profileDevices_;
-    std::pair<platform::AudioCardID, std::string> pendingProfile_;
     std::function<void()> changed_;
 };
 
