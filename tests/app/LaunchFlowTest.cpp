@@ -22,7 +22,7 @@ class LaunchFlowTest : public AppFixture {
 protected:
     LaunchFlowTest() {
         hardware.setOutputs({{7, "Lumatix U"}});
-        useHomeResources();
+        useHomeResources({"LumatixUphoneappEULA_EN.html"});
         for (const auto* name : {"openSetting", "openInfo"}) {
             platform::NotificationCenter::defaultCenter().addObserver(
                 this, name, [this, name] { posts.emplace_back(name); });
@@ -72,11 +72,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return screen->agreeButton()->isEnabled(); }, 2000));
         QTest::mouseClick(screen->agreeButton(), Qt::LeftButton);
     }
-    [[nodiscard]] long launchEvents() const {
-        return std::ranges::count_if(server.requests(), [](const auto& request) {
-            return request.queryValue("e_a") == "nb_launch";
-        });
-    }
 
     FixedLoginItem loginItem{LoginItemStatus::notRegistered};
     std::unique_ptr<FixedMicrophoneAccess> microphone;
@@ -85,35 +80,30 @@ protected:
 };
 
 TEST_F(LaunchFlowTest, FirstScreenFollowsLicenceMicrophoneAndLoginItem) {
-    struct Case {
-        std::int64_t eula;
-        bool freshInstallation;
-        bool microphone;
-        LoginItemStatus loginItem;
-        std::string screen;
-        int microphoneRequests;
-    };
-    for (const Case& c : std::vector<Case>{
+    // The licence's answer, a fresh installation's resource, the microphone, launch at login,
+    // then the first screen and the microphone requests.
+    for (const auto& [eula, fresh, granted, status, screen, requests] :
+         std::vector<std::tuple<int, bool, bool, LoginItemStatus, std::string, int>>{
              {0, false, true, LoginItemStatus::enabled, "EULA", 0},
              {1, true, true, LoginItemStatus::enabled, "EULA", 0},
              {1, false, false, LoginItemStatus::enabled, "microphone permission", 1},
              {1, false, true, LoginItemStatus::requiresApproval, "login item", 1},
              {1, false, true, LoginItemStatus::enabled, "update check", 1},
          }) {
-        defaults.setInteger("EULAStatus", c.eula);
-        if (c.freshInstallation) {
+        defaults.setInteger("EULAStatus", eula);
+        if (fresh) {
             writeFile(
                 home.path() / "UserDefault.plist",
                 R"(<?xml version="1.0"?><plist version="1.0"><dict><key>isFirstLaunch</key><true/></dict></plist>)");
         }
-        loginItem.current = c.loginItem;
-        EXPECT_EQ(launch(c.microphone), c.screen);
-        EXPECT_EQ(microphone->requests, c.microphoneRequests) << c.screen;
+        loginItem.current = status;
+        EXPECT_EQ(launch(granted), screen);
+        EXPECT_EQ(microphone->requests, requests) << screen;
         EXPECT_TRUE(delegate->window().isVisible());
         EXPECT_EQ(mainWindowNumber, delegate->window().windowNumber());
-        if (c.microphoneRequests > 0) {
-            EXPECT_TRUE(log.contains(c.microphone ? "get Microphone Permission"
-                                                  : "not get Microphone Permission"));
+        if (requests > 0) {
+            EXPECT_TRUE(log.contains(granted ? "get Microphone Permission"
+                                             : "not get Microphone Permission"));
         }
     }
     EXPECT_EQ(hardware.enumerations, 5);
@@ -121,7 +111,6 @@ TEST_F(LaunchFlowTest, FirstScreenFollowsLicenceMicrophoneAndLoginItem) {
 
 // Licence, launch at login (switched on here, or already on), the update check, consent.
 TEST_F(LaunchFlowTest, ANewUserReachesTheMainScreensByClicksAlone) {
-    useHomeResources({"LumatixUphoneappEULA_EN.html"});
     hardware.setOutputs({});
     ASSERT_EQ(launch(true), "EULA");
     auto* licence = waitForScreen<EULAViewController>();
@@ -158,12 +147,14 @@ TEST_F(LaunchFlowTest, ANewUserReachesTheMainScreensByClicksAlone) {
     readAndAgree(waitForScreen<GDPRViewController>());
     ASSERT_NE(waitForScreen<ModeViewController>(), nullptr);
     ASSERT_TRUE(server.waitForRequests(1));
-    EXPECT_EQ(launchEvents(), 1);
+    EXPECT_EQ(
+        std::ranges::count_if(server.requests(),
+                              [](const auto& r) { return r.queryValue("e_a") == "nb_launch"; }),
+        1);
     EXPECT_FALSE(PersistedSettings::getIsFirstLaunch());
 }
 
 TEST_F(LaunchFlowTest, DecliningTheLicenceQuitsAndStoresNothing) {
-    useHomeResources({"LumatixUphoneappEULA_EN.html"});
     ASSERT_EQ(launch(true), "EULA");
     const int writes = defaults.writes;
     QTest::mouseClick(waitForScreen<EULAViewController>()->cancelButton(), Qt::LeftButton);
@@ -174,7 +165,6 @@ TEST_F(LaunchFlowTest, DecliningTheLicenceQuitsAndStoresNothing) {
 
 // The desktop keeps the microphone: the screen says so until a later launch gets access.
 TEST_F(LaunchFlowTest, RefusedMicrophoneWaitsForTheNextLaunch) {
-    useHomeResources({"LumatixUphoneappEULA_EN.html"});
     ASSERT_EQ(launch(false), "EULA");
     readAndAgree(waitForScreen<EULAViewController>());
     ASSERT_NE(waitForScreen<MicPermissionViewController>(), nullptr);

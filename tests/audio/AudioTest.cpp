@@ -36,6 +36,10 @@ platform::AudioCardProfile profile(std::string name, std::uint32_t priority, boo
                                    std::uint32_t outputs = 1, std::uint32_t inputs = 0) {
     return {std::move(name), priority, available, outputs, inputs};
 }
+// A profile with both an output and an input, as a headset's.
+platform::AudioCardProfile duplex(std::string name, std::uint32_t priority, bool available = true) {
+    return profile(std::move(name), priority, available, 1, 1);
+}
 
 TEST_F(AudioTest, SpeakerphoneIsAnOutputCarryingTheMarkInItsOwnCase) {
     hardware.setInputs({{9, "Lumatix U"}}); // an input never counts
@@ -57,30 +61,19 @@ TEST_F(AudioTest, SpeakerphoneIsAnOutputCarryingTheMarkInItsOwnCase) {
 TEST_F(AudioTest, ModesChooseTheirDevices) {
     const Devices outs{{1, "Built-in Speakers"}, {7, "Lumatix U"}};
     const Devices mics{{2, "Built-in Microphone"}, {8, "Lumatix U"}};
-    // Mode and case, outputs, inputs, the outputs at the last refresh (Music mode uses that
-    // record), what the mode asks the system to make the defaults (output, input), and what it
-    // reports: a speakerphone gone since the record is refused.
+    const Devices ownMics{{8, "Lumatix U"}, {9, "My Lumatix U"}};
+    const Devices usbFirst{{9, "USB Mic"}, {2, "Built-in Microphone"}, {8, "Lumatix U"}};
+    // Mode, outputs, inputs, the outputs at the last refresh (Music mode's record), the defaults
+    // asked for (output, input), and the outcome: a speakerphone gone since the record refuses.
     using IDs = std::vector<AudioDeviceID>;
     for (const auto& [what, outputs, inputs, recorded, output, input, result] : std::vector<
              std::tuple<std::string, Devices, Devices, Devices, IDs, IDs, AppManger::ModeSwitch>>{
              {"meeting, full name", {{7, "Lumatix U Pro"}}, mics, {}, {7}, {}, switched},
              {"meeting, none", {{1, "Speakers"}}, mics, outs, {}, {}, noSpeakerphone},
-             {"music, only its own",
-              outs,
-              {{8, "Lumatix U"}, {9, "My Lumatix U"}},
-              outs,
-              {7},
-              {},
-              switched},
+             {"music, only its own", outs, ownMics, outs, {7}, {}, switched},
              {"music, last record", {}, mics, outs, {7}, {2}, refused},
              {"music, no record", outs, mics, {}, {}, {}, noSpeakerphone},
-             {"music, system's order",
-              outs,
-              {{9, "USB Mic"}, {2, "Built-in Microphone"}, {8, "Lumatix U"}},
-              outs,
-              {7},
-              {9},
-              switched},
+             {"music, system's order", outs, usbFirst, outs, {7}, {9}, switched},
          }) {
         SCOPED_TRACE(what);
         const bool meeting = what.starts_with("meeting");
@@ -101,12 +94,13 @@ TEST_F(AudioTest, ModesChooseTheirDevices) {
     }
     // Music mode gives back the microphone Meeting mode took over, while it is there.
     hardware.setOutputs({{7, "Lumatix U"}});
-    hardware.setInputs({{2, "Built-in Microphone"}, {5, "USB Mic"}, {8, "Lumatix U"}});
+    const Devices usbSecond{{2, "Built-in Microphone"}, {5, "USB Mic"}, {8, "Lumatix U"}};
+    hardware.setInputs(usbSecond);
     hardware.defaultInput = 5;
     Audio::refreshSpeakerDevice();
-    for (const auto& [inputs, expected] : std::vector<std::pair<Devices, AudioDeviceID>>{
-             {{{2, "Built-in Microphone"}, {5, "USB Mic"}, {8, "Lumatix U"}}, 5},
-             {{{2, "Built-in Microphone"}, {8, "Lumatix U"}}, 2}}) {
+    // The inputs once Meeting mode took over, and the one Music mode then takes.
+    for (const auto& [inputs, expected] :
+         std::vector<std::pair<Devices, AudioDeviceID>>{{usbSecond, 5}, {mics, 2}}) {
         ASSERT_EQ(switchMode(true), switched);
         EXPECT_EQ(hardware.defaultInput, 8u);
         hardware.setInputs(inputs);
@@ -149,30 +143,27 @@ TEST(BluetoothProfilesTest, ChoosesTheBestUsableProfileOfEachFamily) {
     for (const auto& [what, profiles, meeting, music] :
          std::vector<std::tuple<std::string, Profiles, Choice, Choice>>{
              {"PulseAudio",
-              {profile("a2dp_sink", 40), profile("headset_head_unit", 30, true, 1, 1),
-               profile("handsfree_head_unit", 20, true, 1, 1), profile("off", 0, true, 0, 0)},
+              {profile("a2dp_sink", 40), duplex("headset_head_unit", 30),
+               duplex("handsfree_head_unit", 20), profile("off", 0, true, 0, 0)},
               "headset_head_unit",
               "a2dp_sink"},
              {"PipeWire codecs",
               {profile("a2dp-sink-sbc", 18), profile("a2dp-sink-aac", 19),
-               profile("a2dp-sink", 20, false), profile("headset-head-unit-cvsd", 1, true, 1, 1),
-               profile("headset-head-unit-msbc", 2, true, 1, 1),
-               profile("headset-head-unit", 3, false, 1, 1)},
+               profile("a2dp-sink", 20, false), duplex("headset-head-unit-cvsd", 1),
+               duplex("headset-head-unit-msbc", 2), duplex("headset-head-unit", 3, false)},
               "headset-head-unit-msbc",
               "a2dp-sink-aac"},
              {"equal priority: listed first",
-              {profile("handsfree_head_unit", 30, true, 1, 1),
-               profile("headset_head_unit", 30, true, 1, 1)},
+              {duplex("handsfree_head_unit", 30), duplex("headset_head_unit", 30)},
               "handsfree_head_unit",
               std::nullopt},
              {"no microphone in it", {profile("headset_head_unit", 30, true, 1, 0)}, {}, {}},
              {"phone",
-              {profile("a2dp_source", 40, true, 0, 1),
-               profile("headset_audio_gateway", 30, true, 1, 1)},
+              {profile("a2dp_source", 40, true, 0, 1), duplex("headset_audio_gateway", 30)},
               {},
               {}},
              {"USB",
-              {profile("output:analog-stereo+input:mono-fallback", 6500, true, 1, 1),
+              {duplex("output:analog-stereo+input:mono-fallback", 6500),
                profile("output:analog-stereo", 6000)},
               {},
               {}},
@@ -183,19 +174,17 @@ TEST(BluetoothProfilesTest, ChoosesTheBestUsableProfileOfEachFamily) {
     }
 }
 
-// A Bluetooth speakerphone playing music has no microphone: Meeting mode takes its headset
-// profile, waits for its devices (new identifiers) and then sets both defaults; Music mode
-// goes back to music and gives the microphone back.
+// Playing music, a Bluetooth speakerphone has no microphone: Meeting mode takes its headset
+// profile, waits for its new devices and sets both defaults; Music mode goes back.
 TEST_F(AudioTest, ModesTakeTheBluetoothProfileThatHasWhatTheyNeed) {
     const auto speaker = [](AudioDeviceID id) { return AudioDeviceInfo{id, "Lumatix U", "", 40}; };
     const auto card = [](std::vector<platform::AudioCardProfile> profiles) {
         return std::vector<platform::AudioCardInfo>{{40, "Lumatix U", profiles, "a2dp_sink"}};
     };
-    hardware.setCards(card({profile("a2dp_sink", 40), profile("headset_head_unit", 30, true, 1, 1),
+    hardware.setCards(card({profile("a2dp_sink", 40), duplex("headset_head_unit", 30),
                             profile("off", 0, true, 0, 0)}));
     const Devices mics{{2, "Built-in Microphone"}, {3, "USB Mic"}};
-    // The card's devices in its new profile come with new identifiers, unless a slow link
-    // holds them back.
+    // A profile brings devices with new identifiers, unless a slow link holds them back.
     bool held = false;
     hardware.profileSwitched = [&](const std::string& profile) {
         const bool headset = profile == "headset_head_unit";
@@ -229,8 +218,7 @@ TEST_F(AudioTest, ModesTakeTheBluetoothProfileThatHasWhatTheyNeed) {
     const auto requestsBefore = hardware.outputRequests.size();
     hardware.setInputs({{2, "Built-in Microphone"}});
     hardware.setOutputs({speaker(10)});
-    hardware.setCards(
-        card({profile("a2dp_sink", 40), profile("headset_head_unit", 30, true, 1, 1)}));
+    hardware.setCards(card({profile("a2dp_sink", 40), duplex("headset_head_unit", 30)}));
     hardware.forcedAnswer = platform::AudioResult::refused;
     EXPECT_EQ(switchMode(true), refused);
     EXPECT_EQ(hardware.outputRequests.size(), requestsBefore);
@@ -256,8 +244,7 @@ TEST_F(AudioTest, DeviceChangesReachTheScreensAtOnce) {
     mainScreenState = 1;
     AppManger::shared().startCheckBTStatusTimer();
     hardware.setOutputs({{1, "Built-in Speakers"}}); // the first of a burst
-    // The screen state before, the outputs then reported, the presence, the state after and
-    // the posts so far; the monitor stops before the last.
+    // State before, outputs, presence, state after, posts; the monitor stops before the last.
     const std::vector<std::tuple<std::uint8_t, Devices, bool, std::uint8_t, int>> changes{
         {1, speakers, true, 2, 1},
         {2, {{1, "Built-in Speakers"}, {7, "Lumatix U"}, {8, "HDMI"}}, true, 2, 1},

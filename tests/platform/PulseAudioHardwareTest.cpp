@@ -17,9 +17,8 @@ namespace {
 // Short limits, so that a stalled server is given up on quickly.
 constexpr PulseAudioHardware::Options quick{300ms, 300ms, 100ms};
 
-// Identifiers are the server's own: PulseAudio numbers sinks and sources apart from 0,
-// PipeWire uses its graph's object ids (a sink and its monitor share one). Tests find them by
-// description.
+// Identifiers are the server's own (PulseAudio numbers sinks and sources apart, PipeWire uses
+// its graph's ids), so devices are found by description.
 std::uint32_t idOf(const std::vector<AudioDeviceInfo>& devices, const std::string& description) {
     const auto found = std::ranges::find(devices, description, &AudioDeviceInfo::description);
     EXPECT_TRUE(found != devices.end()) << "no device " << description;

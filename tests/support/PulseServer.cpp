@@ -7,7 +7,6 @@
 #include <sstream>
 #include <stdexcept>
 #include <sys/prctl.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <system_error>
 #include <thread>
@@ -50,12 +49,11 @@ pid_t spawn(std::vector<std::string> args, int out, int in = -1, bool ownGroup =
 // Polls until `done` holds or the time is up; says whether it holds.
 template <typename Condition>
 bool waitUntil(Condition done) {
-    const auto deadline = std::chrono::steady_clock::now() + patience;
-    while (!done()) {
+    for (const auto deadline = std::chrono::steady_clock::now() + patience; !done();
+         std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
         if (std::chrono::steady_clock::now() > deadline) {
             return false;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return true;
 }
@@ -244,17 +242,9 @@ PulseServer::CommandResult PulseServer::pactl(const std::vector<std::string>& ar
     const int out = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const pid_t child = spawn(args, out);
     close(out);
-    CommandResult result;
     int status = 0;
-    rusage usage{};
-    if (child > 0 && wait4(child, &status, 0, &usage) == child && WIFEXITED(status)) {
-        result.exitCode = WEXITSTATUS(status);
-    }
-    for (const timeval& t : {usage.ru_utime, usage.ru_stime}) {
-        result.cpuTime += std::chrono::seconds(t.tv_sec) + std::chrono::microseconds(t.tv_usec);
-    }
-    result.output = readFile(output);
-    return result;
+    const bool exited = child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status);
+    return {exited ? WEXITSTATUS(status) : -1, readFile(output)};
 }
 
 std::string PulseServer::defaults() const {

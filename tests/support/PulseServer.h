@@ -34,9 +34,8 @@ public:
         std::string productName;
     };
     struct CommandResult {
-        int exitCode = -1; // -1 when it could not run or was killed
-        std::string output;
-        std::chrono::microseconds cpuTime{0}; // the child's user + system time
+        int exitCode = -1;  // -1 when it could not run or was killed
+        std::string output; // with its errors
         [[nodiscard]] bool ok() const { return exitCode == 0; }
     };
 
