@@ -65,32 +65,15 @@ TEST_F(ScreenNavigatorTest, MainScreensHandOverOnceWithinOneTickKeepingTheFrame)
     EXPECT_EQ(platform::Timer::activeCount(), timers + 1);
 }
 
-TEST_F(ScreenNavigatorTest, AnOfferChainsCheckingNewVersionAndDownload) {
-    normalReply = offer("http://127.0.0.1/new.deb", "1.0.4");
+// Checks started from Settings: without an offer, whatever the network says, the up-to-date
+// window follows, and once it closes the screen's status check starts afresh; an offer leads
+// on to the new-version window and its download.
+TEST_F(ScreenNavigatorTest, ChecksFromSettingsEndUpToDateOrWithTheOffer) {
     connectSpeakerphone(true);
-    auto* mode = show(Screen::mode);
-    startCheckFromSettings(mode);
-    ASSERT_NE(qobject_cast<CheckOTAViewController*>(presented(mode)), nullptr);
-    EXPECT_EQ(presented(mode)->window()->frame(), Rect(630, 479, 340, 332));
-    auto* newVersion = waitForPresented<OTAViewController>(mode);
-    ASSERT_NE(newVersion, nullptr);
-    // The region is known before the update server is asked.
-    ASSERT_EQ(server.requests().size(), 3u);
-    EXPECT_EQ(server.requests()[0].path, "/json/");
-    EXPECT_FALSE(PersistedSettings::getLastCheckOTADate().empty());
-    QTest::mouseClick(newVersion->confirmButton(), Qt::LeftButton);
-    EXPECT_TRUE(log.contains("screen not available yet: DownloadOTAViewController"));
-    EXPECT_EQ(presented(mode), nullptr);
-    EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none);
-}
-
-TEST_F(ScreenNavigatorTest, WithoutAnOfferEveryCheckEndsUpToDate) {
-    connectSpeakerphone(true);
-    auto* mode = show(Screen::mode);
+    auto* mode = show<ModeViewController>(Screen::mode);
     for (const Answer answer : {Answer::reachable, Answer::unreachable, Answer::notifierFails}) {
         network = answer;
-        const auto firstFire =
-            qobject_cast<ModeViewController*>(mode)->checkStatusTimer()->fireDate();
+        const auto firstFire = mode->checkStatusTimer()->fireDate();
         startCheckFromSettings(mode);
         auto* upToDate = waitForPresented<NoNeedOTAViewController>(mode);
         ASSERT_NE(upToDate, nullptr) << int(answer);
@@ -98,13 +81,27 @@ TEST_F(ScreenNavigatorTest, WithoutAnOfferEveryCheckEndsUpToDate) {
         QTest::mouseClick(upToDate->confirmButton(), Qt::LeftButton);
         EXPECT_EQ(presented(mode), nullptr);
         EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none);
-        // With nothing more to show, the screen's status check starts afresh.
-        EXPECT_GT(qobject_cast<ModeViewController*>(mode)->checkStatusTimer()->fireDate(),
-                  firstFire);
+        EXPECT_GT(mode->checkStatusTimer()->fireDate(), firstFire);
     }
     EXPECT_EQ(log.count("Not reachable"), 1);
     EXPECT_EQ(log.count("Unable to start notifier"), 1);
     EXPECT_EQ(server.requestCount(), 3);
+    EXPECT_FALSE(PersistedSettings::getLastCheckOTADate().empty());
+
+    normalReply = offer("http://127.0.0.1/new.deb", "1.0.4");
+    network = Answer::reachable;
+    startCheckFromSettings(mode);
+    ASSERT_NE(qobject_cast<CheckOTAViewController*>(presented(mode)), nullptr);
+    EXPECT_EQ(presented(mode)->window()->frame(), Rect(630, 479, 340, 332));
+    auto* newVersion = waitForPresented<OTAViewController>(mode);
+    ASSERT_NE(newVersion, nullptr);
+    // The region is known before the update server is asked.
+    ASSERT_EQ(server.requests().size(), 6u);
+    EXPECT_EQ(server.requests()[3].path, "/json/");
+    QTest::mouseClick(newVersion->confirmButton(), Qt::LeftButton);
+    EXPECT_TRUE(log.contains("screen not available yet: DownloadOTAViewController"));
+    EXPECT_EQ(presented(mode), nullptr);
+    EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none);
 }
 
 TEST_F(ScreenNavigatorTest, ForcedUpdateCloseButtonQuitsWhereSkipAndCloseBoxDoNot) {
@@ -132,11 +129,12 @@ TEST_F(ScreenNavigatorTest, LaunchStepShrinksTheWindowThenLeavesForTheMainScreen
     main.setStyleMask(Window::titled | Window::closable | Window::miniaturizable);
     normalReply = offer("http://127.0.0.1/new.deb", "1.0.4");
     show(Screen::updateCheck);
-    EXPECT_EQ(main.frame(), UpdateScreenViewController::launchStepFrame);
+    const Rect launchStep(790, 388, 340, 304);
+    EXPECT_EQ(main.frame(), launchStep);
     EXPECT_EQ(main.styleMask() & Window::miniaturizable, 0u);
     auto* newVersion = waitForContent<OTAViewController>();
     ASSERT_NE(newVersion, nullptr);
-    EXPECT_EQ(main.frame(), UpdateScreenViewController::launchStepFrame);
+    EXPECT_EQ(main.frame(), launchStep);
     defaults.setInteger("CheckPrivacyStatus", 2);
     QTest::mouseClick(newVersion->cancelButton(), Qt::LeftButton);
     ASSERT_NE(waitForContent<BluetoothViewController>(), nullptr);

@@ -201,11 +201,11 @@ TEST_F(AudioTest, ModesTakeTheBluetoothProfileThatHasWhatTheyNeed) {
     };
 
     EXPECT_EQ(switchMode(true), switched);
-    EXPECT_EQ(hardware.activeProfile(40), "headset_head_unit");
+    EXPECT_EQ(hardware.cards().front().activeProfile, "headset_head_unit");
     EXPECT_EQ(defaults(), std::pair(9u, 12u));
     Audio::refreshSpeakerDevice();
     EXPECT_EQ(switchMode(false), switched);
-    EXPECT_EQ(hardware.activeProfile(40), "a2dp_sink");
+    EXPECT_EQ(hardware.cards().front().activeProfile, "a2dp_sink");
     EXPECT_EQ(defaults(), std::pair(10u, 3u));
 
     // A link that never brings up its microphone: the output still moves, and it is said.

@@ -60,11 +60,9 @@ protected:
 
     // The server's index of a source, monitors included, from pactl's short list.
     [[nodiscard]] std::uint32_t sourceIndex(const std::string& name) const {
-        const auto list = server.pactl({"list", "short", "sources"}).output;
-        const auto at = list.find('\t' + name + '\t');
-        const auto lineStart = list.rfind('\n', at);
-        return static_cast<std::uint32_t>(
-            std::stoul(list.substr(lineStart == std::string::npos ? 0 : lineStart + 1)));
+        const auto list = '\n' + server.pactl({"list", "short", "sources"}).output;
+        const auto line = list.rfind('\n', list.find('\t' + name + '\t')) + 1;
+        return static_cast<std::uint32_t>(std::stoul(list.substr(line)));
     }
 
     PulseServer server;
@@ -91,10 +89,7 @@ TEST_F(PulseAudioHardwareTest, ListsDevicesFollowsTheServerAndChangesOnlyTheDefa
     ASSERT_TRUE(server.setDefaults("builtin", "usb_mic"));
     const auto usbMic = idOf(inputs, "USB Microphone");
     EXPECT_TRUE(QTest::qWaitFor([&] { return hardware->defaultInputDevice() == usbMic; }));
-    std::uint32_t unknown = 1000;
-    for (const auto& device : outputs) {
-        unknown += device.id;
-    }
+    const std::uint32_t unknown = 1000 + outputs.front().id + outputs.back().id; // none of them
     // Output or input setter, the device, the answer, and the defaults after it.
     const std::tuple<bool, std::uint32_t, AudioResult, std::string> steps[] = {
         {true, idOf(outputs, "Lumatix U"), AudioResult::done, "lumatix usb_mic"},

@@ -84,10 +84,6 @@ public:
         changed();
     }
     void setCards(Cards cards) { cards_ = std::move(cards); }
-    [[nodiscard]] std::string activeProfile(platform::AudioCardID id) const {
-        const auto card = std::ranges::find(cards_, id, &platform::AudioCardInfo::id);
-        return card == cards_.end() ? std::string() : card->activeProfile;
-    }
 
     // Runs once a card took a profile, before the answer: where its new devices come in.
     std::function<void(const std::string& profile)> profileSwitched;

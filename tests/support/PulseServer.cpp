@@ -144,25 +144,6 @@ std::string PulseServer::serverAddress() const {
     return "unix:" + (kind_ == Kind::PulseAudio ? dir_ / "native" : dir_ / "pulse/native").string();
 }
 
-pid_t PulseServer::spawnPipeWire(int log) {
-    std::error_code ignored;
-    std::filesystem::remove(dir_ / "pulse-server.pid", ignored);
-    int lifeline[2];
-    if (pipe2(lifeline, O_CLOEXEC) != 0) {
-        return -1;
-    }
-    const char* path = std::getenv("PATH");
-    // Its own bus, home and runtime folder: no display, the user's bus or server to find.
-    const pid_t group =
-        spawn({"env", "-i", "HOME=" + dir_.string(), "XDG_RUNTIME_DIR=" + dir_.string(),
-               std::string("PATH=") + (path != nullptr ? path : "/usr/bin:/bin"),
-               "dbus-run-session", "--", "sh", "-c", pipeWireSession},
-              log, lifeline[0], true);
-    close(lifeline[0]);
-    lifeline_ = lifeline[1];
-    return group;
-}
-
 bool PulseServer::start() {
     const int log = open((dir_ / "server.log").c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
     if (kind_ == Kind::PulseAudio) {
@@ -179,7 +160,19 @@ bool PulseServer::start() {
         // would bring back a default saved about a second after it was chosen.
         std::error_code ignored;
         std::filesystem::remove_all(dir_ / ".local/state/wireplumber", ignored);
-        group_ = spawnPipeWire(log);
+        std::filesystem::remove(dir_ / "pulse-server.pid", ignored);
+        int lifeline[2] = {-1, -1};
+        const char* path = std::getenv("PATH");
+        // Its own bus, home and runtime folder: no display, the user's bus or server to find.
+        group_ =
+            pipe2(lifeline, O_CLOEXEC) != 0
+                ? -1
+                : spawn({"env", "-i", "HOME=" + dir_.string(), "XDG_RUNTIME_DIR=" + dir_.string(),
+                         std::string("PATH=") + (path != nullptr ? path : "/usr/bin:/bin"),
+                         "dbus-run-session", "--", "sh", "-c", pipeWireSession},
+                        log, lifeline[0], true);
+        close(lifeline[0]);
+        lifeline_ = lifeline[1];
     }
     close(log);
     // PipeWire's pulse server answers before WirePlumber has chosen a default sink (it says

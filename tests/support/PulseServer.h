@@ -81,7 +81,6 @@ public:
 
 private:
     [[nodiscard]] bool listed(bool sink, const std::string& name) const;
-    pid_t spawnPipeWire(int log);
 
     Kind kind_ = Kind::PulseAudio;
     std::filesystem::path dir_;
