@@ -11,12 +11,7 @@
 #include "screens/settings/SettingViewController.h"
 #include "screens/update/CheckOTAViewController.h"
 #include "support/AppFixture.h"
-#include "support/TemporaryHome.h"
 #include "support/TestFiles.h"
-#include "ui/Button.h"
-#include "ui/TextView.h"
-
-#include <QScrollBar>
 
 namespace {
 
@@ -27,9 +22,7 @@ class LaunchFlowTest : public AppFixture {
 protected:
     LaunchFlowTest() {
         hardware.setOutputs({{7, "Lumatix U"}});
-        bundle = platform::Bundle({.identifier = "com.lumatix.test",
-                                   .resourcesPath = home.path(),
-                                   .endpoints = bundle.endpoints()});
+        useHomeResources({"LumatixUphoneappEULA_EN.html"});
         for (const auto* name : {"openSetting", "openInfo"}) {
             platform::NotificationCenter::defaultCenter().addObserver(
                 this, name, [this, name] { posts.emplace_back(name); });
@@ -52,21 +45,19 @@ protected:
                 [] { return std::make_unique<FixedReachability>(Answer::unreachable); },
             .quit = [this] { ++quits; }});
         delegate->applicationDidFinishLaunching();
-        const auto line = [this] {
+        const auto screen = [this] {
             const auto lines = log.lines();
-            const auto found = std::find_if(lines.begin(), lines.end(), [](const auto& each) {
-                return each.starts_with("launch screen: ");
-            });
+            const auto found = std::ranges::find_if(
+                lines, [](const auto& line) { return line.starts_with("launch screen: "); });
             return found == lines.end() ? std::string() : found->substr(15);
         };
-        (void)QTest::qWaitFor([&] { return !line().empty(); }, 5000);
-        return line();
+        (void)QTest::qWaitFor([&] { return !screen().empty(); }, 5000);
+        return screen();
     }
     ViewController* content() const { return delegate->window().contentViewController(); }
     template <typename T>
     T* waitForScreen() {
-        (void)QTest::qWaitFor([&] { return qobject_cast<T*>(content()) != nullptr; }, 10000);
-        return qobject_cast<T*>(content());
+        return waitFor<T>([this] { return content(); });
     }
     // Quitting from the keyboard works on every screen.
     void pressQuit() {
@@ -76,73 +67,50 @@ protected:
         QTest::keyClick(&delegate->window(), Qt::Key_Q, Qt::ControlModifier);
         EXPECT_EQ(quits, before + 1) << content()->metaObject()->className();
     }
-    // Scrolls the text to its end and agrees.
     static void readAndAgree(AgreementViewController* screen) {
-        QScrollBar* bar = screen->contentText()->verticalScrollBar();
-        bar->setValue(bar->maximum());
+        scrollTo(screen);
         ASSERT_TRUE(QTest::qWaitFor([&] { return screen->agreeButton()->isEnabled(); }, 2000));
         QTest::mouseClick(screen->agreeButton(), Qt::LeftButton);
     }
-    void installAgreement() {
-        std::filesystem::copy_file(std::filesystem::path(LUMATIX_RESOURCES_SOURCE_DIR) / "eula" /
-                                       "LumatixUphoneappEULA_EN.html",
-                                   home.path() / "LumatixUphoneappEULA_EN.html");
-    }
-    [[nodiscard]] int launchEvents() const {
-        const auto requests = server.requests();
-        return static_cast<int>(
-            std::count_if(requests.begin(), requests.end(), [](const auto& request) {
-                return request.queryValue("e_c") == "nb_driver" &&
-                       request.queryValue("e_a") == "nb_launch";
-            }));
-    }
 
-    TemporaryHome home;
     FixedLoginItem loginItem{LoginItemStatus::notRegistered};
     std::unique_ptr<FixedMicrophoneAccess> microphone;
     std::unique_ptr<AppDelegate> delegate;
     std::vector<std::string> posts;
-    int quits = 0;
 };
 
 TEST_F(LaunchFlowTest, FirstScreenFollowsLicenceMicrophoneAndLoginItem) {
-    struct Case {
-        std::int64_t eula;
-        bool freshInstallation;
-        bool microphone;
-        LoginItemStatus loginItem;
-        std::string screen;
-        int microphoneRequests;
-    };
-    for (const Case& c : std::vector<Case>{
+    // The licence's answer, a fresh installation's resource, the microphone, launch at login,
+    // then the first screen and the microphone requests.
+    for (const auto& [eula, fresh, granted, status, screen, requests] :
+         std::vector<std::tuple<int, bool, bool, LoginItemStatus, std::string, int>>{
              {0, false, true, LoginItemStatus::enabled, "EULA", 0},
              {1, true, true, LoginItemStatus::enabled, "EULA", 0},
              {1, false, false, LoginItemStatus::enabled, "microphone permission", 1},
              {1, false, true, LoginItemStatus::requiresApproval, "login item", 1},
              {1, false, true, LoginItemStatus::enabled, "update check", 1},
          }) {
-        defaults.setInteger("EULAStatus", c.eula);
-        if (c.freshInstallation) {
+        defaults.setInteger("EULAStatus", eula);
+        if (fresh) {
             writeFile(
                 home.path() / "UserDefault.plist",
                 R"(<?xml version="1.0"?><plist version="1.0"><dict><key>isFirstLaunch</key><true/></dict></plist>)");
         }
-        loginItem.setStatus(c.loginItem);
-        EXPECT_EQ(launch(c.microphone), c.screen);
-        EXPECT_EQ(microphone->requestCount(), c.microphoneRequests) << c.screen;
+        loginItem.current = status;
+        EXPECT_EQ(launch(granted), screen);
+        EXPECT_EQ(microphone->requests, requests) << screen;
         EXPECT_TRUE(delegate->window().isVisible());
         EXPECT_EQ(mainWindowNumber, delegate->window().windowNumber());
-        if (c.microphoneRequests > 0) {
-            EXPECT_TRUE(log.contains(c.microphone ? "get Microphone Permission"
-                                                  : "not get Microphone Permission"));
+        if (requests > 0) {
+            EXPECT_TRUE(log.contains(granted ? "get Microphone Permission"
+                                             : "not get Microphone Permission"));
         }
     }
-    EXPECT_EQ(hardware.enumerationCount(), 5);
+    EXPECT_EQ(hardware.enumerations, 5);
 }
 
 // Licence, launch at login (switched on here, or already on), the update check, consent.
 TEST_F(LaunchFlowTest, ANewUserReachesTheMainScreensByClicksAlone) {
-    installAgreement();
     hardware.setOutputs({});
     ASSERT_EQ(launch(true), "EULA");
     auto* licence = waitForScreen<EULAViewController>();
@@ -172,31 +140,29 @@ TEST_F(LaunchFlowTest, ANewUserReachesTheMainScreensByClicksAlone) {
     // Another user, launch at login already on and the speakerphone there, agrees.
     defaults = MemoryUserDefaults();
     hardware.setOutputs({{7, "Lumatix U"}});
-    loginItem.setStatus(LoginItemStatus::enabled);
+    loginItem.current = LoginItemStatus::enabled;
     ASSERT_EQ(launch(true), "EULA");
     readAndAgree(waitForScreen<EULAViewController>());
     ASSERT_NE(waitForScreen<CheckOTAViewController>(), nullptr);
     readAndAgree(waitForScreen<GDPRViewController>());
     ASSERT_NE(waitForScreen<ModeViewController>(), nullptr);
     ASSERT_TRUE(server.waitForRequests(1));
-    EXPECT_EQ(launchEvents(), 1);
+    EXPECT_EQ(
+        std::ranges::count_if(server.requests(),
+                              [](const auto& r) { return r.queryValue("e_a") == "nb_launch"; }),
+        1);
     EXPECT_FALSE(PersistedSettings::getIsFirstLaunch());
 }
 
-TEST_F(LaunchFlowTest, DecliningTheLicenceQuitsAndStoresNothing) {
-    installAgreement();
-    ASSERT_EQ(launch(true), "EULA");
-    const int writes = defaults.writeCount();
+// Declining the licence quits, storing nothing. Agreeing with the microphone kept by the desktop
+// shows the microphone screen until a later launch gets access.
+TEST_F(LaunchFlowTest, DecliningQuitsAndARefusedMicrophoneWaitsForTheNextLaunch) {
+    ASSERT_EQ(launch(false), "EULA");
+    const int writes = defaults.writes;
     QTest::mouseClick(waitForScreen<EULAViewController>()->cancelButton(), Qt::LeftButton);
     EXPECT_EQ(quits, 1);
-    EXPECT_EQ(defaults.writeCount(), writes);
-    EXPECT_EQ(microphone->requestCount(), 0);
-}
-
-// The desktop keeps the microphone: the screen says so until a later launch gets access.
-TEST_F(LaunchFlowTest, RefusedMicrophoneWaitsForTheNextLaunch) {
-    installAgreement();
-    ASSERT_EQ(launch(false), "EULA");
+    EXPECT_EQ(defaults.writes, writes);
+    EXPECT_EQ(microphone->requests, 0);
     readAndAgree(waitForScreen<EULAViewController>());
     ASSERT_NE(waitForScreen<MicPermissionViewController>(), nullptr);
     EXPECT_TRUE(log.contains("not get Microphone Permission"));
@@ -222,7 +188,7 @@ TEST_F(LaunchFlowTest, ClosingHidesTheMainWindowAndReopenBringsItBack) {
     defaults.setInteger("CheckPrivacyStatus", 1);
     hardware.setInputs({{20, "Built-in Microphone"}});
     delegate->menuItemMusicModeClicked();
-    EXPECT_EQ(hardware.defaultInput(), 20u);
+    EXPECT_EQ(hardware.defaultInput, 20u);
     ASSERT_TRUE(server.waitForRequests(1));
     EXPECT_EQ(server.requests()[0].queryValue("e_n"), "music");
 }

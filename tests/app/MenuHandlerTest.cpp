@@ -18,13 +18,9 @@ struct RecordingActions : MenuActions {
     std::vector<std::string> calls;
 };
 
-std::vector<QAction*> commands(const MenuHandler& menu) {
-    std::vector<QAction*> found;
-    for (QAction* item : menu.actions()) {
-        if (!item->isSeparator()) {
-            found.push_back(item);
-        }
-    }
+QList<QAction*> commands(const MenuHandler& menu) {
+    auto found = menu.actions();
+    found.removeIf([](const QAction* item) { return item->isSeparator(); });
     return found;
 }
 

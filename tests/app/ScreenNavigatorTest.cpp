@@ -12,22 +12,10 @@
 #include "screens/update/NoNeedOTAViewController.h"
 #include "screens/update/OTAViewController.h"
 #include "support/AppFixture.h"
-#include "ui/Button.h"
 
 namespace {
 
 using Answer = FixedReachability::Answer;
-
-// The flows below exercise every other answer.
-TEST(ScreenNavigatorDecisions, NextScreens) {
-    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(0, true), Screen::consent);
-    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(0, false), Screen::consent);
-    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(2, true), Screen::mode);
-    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(1, false), Screen::bluetoothGuide);
-    EXPECT_EQ(ScreenNavigator::updateWindowFor(UpdateScreen::none), std::nullopt);
-    EXPECT_EQ(ScreenNavigator::updateWindowFor(UpdateScreen::downloading), Screen::download);
-    EXPECT_EQ(ScreenNavigator::replacementFor(ScreenEvent::settingsRequested), std::nullopt);
-}
 
 class ScreenNavigatorTest : public AppFixture {
 protected:
@@ -37,10 +25,7 @@ protected:
     }
     template <typename T>
     T* waitForPresented(ViewController* presenter) {
-        T* found = nullptr;
-        (void)QTest::qWaitFor(
-            [&] { return (found = qobject_cast<T*>(presented(presenter))) != nullptr; }, 20000);
-        return found;
+        return waitFor<T>([&] { return presented(presenter); });
     }
     // What the Update tab does: closes the window over the screen with the check pending.
     void startCheckFromSettings(ViewController* screen) {
@@ -55,7 +40,6 @@ protected:
         presented(screen)->window()->close();
         QCoreApplication::processEvents();
     }
-    static void click(Button* button) { QTest::mouseClick(button, Qt::LeftButton); }
 };
 
 TEST_F(ScreenNavigatorTest, MainScreensHandOverOnceWithinOneTickKeepingTheFrame) {
@@ -81,46 +65,43 @@ TEST_F(ScreenNavigatorTest, MainScreensHandOverOnceWithinOneTickKeepingTheFrame)
     EXPECT_EQ(platform::Timer::activeCount(), timers + 1);
 }
 
-TEST_F(ScreenNavigatorTest, AnOfferChainsCheckingNewVersionAndDownload) {
-    normalReply = offer("http://127.0.0.1/new.deb", "1.0.4");
+// Checks started from Settings: without an offer, whatever the network says, the up-to-date
+// window follows, and once it closes the screen's status check starts afresh; an offer leads
+// on to the new-version window and its download.
+TEST_F(ScreenNavigatorTest, ChecksFromSettingsEndUpToDateOrWithTheOffer) {
     connectSpeakerphone(true);
-    auto* mode = show(Screen::mode);
+    auto* mode = show<ModeViewController>(Screen::mode);
+    for (const Answer answer : {Answer::reachable, Answer::unreachable, Answer::notifierFails}) {
+        network = answer;
+        const auto firstFire = mode->checkStatusTimer()->fireDate();
+        startCheckFromSettings(mode);
+        auto* upToDate = waitForPresented<NoNeedOTAViewController>(mode);
+        ASSERT_NE(upToDate, nullptr) << int(answer);
+        EXPECT_EQ(pendingUpdateScreen, UpdateScreen::upToDate);
+        QTest::mouseClick(upToDate->confirmButton(), Qt::LeftButton);
+        EXPECT_EQ(presented(mode), nullptr);
+        EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none);
+        EXPECT_GT(mode->checkStatusTimer()->fireDate(), firstFire);
+    }
+    EXPECT_EQ(log.count("Not reachable"), 1);
+    EXPECT_EQ(log.count("Unable to start notifier"), 1);
+    EXPECT_EQ(server.requestCount(), 3);
+    EXPECT_FALSE(PersistedSettings::getLastCheckOTADate().empty());
+
+    normalReply = offer("http://127.0.0.1/new.deb", "1.0.4");
+    network = Answer::reachable;
     startCheckFromSettings(mode);
     ASSERT_NE(qobject_cast<CheckOTAViewController*>(presented(mode)), nullptr);
     EXPECT_EQ(presented(mode)->window()->frame(), Rect(630, 479, 340, 332));
     auto* newVersion = waitForPresented<OTAViewController>(mode);
     ASSERT_NE(newVersion, nullptr);
     // The region is known before the update server is asked.
-    ASSERT_EQ(server.requests().size(), 3u);
-    EXPECT_EQ(server.requests()[0].path, "/json/");
-    EXPECT_FALSE(PersistedSettings::getLastCheckOTADate().empty());
-    click(newVersion->confirmButton());
+    ASSERT_EQ(server.requests().size(), 6u);
+    EXPECT_EQ(server.requests()[3].path, "/json/");
+    QTest::mouseClick(newVersion->confirmButton(), Qt::LeftButton);
     EXPECT_TRUE(log.contains("screen not available yet: DownloadOTAViewController"));
     EXPECT_EQ(presented(mode), nullptr);
     EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none);
-}
-
-TEST_F(ScreenNavigatorTest, WithoutAnOfferEveryCheckEndsUpToDate) {
-    connectSpeakerphone(true);
-    auto* mode = show(Screen::mode);
-    for (const Answer answer : {Answer::reachable, Answer::unreachable, Answer::notifierFails}) {
-        network = answer;
-        const auto firstFire =
-            qobject_cast<ModeViewController*>(mode)->checkStatusTimer()->fireDate();
-        startCheckFromSettings(mode);
-        auto* upToDate = waitForPresented<NoNeedOTAViewController>(mode);
-        ASSERT_NE(upToDate, nullptr) << int(answer);
-        EXPECT_EQ(pendingUpdateScreen, UpdateScreen::upToDate);
-        click(upToDate->confirmButton());
-        EXPECT_EQ(presented(mode), nullptr);
-        EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none);
-        // With nothing more to show, the screen's status check starts afresh.
-        EXPECT_GT(qobject_cast<ModeViewController*>(mode)->checkStatusTimer()->fireDate(),
-                  firstFire);
-    }
-    EXPECT_EQ(log.count("Not reachable"), 1);
-    EXPECT_EQ(log.count("Unable to start notifier"), 1);
-    EXPECT_EQ(server.requestCount(), 3);
 }
 
 TEST_F(ScreenNavigatorTest, ForcedUpdateCloseButtonQuitsWhereSkipAndCloseBoxDoNot) {
@@ -132,7 +113,7 @@ TEST_F(ScreenNavigatorTest, ForcedUpdateCloseButtonQuitsWhereSkipAndCloseBoxDoNo
         mode->presentViewControllerAsModalWindow(navigator.make(Screen::newVersion));
         QCoreApplication::processEvents();
         auto* offered = qobject_cast<OTAViewController*>(presented(mode));
-        click(offered->cancelButton());
+        QTest::mouseClick(offered->cancelButton(), Qt::LeftButton);
         EXPECT_EQ(quits, forced ? 1 : 0);
         if (forced) {
             offered->window()->close();
@@ -148,42 +129,33 @@ TEST_F(ScreenNavigatorTest, LaunchStepShrinksTheWindowThenLeavesForTheMainScreen
     main.setStyleMask(Window::titled | Window::closable | Window::miniaturizable);
     normalReply = offer("http://127.0.0.1/new.deb", "1.0.4");
     show(Screen::updateCheck);
-    EXPECT_EQ(main.frame(), UpdateScreenViewController::launchStepFrame);
+    const Rect launchStep(790, 388, 340, 304);
+    EXPECT_EQ(main.frame(), launchStep);
     EXPECT_EQ(main.styleMask() & Window::miniaturizable, 0u);
     auto* newVersion = waitForContent<OTAViewController>();
     ASSERT_NE(newVersion, nullptr);
-    EXPECT_EQ(main.frame(), UpdateScreenViewController::launchStepFrame);
+    EXPECT_EQ(main.frame(), launchStep);
     defaults.setInteger("CheckPrivacyStatus", 2);
-    click(newVersion->cancelButton());
+    QTest::mouseClick(newVersion->cancelButton(), Qt::LeftButton);
     ASSERT_NE(waitForContent<BluetoothViewController>(), nullptr);
     EXPECT_NE(main.styleMask() & Window::miniaturizable, 0u);
     ASSERT_NE(AppManger::shared().checkBTStatusTimer(), nullptr);
     EXPECT_TRUE(AppManger::shared().checkBTStatusTimer()->isValid());
-    // A forced offer can only be installed or quit.
-    normalReply = R"({"ResultCode":9900})";
-    forcedReply = offer("http://127.0.0.1/forced.deb", "");
-    show(Screen::updateCheck);
-    auto* forced = waitForContent<OTAViewController>();
-    ASSERT_NE(forced, nullptr);
-    click(forced->cancelButton());
-    EXPECT_EQ(quits, 1);
 }
 
 TEST_F(ScreenNavigatorTest, LaunchStepGoesWhereConsentAndTheSpeakerphoneSay) {
-    struct Case {
-        std::int64_t consent;
-        bool speakerphone;
-        Answer network;
-    };
-    for (const Case& c : {Case{1, true, Answer::reachable}, Case{2, false, Answer::reachable},
-                          Case{2, true, Answer::unreachable}}) {
-        defaults.setInteger("CheckPrivacyStatus", c.consent);
-        connectSpeakerphone(c.speakerphone);
-        network = c.network;
+    // Consent, the speakerphone's presence, the network.
+    for (const auto& [consent, speakerphone, answer] :
+         std::vector<std::tuple<int, bool, Answer>>{{1, true, Answer::reachable},
+                                                    {2, false, Answer::reachable},
+                                                    {2, true, Answer::unreachable}}) {
+        defaults.setInteger("CheckPrivacyStatus", consent);
+        connectSpeakerphone(speakerphone);
+        network = answer;
         show(Screen::updateCheck);
-        const bool arrived = c.speakerphone ? waitForContent<ModeViewController>() != nullptr
-                                            : waitForContent<BluetoothViewController>() != nullptr;
-        EXPECT_TRUE(arrived) << c.consent << c.speakerphone;
+        EXPECT_TRUE(speakerphone ? waitForContent<ModeViewController>() != nullptr
+                                 : waitForContent<BluetoothViewController>() != nullptr)
+            << consent << speakerphone;
     }
     // Unanswered consent asks first; cancelling twice leaves once.
     defaults.setInteger("CheckPrivacyStatus", 0);

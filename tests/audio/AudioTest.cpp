@@ -6,19 +6,17 @@
 #include "core/SpeakerDevice.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Timer.h"
+#include "support/Answers.h"
 #include "support/CapturedLog.h"
 #include "support/PlatformDoubles.h"
 #include "support/ScopedPlatform.h"
-
-#include <QTest>
-#include <gtest/gtest.h>
-#include <optional>
 
 namespace {
 
 using platform::AudioDeviceID;
 using platform::AudioDeviceInfo;
 using Devices = std::vector<AudioDeviceInfo>;
+using enum AppManger::ModeSwitch;
 
 class AudioTest : public ::testing::Test {
 protected:
@@ -34,19 +32,13 @@ protected:
     int posts = 0;
 };
 
-// The outcome of a mode switch once it has ended (a profile switch takes a while).
-std::optional<AppManger::ModeSwitch> switchMode(bool meeting) {
-    auto outcome = std::make_shared<std::optional<AppManger::ModeSwitch>>();
-    const auto done = [outcome](AppManger::ModeSwitch result) { *outcome = result; };
-    meeting ? AppManger::shared().switchToMeetingMode(done)
-            : AppManger::shared().switchToMusicMode(done);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return outcome->has_value(); }, 10000));
-    return *outcome;
-}
-
 platform::AudioCardProfile profile(std::string name, std::uint32_t priority, bool available = true,
                                    std::uint32_t outputs = 1, std::uint32_t inputs = 0) {
     return {std::move(name), priority, available, outputs, inputs};
+}
+// A profile with both an output and an input, as a headset's.
+platform::AudioCardProfile duplex(std::string name, std::uint32_t priority, bool available = true) {
+    return profile(std::move(name), priority, available, 1, 1);
 }
 
 TEST_F(AudioTest, SpeakerphoneIsAnOutputCarryingTheMarkInItsOwnCase) {
@@ -56,7 +48,6 @@ TEST_F(AudioTest, SpeakerphoneIsAnOutputCarryingTheMarkInItsOwnCase) {
              {{{3, "Built-in Speakers"}, {7, "Lumatix U"}}, "Lumatix U"},
              {{{4, "Headset (Lumatix U Pro) Stereo"}}, "Headset (Lumatix U Pro) Stereo"},
              {{{4, "lumatix u"}, {5, "LUMATIX U"}, {6, "Lumatix-U"}}, std::nullopt},
-             {{{1, "Built-in Speakers"}}, std::nullopt},
              {{}, std::nullopt},
              {{{11, "扬声器🎧 Lumatix U"}}, "扬声器🎧 Lumatix U"},
          }) {
@@ -71,11 +62,10 @@ TEST_F(AudioTest, ModesChooseTheirDevices) {
     const Devices outs{{1, "Built-in Speakers"}, {7, "Lumatix U"}};
     const Devices mics{{2, "Built-in Microphone"}, {8, "Lumatix U"}};
     const Devices ownMics{{8, "Lumatix U"}, {9, "My Lumatix U"}};
-    // Mode and case, outputs, inputs, the outputs at the last refresh (Music mode uses that
-    // record), what the mode asks the system to make the defaults (output, input), and what it
-    // reports: a speakerphone gone since the record is refused.
+    const Devices usbFirst{{9, "USB Mic"}, {2, "Built-in Microphone"}, {8, "Lumatix U"}};
+    // Mode, outputs, inputs, the outputs at the last refresh (Music mode's record), the defaults
+    // asked for (output, input), and the outcome: a speakerphone gone since the record refuses.
     using IDs = std::vector<AudioDeviceID>;
-    using enum AppManger::ModeSwitch;
     for (const auto& [what, outputs, inputs, recorded, output, input, result] : std::vector<
              std::tuple<std::string, Devices, Devices, Devices, IDs, IDs, AppManger::ModeSwitch>>{
              {"meeting, full name", {{7, "Lumatix U Pro"}}, mics, {}, {7}, {}, switched},
@@ -83,22 +73,15 @@ TEST_F(AudioTest, ModesChooseTheirDevices) {
              {"music, only its own", outs, ownMics, outs, {7}, {}, switched},
              {"music, last record", {}, mics, outs, {7}, {2}, refused},
              {"music, no record", outs, mics, {}, {}, {}, noSpeakerphone},
-             {"music, system's order",
-              outs,
-              {{9, "USB Mic"}, {2, "Built-in Microphone"}, {8, "Lumatix U"}},
-              outs,
-              {7},
-              {9},
-              switched},
+             {"music, system's order", outs, usbFirst, outs, {7}, {9}, switched},
          }) {
         SCOPED_TRACE(what);
         const bool meeting = what.starts_with("meeting");
-        MemoryAudioHardware fresh;
-        ScopedPlatform here({.audioHardware = &fresh});
-        fresh.setOutputs(recorded);
+        hardware = MemoryAudioHardware();
+        hardware.setOutputs(recorded);
         Audio::refreshSpeakerDevice();
-        fresh.setOutputs(outputs);
-        fresh.setInputs(inputs);
+        hardware.setOutputs(outputs);
+        hardware.setInputs(inputs);
         log.clear();
         EXPECT_EQ(switchMode(meeting), result);
         std::vector<std::string> lines{meeting ? "didMeetingClick" : "didMusicClick"};
@@ -106,29 +89,30 @@ TEST_F(AudioTest, ModesChooseTheirDevices) {
             lines.emplace_back("mode switch: the sound server refused a default device or profile");
         }
         EXPECT_EQ(log.lines(), lines);
-        EXPECT_EQ(fresh.outputRequests(), output);
-        EXPECT_EQ(fresh.inputRequests(), input);
+        EXPECT_EQ(hardware.outputRequests, output);
+        EXPECT_EQ(hardware.inputRequests, input);
     }
     // Music mode gives back the microphone Meeting mode took over, while it is there.
     hardware.setOutputs({{7, "Lumatix U"}});
-    hardware.setInputs({{2, "Built-in Microphone"}, {5, "USB Mic"}, {8, "Lumatix U"}});
-    hardware.setDefaultInput(5);
+    const Devices usbSecond{{2, "Built-in Microphone"}, {5, "USB Mic"}, {8, "Lumatix U"}};
+    hardware.setInputs(usbSecond);
+    hardware.defaultInput = 5;
     Audio::refreshSpeakerDevice();
-    for (const auto& [inputs, expected] : std::vector<std::pair<Devices, AudioDeviceID>>{
-             {{{2, "Built-in Microphone"}, {5, "USB Mic"}, {8, "Lumatix U"}}, 5},
-             {{{2, "Built-in Microphone"}, {8, "Lumatix U"}}, 2}}) {
-        ASSERT_EQ(switchMode(true), AppManger::ModeSwitch::switched);
-        EXPECT_EQ(hardware.defaultInput(), 8u);
+    // The inputs once Meeting mode took over, and the one Music mode then takes.
+    for (const auto& [inputs, expected] :
+         std::vector<std::pair<Devices, AudioDeviceID>>{{usbSecond, 5}, {mics, 2}}) {
+        ASSERT_EQ(switchMode(true), switched);
+        EXPECT_EQ(hardware.defaultInput, 8u);
         hardware.setInputs(inputs);
-        ASSERT_EQ(switchMode(false), AppManger::ModeSwitch::switched);
-        EXPECT_EQ(hardware.defaultInput(), expected);
+        ASSERT_EQ(switchMode(false), switched);
+        EXPECT_EQ(hardware.defaultInput, expected);
     }
     // Of two speakerphones, the microphone matches the one chosen.
     hardware.setOutputs({{7, "Lumatix U"}, {8, "Lumatix U (2)"}});
     hardware.setInputs({{20, "Lumatix U Microphone"}, {21, "Lumatix U (2) Microphone"}});
     AppManger::shared().switchToMeetingMode();
-    ASSERT_TRUE(hardware.defaultOutput() && hardware.defaultInput());
-    EXPECT_EQ(*hardware.defaultInput() - 20, *hardware.defaultOutput() - 7);
+    ASSERT_TRUE(hardware.defaultOutput && hardware.defaultInput);
+    EXPECT_EQ(*hardware.defaultInput - 20, *hardware.defaultOutput - 7);
 }
 
 TEST_F(AudioTest, MonitorTicksFollowTheSpeakerphoneOutsideTheFirstRun) {
@@ -139,17 +123,15 @@ TEST_F(AudioTest, MonitorTicksFollowTheSpeakerphoneOutsideTheFirstRun) {
     AppManger::shared().startCheckBTStatusTimer();
     EXPECT_EQ(platform::Timer::activeCount(), timers);
     EXPECT_TRUE(AppManger::shared().checkBTStatusTimer()->repeats());
-
     // The screen state before, the speakerphone's presence, the state after, the posts so far.
-    const std::vector<std::tuple<std::uint8_t, bool, std::uint8_t, int>> ticks{
-        {0, false, 0, 0}, {1, true, 2, 1}, {2, true, 2, 2}, {2, false, 1, 3}};
-    for (const auto& [before, present, after, postsSoFar] : ticks) {
+    for (const auto& [before, present, after, postsSoFar] :
+         std::vector<std::tuple<std::uint8_t, bool, std::uint8_t, int>>{
+             {0, false, 0, 0}, {1, true, 2, 1}, {2, true, 2, 2}, {2, false, 1, 3}}) {
         mainScreenState = before;
         hardware.setOutputs(present ? Devices{{7, "Lumatix U"}} : Devices{});
         AppManger::shared().checkBTStatus();
         EXPECT_EQ(speakerDevice().isPresent(), present);
-        EXPECT_EQ(mainScreenState, after);
-        EXPECT_EQ(posts, postsSoFar);
+        EXPECT_EQ(std::pair(mainScreenState, posts), std::pair(after, postsSoFar));
     }
 }
 
@@ -161,30 +143,27 @@ TEST(BluetoothProfilesTest, ChoosesTheBestUsableProfileOfEachFamily) {
     for (const auto& [what, profiles, meeting, music] :
          std::vector<std::tuple<std::string, Profiles, Choice, Choice>>{
              {"PulseAudio",
-              {profile("a2dp_sink", 40), profile("headset_head_unit", 30, true, 1, 1),
-               profile("handsfree_head_unit", 20, true, 1, 1), profile("off", 0, true, 0, 0)},
+              {profile("a2dp_sink", 40), duplex("headset_head_unit", 30),
+               duplex("handsfree_head_unit", 20), profile("off", 0, true, 0, 0)},
               "headset_head_unit",
               "a2dp_sink"},
              {"PipeWire codecs",
               {profile("a2dp-sink-sbc", 18), profile("a2dp-sink-aac", 19),
-               profile("a2dp-sink", 20, false), profile("headset-head-unit-cvsd", 1, true, 1, 1),
-               profile("headset-head-unit-msbc", 2, true, 1, 1),
-               profile("headset-head-unit", 3, false, 1, 1)},
+               profile("a2dp-sink", 20, false), duplex("headset-head-unit-cvsd", 1),
+               duplex("headset-head-unit-msbc", 2), duplex("headset-head-unit", 3, false)},
               "headset-head-unit-msbc",
               "a2dp-sink-aac"},
              {"equal priority: listed first",
-              {profile("handsfree_head_unit", 30, true, 1, 1),
-               profile("headset_head_unit", 30, true, 1, 1)},
+              {duplex("handsfree_head_unit", 30), duplex("headset_head_unit", 30)},
               "handsfree_head_unit",
               std::nullopt},
              {"no microphone in it", {profile("headset_head_unit", 30, true, 1, 0)}, {}, {}},
              {"phone",
-              {profile("a2dp_source", 40, true, 0, 1),
-               profile("headset_audio_gateway", 30, true, 1, 1)},
+              {profile("a2dp_source", 40, true, 0, 1), duplex("headset_audio_gateway", 30)},
               {},
               {}},
              {"USB",
-              {profile("output:analog-stereo+input:mono-fallback", 6500, true, 1, 1),
+              {duplex("output:analog-stereo+input:mono-fallback", 6500),
                profile("output:analog-stereo", 6000)},
               {},
               {}},
@@ -195,101 +174,94 @@ TEST(BluetoothProfilesTest, ChoosesTheBestUsableProfileOfEachFamily) {
     }
 }
 
-// A Bluetooth speakerphone playing music has no microphone: Meeting mode takes its headset
-// profile, waits for its devices (new identifiers) and then sets both defaults; Music mode
-// goes back to music and gives the microphone back.
+// Playing music, a Bluetooth speakerphone has no microphone: Meeting mode takes its headset
+// profile, waits for its new devices and sets both defaults; Music mode goes back.
 TEST_F(AudioTest, ModesTakeTheBluetoothProfileThatHasWhatTheyNeed) {
-    using enum AppManger::ModeSwitch;
     const auto speaker = [](AudioDeviceID id) { return AudioDeviceInfo{id, "Lumatix U", "", 40}; };
-    hardware.setCards({{40,
-                        "Lumatix U",
-                        {profile("a2dp_sink", 40), profile("headset_head_unit", 30, true, 1, 1),
-                         profile("off", 0, true, 0, 0)},
-                        "a2dp_sink"}});
-    hardware.setProfileDevices(40, "headset_head_unit", {speaker(9)}, {speaker(12)});
-    hardware.setProfileDevices(40, "a2dp_sink", {speaker(10)}, {});
+    const auto card = [](std::vector<platform::AudioCardProfile> profiles) {
+        return std::vector<platform::AudioCardInfo>{{40, "Lumatix U", profiles, "a2dp_sink"}};
+    };
+    hardware.setCards(card({profile("a2dp_sink", 40), duplex("headset_head_unit", 30),
+                            profile("off", 0, true, 0, 0)}));
+    const Devices mics{{2, "Built-in Microphone"}, {3, "USB Mic"}};
+    // A profile brings devices with new identifiers, unless a slow link holds them back.
+    bool held = false;
+    hardware.profileSwitched = [&](const std::string& profile) {
+        const bool headset = profile == "headset_head_unit";
+        if (!held) {
+            hardware.setOutputs({{1, "Built-in Speakers"}, speaker(headset ? 9 : 10)});
+            hardware.setInputs(headset ? Devices{mics[0], mics[1], speaker(12)} : mics);
+        }
+    };
     hardware.setOutputs({{1, "Built-in Speakers"}, speaker(7)});
-    hardware.setInputs({{2, "Built-in Microphone"}, {3, "USB Mic"}});
-    hardware.setDefaultInput(3);
+    hardware.setInputs(mics);
+    hardware.defaultInput = 3;
+    const auto defaults = [&] {
+        return std::pair(*hardware.defaultOutput, *hardware.defaultInput);
+    };
 
     EXPECT_EQ(switchMode(true), switched);
-    EXPECT_EQ(hardware.activeProfile(40), "headset_head_unit");
-    EXPECT_EQ(hardware.defaultOutput(), 9u);
-    EXPECT_EQ(hardware.defaultInput(), 12u);
-
+    EXPECT_EQ(hardware.cards().front().activeProfile, "headset_head_unit");
+    EXPECT_EQ(defaults(), std::pair(9u, 12u));
     Audio::refreshSpeakerDevice();
     EXPECT_EQ(switchMode(false), switched);
-    EXPECT_EQ(hardware.activeProfile(40), "a2dp_sink");
-    EXPECT_EQ(hardware.defaultOutput(), 10u);
-    EXPECT_EQ(hardware.defaultInput(), 3u);
+    EXPECT_EQ(hardware.cards().front().activeProfile, "a2dp_sink");
+    EXPECT_EQ(defaults(), std::pair(10u, 3u));
 
     // A link that never brings up its microphone: the output still moves, and it is said.
-    hardware.holdProfileDevices(true);
+    held = true;
     EXPECT_EQ(switchMode(true), profileTimedOut);
-    EXPECT_EQ(hardware.defaultOutput(), 10u);
-    EXPECT_EQ(hardware.defaultInput(), 3u);
-    hardware.releaseProfileDevices();
-    hardware.holdProfileDevices(false);
+    EXPECT_EQ(defaults(), std::pair(10u, 3u));
+    held = false;
 
     // A profile the server refuses ends the switch there.
-    const auto requestsBefore = hardware.outputRequests().size();
+    const auto requestsBefore = hardware.outputRequests.size();
     hardware.setInputs({{2, "Built-in Microphone"}});
     hardware.setOutputs({speaker(10)});
-    hardware.setCards({{40,
-                        "Lumatix U",
-                        {profile("a2dp_sink", 40), profile("headset_head_unit", 30, true, 1, 1)},
-                        "a2dp_sink"}});
-    hardware.answerEveryRequestWith(platform::AudioResult::refused);
+    hardware.setCards(card({profile("a2dp_sink", 40), duplex("headset_head_unit", 30)}));
+    hardware.forcedAnswer = platform::AudioResult::refused;
     EXPECT_EQ(switchMode(true), refused);
-    EXPECT_EQ(hardware.outputRequests().size(), requestsBefore);
-    hardware.answerEveryRequestWith(platform::AudioResult::timedOut);
+    EXPECT_EQ(hardware.outputRequests.size(), requestsBefore);
+    hardware.forcedAnswer = platform::AudioResult::timedOut;
     Audio::refreshSpeakerDevice();
     EXPECT_EQ(switchMode(false), noAnswer);
-    hardware.answerEveryRequestWith(std::nullopt);
+    hardware.forcedAnswer = std::nullopt;
 
     // A card without headset profiles (USB) is left alone.
-    const auto profileRequests = hardware.profileRequests().size();
+    const auto profileRequests = hardware.profileRequests.size();
     hardware.setCards(
         {{50, "Lumatix U USB", {profile("output:analog-stereo", 6000)}, "output:analog-stereo"}});
     hardware.setOutputs({{20, "Lumatix U", "", 50}});
     EXPECT_EQ(switchMode(true), switched);
-    EXPECT_EQ(hardware.profileRequests().size(), profileRequests);
-    EXPECT_EQ(hardware.defaultOutput(), 20u);
+    EXPECT_EQ(hardware.profileRequests.size(), profileRequests);
+    EXPECT_EQ(hardware.defaultOutput, 20u);
 }
 
 // While the monitor runs, a speakerphone that comes or goes is noticed when the system says
 // so, not a tick later; a burst of changes is told once, and never during the first run.
 TEST_F(AudioTest, DeviceChangesReachTheScreensAtOnce) {
+    const Devices speakers{{1, "Built-in Speakers"}, {7, "Lumatix U"}};
     mainScreenState = 1;
     AppManger::shared().startCheckBTStatusTimer();
-    const auto settle = [] { QTest::qWait(20); };
-    hardware.setOutputs({{1, "Built-in Speakers"}});
-    hardware.setOutputs({{1, "Built-in Speakers"}, {7, "Lumatix U"}});
-    settle();
-    EXPECT_TRUE(speakerDevice().isPresent());
-    EXPECT_EQ(mainScreenState, 2);
-    EXPECT_EQ(posts, 1);
-    hardware.setOutputs({{1, "Built-in Speakers"}, {7, "Lumatix U"}, {8, "HDMI"}});
-    settle();
-    EXPECT_EQ(posts, 1);
-    hardware.setOutputs({});
-    settle();
-    EXPECT_EQ(mainScreenState, 1);
-    EXPECT_EQ(posts, 2);
-
-    mainScreenState = 0;
-    hardware.setOutputs({{7, "Lumatix U"}});
-    settle();
-    EXPECT_TRUE(speakerDevice().isPresent());
-    EXPECT_EQ(posts, 2);
-    EXPECT_EQ(mainScreenState, 0);
-
-    AppManger::shared().stopCheckBTStatusTimer();
-    mainScreenState = 2;
-    hardware.setOutputs({});
-    settle();
-    EXPECT_TRUE(speakerDevice().isPresent());
-    EXPECT_EQ(posts, 2);
+    hardware.setOutputs({{1, "Built-in Speakers"}}); // the first of a burst
+    // State before, outputs, presence, state after, posts; the monitor stops before the last.
+    const std::vector<std::tuple<std::uint8_t, Devices, bool, std::uint8_t, int>> changes{
+        {1, speakers, true, 2, 1},
+        {2, {{1, "Built-in Speakers"}, {7, "Lumatix U"}, {8, "HDMI"}}, true, 2, 1},
+        {2, {}, false, 1, 2},
+        {0, {{7, "Lumatix U"}}, true, 0, 2},
+        {2, {}, true, 2, 2}};
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        const auto& [before, outputs, present, after, postsSoFar] = changes[i];
+        if (i + 1 == changes.size()) {
+            AppManger::shared().stopCheckBTStatusTimer();
+        }
+        mainScreenState = before;
+        hardware.setOutputs(outputs);
+        QTest::qWait(20);
+        EXPECT_EQ(speakerDevice().isPresent(), present) << i;
+        EXPECT_EQ(std::pair(mainScreenState, posts), std::pair(after, postsSoFar)) << i;
+    }
 }
 
 } // namespace

@@ -1,37 +1,11 @@
 #include "audio/AppManger.h"
 #include "audio/Audio.h"
 #include "platform/PulseAudioHardware.h"
+#include "support/Answers.h"
 #include "support/PulseServer.h"
 #include "support/ScopedPlatform.h"
 
 #include <QProcess>
-#include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
-
-namespace {
-
-// Runs a mode switch to its end; its outcome must come later, never within the click.
-std::optional<AppManger::ModeSwitch> switchMode(bool meeting) {
-    struct State {
-        std::optional<AppManger::ModeSwitch> outcome;
-        bool returned = false;
-        bool withinCall = false;
-    };
-    auto state = std::make_shared<State>();
-    const auto done = [state](AppManger::ModeSwitch outcome) {
-        state->outcome = outcome;
-        state->withinCall = !state->returned;
-    };
-    meeting ? AppManger::shared().switchToMeetingMode(done)
-            : AppManger::shared().switchToMusicMode(done);
-    state->returned = true;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return state->outcome.has_value(); }, 10000));
-    EXPECT_TRUE(!state->withinCall || state->outcome == AppManger::ModeSwitch::noSpeakerphone);
-    return state->outcome;
-}
-
-} // namespace
 
 // The modes end to end: the application's logic, the real client library and a real server
 // with a speakerphone next to the computer's own devices.
@@ -70,36 +44,17 @@ TEST(PulseModesTest, ModesMoveTheServerDefaultsToTheRightDevices) {
         ASSERT_TRUE(Audio::waitUntilSynchronized(std::chrono::seconds(10)));
         Audio::refreshSpeakerDevice();
         const bool speakerphone = std::string(c.output).starts_with("Lumatix");
-        EXPECT_EQ(switchMode(c.meeting), speakerphone ? AppManger::ModeSwitch::switched
-                                                      : AppManger::ModeSwitch::noSpeakerphone);
+        EXPECT_EQ(switchMode(c.meeting, true), speakerphone
+                                                   ? AppManger::ModeSwitch::switched
+                                                   : AppManger::ModeSwitch::noSpeakerphone);
         EXPECT_EQ(server.defaults(), c.defaults);
     }
 }
 
-// A frozen server never holds up a click: the switch ends by itself, saying that the server
-// did not answer, and the next one after the server thaws goes through.
-TEST(PulseModesTest, AStalledServerDelaysNothingAndIsReported) {
-    PulseServer server;
-    server.addSink("speaker", "Lumatix U Analog Stereo", "Lumatix U")
-        .addSource("speaker_mic", "Lumatix U Mono", "Lumatix U")
-        .addSink("builtin", "Built-in Speakers");
-    ASSERT_TRUE(server.start()) << server.log();
-    ASSERT_TRUE(server.setDefaults("builtin", "speaker_mic"));
-    platform::PulseAudioHardware hardware("lumatix-modes-test", {std::chrono::milliseconds(300),
-                                                                 std::chrono::milliseconds(300),
-                                                                 std::chrono::milliseconds(100)});
-    ScopedPlatform scoped({.audioHardware = &hardware});
-    ASSERT_TRUE(Audio::waitUntilSynchronized(std::chrono::seconds(10)));
-    ASSERT_TRUE(server.pause());
-    EXPECT_EQ(switchMode(true), AppManger::ModeSwitch::noAnswer);
-    ASSERT_TRUE(server.resume());
-    EXPECT_EQ(switchMode(true), AppManger::ModeSwitch::switched);
-    EXPECT_EQ(server.defaults(), "speaker speaker_mic");
-}
-
-// The command users run, as a process of its own (it runs without Qt's application object):
-// its exit status and message follow what the server did.
-TEST(PulseModesTest, TheModeCommandReportsWhatTheServerDid) {
+// The click and the command users run (a process of its own, without Qt's application object)
+// report what the server did. A frozen server holds up neither: the switch ends by itself,
+// saying so, and the next one after the server thaws goes through.
+TEST(PulseModesTest, TheApplicationAndTheCommandReportWhatTheServerDid) {
     PulseServer server;
     // The built-in microphone first: the speakerphone's source comes with a plain master.
     server.addSource("builtin_mic", "Built-in Microphone")
@@ -121,11 +76,18 @@ TEST(PulseModesTest, TheModeCommandReportsWhatTheServerDid) {
     EXPECT_EQ(command({"--mode", "music"}).first, 0);
     EXPECT_EQ(server.defaults(), "speaker builtin_mic");
 
+    using namespace std::chrono_literals;
+    platform::PulseAudioHardware hardware("lumatix-modes-test", {300ms, 300ms, 100ms});
+    ScopedPlatform scoped({.audioHardware = &hardware});
+    ASSERT_TRUE(Audio::waitUntilSynchronized(10s));
     ASSERT_TRUE(server.pause());
+    EXPECT_EQ(switchMode(true, true), AppManger::ModeSwitch::noAnswer);
     const auto [stalled, stalledMessage] = command(meeting);
     EXPECT_EQ(stalled, 1);
     EXPECT_NE(stalledMessage.find("no sound server answered"), std::string::npos);
     ASSERT_TRUE(server.resume());
+    EXPECT_EQ(switchMode(true, true), AppManger::ModeSwitch::switched);
+    EXPECT_EQ(server.defaults(), "speaker speaker_mic");
     server.stop();
     EXPECT_EQ(command(meeting).first, 1);
 }

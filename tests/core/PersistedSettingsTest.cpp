@@ -70,9 +70,9 @@ TEST_F(PersistedSettingsTest, InstallationIdentifierIsMadeOnce) {
     const std::string made = PersistedSettings::getDeviceUniqueID();
     EXPECT_EQ(made.size(), 21u);
     EXPECT_EQ(defaults.objectForKey("DeviceUniqueID"), DefaultsValue(made));
-    const int writes = defaults.writeCount();
+    const int writes = defaults.writes;
     EXPECT_EQ(PersistedSettings::getDeviceUniqueID(), made);
-    EXPECT_EQ(defaults.writeCount(), writes);
+    EXPECT_EQ(defaults.writes, writes);
 }
 
 // Only a readable resource saying this is a fresh installation resets the answers, and only
@@ -101,16 +101,16 @@ TEST_F(PersistedSettingsTest, OnlyAFreshInstallationsResourceResetsTheAnswersAnd
         if (contents) {
             writeFile(resource(), *contents);
         }
-        const int writes = defaults.writeCount();
-        const int flushes = defaults.synchronizeCount();
+        const int writes = defaults.writes;
+        const int flushes = defaults.synchronizations;
         {
             FileSizeLimit limit(diskFull ? 16 : RLIM_INFINITY);
             PersistedSettings::checkUserDefaultPlist();
         }
         const bool resets = contents == fresh && !diskFull;
         EXPECT_EQ(stored(), resets ? resetAnswers : answers) << line;
-        EXPECT_EQ(defaults.writeCount(), writes + (resets ? 4 : 0));
-        EXPECT_EQ(defaults.synchronizeCount(), flushes + (resets ? 4 : 0));
+        EXPECT_EQ(defaults.writes, writes + (resets ? 4 : 0));
+        EXPECT_EQ(defaults.synchronizations, flushes + (resets ? 4 : 0));
         const auto lines = log.lines();
         EXPECT_TRUE(line.empty() ? lines.empty() : lines.size() == 1 && lines[0].starts_with(line))
             << testing::PrintToString(lines);

@@ -5,14 +5,11 @@
 #include "audio/Audio.h"
 #include "core/ProcessState.h"
 #include "platform/Bundle.h"
-#include "platform/LottieAnimation.h"
 #include "platform/Platform.h"
 #include "screens/onboarding/AgreementViewController.h"
-#include "screens/onboarding/BluetoothViewController.h"
 #include "support/PlatformDoubles.h"
 #include "ui/Button.h"
 #include "ui/Localization.h"
-#include "ui/Palette.h"
 #include "ui/TextView.h"
 #include "ui/ToastViewController.h"
 #include "ui/WindowSetup.h"
@@ -27,14 +24,10 @@ namespace {
 QDir folder;
 QString language;
 
-void save(const QPixmap& picture, const QString& name) {
-    const QString path = folder.filePath(name + QLatin1Char('_') + language + ".png");
-    std::cout << (picture.save(path) ? "" : "could not write ") << path.toStdString() << '\n';
-}
-
 void save(QWidget& widget, const QString& name) {
     QCoreApplication::processEvents();
-    save(widget.grab(), name);
+    const QString path = folder.filePath(name + QLatin1Char('_') + language + ".png");
+    std::cout << (widget.grab().save(path) ? "" : "could not write ") << path.toStdString() << '\n';
 }
 
 // Settings and Information are presented over the set-up main window, and so is an update
@@ -129,29 +122,6 @@ void renderWindowsMenusButtonsAndToast(MemoryAudioHardware& audio, ScreenNavigat
     }
 }
 
-// Every fifth frame of the pairing animation, numbered, four to a row.
-void renderAnimationFrames() {
-    auto animation =
-        platform::LottieAnimation::loadFromFile(platform::LottieAnimation::pathForNamed(
-            BluetoothViewController::animationName, BluetoothViewController::animationFolder));
-    if (!animation) {
-        return;
-    }
-    const QSize cell = animation->size() * 2;
-    const int count = (animation->totalFrames() + 4) / 5;
-    QPixmap pixmap(cell.width() * 4, cell.height() * ((count + 3) / 4));
-    pixmap.fill(Qt::white);
-    QPainter painter(&pixmap);
-    painter.setPen(colorTabText());
-    for (int index = 0; index < count; ++index) {
-        const QPoint at((index % 4) * cell.width(), (index / 4) * cell.height());
-        painter.drawImage(at, animation->renderFrame(index * 5, cell));
-        painter.drawText(at + QPoint(6, 16), QString::number(index * 5));
-    }
-    painter.end();
-    save(pixmap, "pairing_animation_frames");
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -182,6 +152,4 @@ int main(int argc, char** argv) {
         Localization::install(language = QString::fromLatin1(each));
         renderWindowsMenusButtonsAndToast(hardware, navigator);
     }
-    language = QLatin1String(Localization::english);
-    renderAnimationFrames();
 }

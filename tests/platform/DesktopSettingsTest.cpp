@@ -26,8 +26,9 @@ void expectStarted(bool (DesktopSettings::*open)() const, const std::vector<Case
 
 } // namespace
 
-TEST(DesktopSettingsTest, OpensTheBluetoothPageOfTheDesktopInUseIfAny) {
-    const Installed all{"gnome-control-center", "kcmshell6", "kcmshell5", "blueman-manager"};
+TEST(DesktopSettingsTest, OpensTheBluetoothAndMicrophonePagesOfTheDesktopInUseIfAny) {
+    const Installed all{"gnome-control-center", "kcmshell6", "kcmshell5", "blueman-manager",
+                        "pavucontrol"};
     expectStarted(
         &DesktopSettings::openBluetoothSettings,
         {{"KDE", all, DesktopCommand{"/usr/bin/kcmshell6", {"kcm_bluetooth"}}},
@@ -35,10 +36,6 @@ TEST(DesktopSettingsTest, OpensTheBluetoothPageOfTheDesktopInUseIfAny) {
          {"ubuntu:GNOME", all, DesktopCommand{"/usr/bin/gnome-control-center", {"bluetooth"}}},
          {"XFCE", all, DesktopCommand{"/usr/bin/blueman-manager", {}}},
          {"GNOME", {}, std::nullopt}});
-}
-
-TEST(DesktopSettingsTest, OpensTheMicrophonePageOfTheDesktopInUseIfAny) {
-    const Installed all{"gnome-control-center", "kcmshell6", "kcmshell5", "pavucontrol"};
     const DesktopCommand gnome{"/usr/bin/gnome-control-center", {"microphone"}};
     const DesktopCommand pavucontrol{"/usr/bin/pavucontrol", {"--tab=4"}};
     expectStarted(&DesktopSettings::openMicrophoneSettings,

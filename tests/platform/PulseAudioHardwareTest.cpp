@@ -1,11 +1,9 @@
 #include "platform/PulseAudioHardware.h"
 
+#include "support/Answers.h"
 #include "support/PulseServer.h"
 
-#include <QTest>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
-#include <memory>
 
 using platform::AudioCompletion;
 using platform::AudioDeviceInfo;
@@ -16,47 +14,20 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr int waitLimitMs = 10000;
-
 // Short limits, so that a stalled server is given up on quickly.
 constexpr PulseAudioHardware::Options quick{300ms, 300ms, 100ms};
 
-// Runs one request to its end. Its answer must come later, never within the call.
-AudioResult answerTo(const std::function<void(AudioCompletion)>& request) {
-    struct State {
-        std::optional<AudioResult> result;
-        bool returned = false;
-        bool answeredWithinCall = false;
-    };
-    auto state = std::make_shared<State>();
-    request([state](AudioResult result) {
-        state->result = result;
-        state->answeredWithinCall = !state->returned;
-    });
-    state->returned = true;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return state->result.has_value(); }, waitLimitMs));
-    EXPECT_FALSE(state->answeredWithinCall);
-    return state->result.value_or(AudioResult::unreachable);
-}
-
-// Identifiers are the server's own: PulseAudio numbers sinks and sources apart from 0,
-// PipeWire uses its graph's object ids (a sink and its monitor share one). Tests find them by
-// description.
+// Identifiers are the server's own (PulseAudio numbers sinks and sources apart, PipeWire uses
+// its graph's ids), so devices are found by description.
 std::uint32_t idOf(const std::vector<AudioDeviceInfo>& devices, const std::string& description) {
-    for (const auto& device : devices) {
-        if (device.description == description) {
-            return device.id;
-        }
-    }
-    ADD_FAILURE() << "no device " << description;
-    return 0;
+    const auto found = std::ranges::find(devices, description, &AudioDeviceInfo::description);
+    EXPECT_TRUE(found != devices.end()) << "no device " << description;
+    return found == devices.end() ? 0 : found->id;
 }
 
 std::vector<std::string> namesOf(const std::vector<AudioDeviceInfo>& devices) {
     std::vector<std::string> names;
-    for (const auto& device : devices) {
-        names.push_back(device.name);
-    }
+    std::ranges::transform(devices, std::back_inserter(names), &AudioDeviceInfo::name);
     return names;
 }
 
@@ -75,11 +46,13 @@ protected:
     }
 
     static bool synchronized(PulseAudioHardware& h, bool expected) {
-        return QTest::qWaitFor([&] { return h.isSynchronized() == expected; }, waitLimitMs);
+        return QTest::qWaitFor([&] { return h.isSynchronized() == expected; }, 10000);
     }
 
-    static AudioResult setDefault(PulseAudioHardware& h, bool output, std::uint32_t id) {
-        return answerTo([&](AudioCompletion done) {
+    // Its answer must come later, never within the call.
+    static std::optional<AudioResult> setDefault(PulseAudioHardware& h, bool output,
+                                                 std::uint32_t id) {
+        return answerOf<AudioResult>([&](AudioCompletion done) {
             output ? h.setDefaultOutputDevice(id, std::move(done))
                    : h.setDefaultInputDevice(id, std::move(done));
         });
@@ -87,11 +60,9 @@ protected:
 
     // The server's index of a source, monitors included, from pactl's short list.
     [[nodiscard]] std::uint32_t sourceIndex(const std::string& name) const {
-        const auto list = server.pactl({"list", "short", "sources"}).output;
-        const auto at = list.find('\t' + name + '\t');
-        const auto lineStart = list.rfind('\n', at);
-        return static_cast<std::uint32_t>(
-            std::stoul(list.substr(lineStart == std::string::npos ? 0 : lineStart + 1)));
+        const auto list = '\n' + server.pactl({"list", "short", "sources"}).output;
+        const auto line = list.rfind('\n', list.find('\t' + name + '\t')) + 1;
+        return static_cast<std::uint32_t>(std::stoul(list.substr(line)));
     }
 
     PulseServer server;
@@ -118,10 +89,7 @@ TEST_F(PulseAudioHardwareTest, ListsDevicesFollowsTheServerAndChangesOnlyTheDefa
     ASSERT_TRUE(server.setDefaults("builtin", "usb_mic"));
     const auto usbMic = idOf(inputs, "USB Microphone");
     EXPECT_TRUE(QTest::qWaitFor([&] { return hardware->defaultInputDevice() == usbMic; }));
-    std::uint32_t unknown = 1000;
-    for (const auto& device : outputs) {
-        unknown += device.id;
-    }
+    const std::uint32_t unknown = 1000 + outputs.front().id + outputs.back().id; // none of them
     // Output or input setter, the device, the answer, and the defaults after it.
     const std::tuple<bool, std::uint32_t, AudioResult, std::string> steps[] = {
         {true, idOf(outputs, "Lumatix U"), AudioResult::done, "lumatix usb_mic"},
@@ -152,7 +120,7 @@ TEST_F(PulseAudioHardwareTest, ListsDevicesFollowsTheServerAndChangesOnlyTheDefa
     EXPECT_EQ(named(hardware->inputOnlyDevices().back()), "USB Headset / USB Headset Mono");
 
     // The server judges card profiles: a card that does not exist is refused.
-    EXPECT_EQ(answerTo([&](AudioCompletion done) {
+    EXPECT_EQ(answerOf<AudioResult>([&](AudioCompletion done) {
                   hardware->setCardProfile(unknown, "headset_head_unit", std::move(done));
               }),
               AudioResult::refused);

@@ -1,6 +1,5 @@
 #include "platform/SleepWatcher.h"
 
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -10,84 +9,64 @@
 namespace {
 
 // A private bus, so that logind can be played without touching the system's.
-class PrivateBus {
-public:
+struct PrivateBus {
     PrivateBus() {
-        daemon_.start(
-            QStringLiteral("dbus-daemon"),
-            {QStringLiteral("--session"), QStringLiteral("--nofork"),
-             QStringLiteral("--print-address=1"),
-             QStringLiteral("--address=unix:path=") + folder_.filePath(QStringLiteral("bus"))});
-        if (daemon_.waitForReadyRead(10000)) {
-            address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
+        daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1",
+                                     "--address=unix:path=" + folder.filePath("bus")});
+        if (daemon.waitForReadyRead(10000)) {
+            address = QString::fromUtf8(daemon.readLine()).trimmed();
         }
     }
     ~PrivateBus() {
-        daemon_.kill();
-        daemon_.waitForFinished();
+        daemon.kill();
+        daemon.waitForFinished();
     }
-    PrivateBus(const PrivateBus&) = delete;
-    PrivateBus& operator=(const PrivateBus&) = delete;
-
     [[nodiscard]] QDBusConnection connect(const QString& name) const {
-        return QDBusConnection::connectToBus(address_, name);
+        return QDBusConnection::connectToBus(address, name);
     }
 
-private:
-    QTemporaryDir folder_;
-    QProcess daemon_;
-    QString address_;
+    QTemporaryDir folder;
+    QProcess daemon;
+    QString address;
 };
-
-void sendSignal(const QDBusConnection& from, const QString& member, bool goingToSleep) {
-    auto message =
-        QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/login1"),
-                                   QStringLiteral("org.freedesktop.login1.Manager"), member);
-    message << goingToSleep;
-    ASSERT_TRUE(from.send(message));
-}
 
 } // namespace
 
 // Only logind's own PrepareForSleep(false) means the computer is awake again.
 TEST(SleepWatcherTest, WakesOnlyOnLogindsResume) {
     PrivateBus bus;
-    auto logind = bus.connect(QStringLiteral("logind"));
-    auto impostor = bus.connect(QStringLiteral("impostor"));
+    auto logind = bus.connect("logind");
+    auto impostor = bus.connect("impostor");
     ASSERT_TRUE(logind.isConnected() && impostor.isConnected());
-    ASSERT_TRUE(logind.registerService(QStringLiteral("org.freedesktop.login1")));
+    ASSERT_TRUE(logind.registerService("org.freedesktop.login1"));
     int resumes = 0;
-    platform::SleepWatcher watcher(bus.connect(QStringLiteral("watcher")), [&] { ++resumes; });
+    platform::SleepWatcher watcher(bus.connect("watcher"), [&] { ++resumes; });
     ASSERT_TRUE(watcher.isWatching());
-
-    const struct {
-        QDBusConnection* from;
-        const char* member;
-        bool goingToSleep;
-        int resumes;
-    } signals_[] = {
+    // Sender, signal, its argument, and the resumes counted after it.
+    const std::tuple<QDBusConnection*, const char*, bool, int> signals_[] = {
         {&logind, "PrepareForSleep", true, 0},    {&logind, "PrepareForSleep", false, 1},
         {&impostor, "PrepareForSleep", false, 1}, {&logind, "PrepareForShutdown", false, 1},
         {&logind, "PrepareForSleep", false, 2},
     };
-    for (const auto& s : signals_) {
-        sendSignal(*s.from, QString::fromLatin1(s.member), s.goingToSleep);
+    for (const auto& [from, member, goingToSleep, expected] : signals_) {
+        auto message = QDBusMessage::createSignal("/org/freedesktop/login1",
+                                                  "org.freedesktop.login1.Manager", member);
+        ASSERT_TRUE(from->send(message << goingToSleep));
         // A signal that should not count is given the same time to arrive.
-        (void)QTest::qWaitFor([&] { return resumes == s.resumes; }, 2000);
+        (void)QTest::qWaitFor([&] { return resumes == expected; }, 2000);
         QTest::qWait(50);
-        EXPECT_EQ(resumes, s.resumes) << s.member << ' ' << s.goingToSleep;
+        EXPECT_EQ(resumes, expected) << member << ' ' << goingToSleep;
     }
     for (const auto* name : {"logind", "impostor", "watcher"}) {
-        QDBusConnection::disconnectFromBus(QString::fromLatin1(name));
+        QDBusConnection::disconnectFromBus(name);
     }
 }
 
 // No bus at all (a container, say): nothing is watched and nothing breaks.
 TEST(SleepWatcherTest, WithoutABusWatchesNothing) {
     platform::SleepWatcher watcher(
-        QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/lumatix-bus"),
-                                      QStringLiteral("absent")),
+        QDBusConnection::connectToBus("unix:path=/nonexistent/lumatix-bus", "absent"),
         [] { ADD_FAILURE(); });
     EXPECT_FALSE(watcher.isWatching());
-    QDBusConnection::disconnectFromBus(QStringLiteral("absent"));
+    QDBusConnection::disconnectFromBus("absent");
 }

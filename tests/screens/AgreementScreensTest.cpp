@@ -3,17 +3,11 @@
 #include "screens/onboarding/EULAViewController.h"
 #include "screens/onboarding/GDPRViewController.h"
 #include "support/AppFixture.h"
-#include "support/TemporaryHome.h"
-#include "ui/Button.h"
 #include "ui/Localization.h"
-#include "ui/TextView.h"
 
-#include <QScrollBar>
 #include <QTextCursor>
 
 namespace {
-
-namespace fs = std::filesystem;
 
 TEST(AgreementChoice, TheFirstPreferredLocalizationPicksTheDocument) {
     const std::pair<std::string_view, std::string_view> cases[] = {
@@ -30,34 +24,19 @@ TEST(AgreementChoice, TheFirstPreferredLocalizationPicksTheDocument) {
 class AgreementScreensTest : public AppFixture {
 protected:
     AgreementScreensTest() { Localization::install(Localization::english); }
-    void useResources(std::initializer_list<const char*> agreements) {
-        for (const char* name : agreements) {
-            fs::copy_file(fs::path(LUMATIX_RESOURCES_SOURCE_DIR) / "eula" / name,
-                          home.path() / name);
-        }
-        bundle = platform::Bundle({.resourcesPath = home.path(), .endpoints = bundle.endpoints()});
-    }
-    static void scrollTo(AgreementViewController* screen, int fromEnd) {
-        QScrollBar* bar = screen->contentText()->verticalScrollBar();
-        bar->setValue(bar->maximum() - fromEnd);
-        QTest::qWait(20);
-    }
-
-    TemporaryHome home;
 };
 
 TEST_F(AgreementScreensTest, AgreeTurnsOnAtTheVeryEndAndStaysOn) {
-    useResources({"LumatixUphoneappEULA_EN.html"});
+    useHomeResources({"LumatixUphoneappEULA_EN.html"});
     auto* licence = show<EULAViewController>(Screen::eula);
     QTest::qWait(20);
     ASSERT_GT(licence->contentText()->verticalScrollBar()->maximum(), 0);
     EXPECT_FALSE(licence->agreeButton()->isEnabled());
     scrollTo(licence, 1);
     EXPECT_FALSE(licence->agreeButton()->isEnabled());
-    scrollTo(licence, 0);
+    scrollTo(licence);
     EXPECT_TRUE(licence->agreeButton()->isEnabled());
-    licence->contentText()->verticalScrollBar()->setValue(0);
-    QTest::qWait(20);
+    scrollTo(licence, licence->contentText()->verticalScrollBar()->maximum());
     EXPECT_TRUE(licence->agreeButton()->isEnabled());
     // The document's own look gives way to one colour and size.
     QTextCursor heading(licence->contentText()->document());
@@ -71,15 +50,15 @@ TEST_F(AgreementScreensTest, AgreeTurnsOnAtTheVeryEndAndStaysOn) {
 
 // Japanese without its document falls back to English; without any, a short line that fits.
 TEST_F(AgreementScreensTest, AMissingAgreementNeverLeavesAnEmptyPanel) {
-    useResources({"LumatixUphoneappEULA_EN.html"});
+    useHomeResources({"LumatixUphoneappEULA_EN.html"});
     bundle.setPreferredLocalizations({"ja", "en"});
     const auto english = EULAViewController::loadAgreementText();
     ASSERT_TRUE(english.has_value());
     EXPECT_TRUE(english->contains("lang=\"en\""));
     EXPECT_EQ(log.count("licence agreement unreadable: LumatixUphoneappEULA_JP.html: missing"), 1);
 
-    fs::remove(home.path() / "LumatixUphoneappEULA_EN.html");
-    fs::create_directory(home.path() / "LumatixUphoneappEULA_EN.html");
+    std::filesystem::remove(home.path() / "LumatixUphoneappEULA_EN.html");
+    std::filesystem::create_directory(home.path() / "LumatixUphoneappEULA_EN.html");
     auto* licence = show<EULAViewController>(Screen::eula);
     EXPECT_EQ(licence->contentText()->toPlainText(),
               Localization::localizedString(LocalizedKey::EULAUnavailableDescription));
@@ -93,7 +72,7 @@ TEST_F(AgreementScreensTest, OnlyTheFirstAgreementReportsTheLaunch) {
     defaults.setBool("isFirstLaunch", false);
     auto* consent = show<GDPRViewController>(Screen::consent);
     EXPECT_EQ(mainScreenState, 0);
-    scrollTo(consent, 0);
+    scrollTo(consent);
     QTest::mouseClick(consent->agreeButton(), Qt::LeftButton);
     ASSERT_NE(waitForContent<BluetoothViewController>(), nullptr);
     EXPECT_EQ(PersistedSettings::getCheckPrivacyStatus(), 1);

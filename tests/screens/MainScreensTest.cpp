@@ -5,32 +5,16 @@
 #include "screens/onboarding/ModeViewController.h"
 #include "support/AppFixture.h"
 #include "support/TestFiles.h"
-#include "ui/Button.h"
 #include "ui/Localization.h"
 #include "ui/Palette.h"
-#include "ui/TextView.h"
 
-#include <QTemporaryDir>
 #include <QTextBlock>
+#include <gmock/gmock.h>
 #include <set>
 
 namespace {
 
-class MainScreensTest : public AppFixture {
-protected:
-    // Clicks well inside a panel, as the user would.
-    static void clickInside(QWidget* panel) {
-        const QPoint point(panel->width() / 2, panel->height() - 30);
-        QWidget* target = panel->childAt(point);
-        ASSERT_NE(target, nullptr);
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(panel, point));
-    }
-    static int observers() {
-        auto& center = platform::NotificationCenter::defaultCenter();
-        return center.observerCount("checkStatus") + center.observerCount("openSetting") +
-               center.observerCount("openInfo");
-    }
-};
+using MainScreensTest = AppFixture;
 
 // Which mode ran shows in the microphone it chose; the choice itself is the audio tests'.
 TEST_F(MainScreensTest, ModePanelsReportShowAToastAndSwitchTheMode) {
@@ -41,10 +25,14 @@ TEST_F(MainScreensTest, ModePanelsReportShowAToastAndSwitchTheMode) {
     for (const auto& [panel, input] :
          {std::pair{mode->meetingView(), 21u}, std::pair{mode->musicView(), 20u}}) {
         const int toasts = ToastViewController::openCount();
-        clickInside(panel);
+        // Well inside the panel, as the user would click.
+        const QPoint point(panel->width() / 2, panel->height() - 30);
+        QWidget* target = panel->childAt(point);
+        ASSERT_NE(target, nullptr);
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(panel, point));
         EXPECT_TRUE(
             QTest::qWaitFor([&] { return ToastViewController::openCount() > toasts; }, 2000));
-        EXPECT_EQ(hardware.defaultInput(), input);
+        EXPECT_EQ(hardware.defaultInput, input);
     }
     ASSERT_TRUE(server.waitForRequests(2));
     // Each event travels on its own connection, so the arrival order is not fixed.
@@ -58,13 +46,18 @@ TEST_F(MainScreensTest, ModePanelsReportShowAToastAndSwitchTheMode) {
 TEST_F(MainScreensTest, EachAppearanceKeepsOneTimerAndLeavingDropsTheObservers) {
     connectSpeakerphone(true);
     const int timers = platform::Timer::activeCount();
+    // Its status timers, and observers of "checkStatus", "openSetting" and "openInfo".
+    const auto held = [timers, &center = platform::NotificationCenter::defaultCenter()] {
+        return std::pair(platform::Timer::activeCount() - timers,
+                         center.observerCount("checkStatus") + center.observerCount("openSetting") +
+                             center.observerCount("openInfo"));
+    };
     auto* mode = show<ModeViewController>(Screen::mode);
     for (int round = 0; round < 3; ++round) {
-        // Its one status timer, and observers of "checkStatus", "openSetting" and "openInfo".
-        EXPECT_EQ(std::pair(platform::Timer::activeCount() - timers, observers()), std::pair(1, 3));
+        EXPECT_EQ(held(), std::pair(1, 3));
         EXPECT_TRUE(mode->checkStatusTimer()->repeats());
         main.hide();
-        EXPECT_EQ(std::pair(platform::Timer::activeCount() - timers, observers()), std::pair(0, 0));
+        EXPECT_EQ(held(), std::pair(0, 0));
         main.show();
     }
     // Each of the screen's observers presents its window.
@@ -107,9 +100,9 @@ TEST_F(MainScreensTest, GuideStaysWithoutSettingsAppAndPlaysItsAnimation) {
     qputenv("PATH", "");
     QTest::mouseClick(guide->openBluetoothButton(), Qt::LeftButton);
     qputenv("PATH", path);
-    ASSERT_EQ(log.lines().size(), 2u);
-    EXPECT_EQ(log.lines()[0], "didOpenBluetoothClick");
-    EXPECT_NE(log.lines()[1].find("No Bluetooth settings found"), std::string::npos);
+    EXPECT_THAT(log.lines(),
+                testing::ElementsAre("didOpenBluetoothClick",
+                                     testing::HasSubstr("No Bluetooth settings found")));
     AnimationView* animation = guide->animationView();
     ASSERT_TRUE(QTest::qWaitFor([&] { return animation->currentFrame() > 3; }, 2000));
     // 60 frames at 30 per second: back at the start within about two seconds.
@@ -118,12 +111,9 @@ TEST_F(MainScreensTest, GuideStaysWithoutSettingsAppAndPlaysItsAnimation) {
 }
 
 TEST_F(MainScreensTest, MissingOrCorruptAnimationsAreReportedAndLeaveTheViewEmpty) {
-    QTemporaryDir folder;
-    const std::filesystem::path root = folder.path().toStdString();
-    writeFile(root / "Animations" / "cut.json", R"({"v":"5.5.2","fr":30,"layers":[{"ty")");
-    writeFile(root / "Animations" / "empty.json", "{}");
-    platform::Bundle bundle({.identifier = "test", .resourcesPath = root});
-    ScopedPlatform scoped({.bundle = &bundle});
+    useHomeResources();
+    writeFile(home.path() / "Animations" / "cut.json", R"({"v":"5.5.2","fr":30,"layers":[{"ty")");
+    writeFile(home.path() / "Animations" / "empty.json", "{}");
     for (const char* name : {"none", "cut", "empty"}) {
         log.clear();
         AnimationView view;

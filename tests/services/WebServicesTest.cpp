@@ -97,7 +97,7 @@ TEST_F(WebServicesTest, IdentifierAndLastCheckStamp) {
     AppUtility::saveLastCheckOTADate(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5, 678)));
     EXPECT_EQ(store.objectForKey(defaults_keys::lastCheckOTADate),
               platform::DefaultsValue(std::string("2026-01-02 03:04:05")));
-    EXPECT_EQ(store.synchronizeCount(), 1);
+    EXPECT_EQ(store.synchronizations, 1);
 }
 
 // A non-numeric application code, or a result code not at the top level, is never an offer:

@@ -5,16 +5,21 @@
 #include "net/HttpClient.h"
 #include "platform/Bundle.h"
 #include "region/AppUtility.h"
+#include "screens/onboarding/AgreementViewController.h"
 #include "support/CapturedLog.h"
 #include "support/HttpTestServer.h"
 #include "support/PlatformDoubles.h"
 #include "support/ScopedPlatform.h"
+#include "support/TemporaryHome.h"
+#include "ui/Button.h"
+#include "ui/TextView.h"
 #include "ui/ToastViewController.h"
 #include "ui/ViewController.h"
 #include "ui/Window.h"
 #include "update/NetworkManger.h"
 
 #include <QCoreApplication>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -44,9 +49,20 @@ protected:
     }
 
     void connectSpeakerphone(bool connected) {
-        hardware.setOutputs(connected ? std::vector<platform::AudioDeviceInfo>{{7, "Lumatix U"}}
-                                      : std::vector<platform::AudioDeviceInfo>{});
+        hardware.setOutputs(connected ? MemoryAudioHardware::Devices{{7, "Lumatix U"}}
+                                      : MemoryAudioHardware::Devices{});
         Audio::refreshSpeakerDevice();
+    }
+    // Resources from the test's own folder, with these licence agreements copied in.
+    void useHomeResources(std::initializer_list<const char*> agreements = {}) {
+        for (const char* name : agreements) {
+            std::filesystem::copy_file(std::filesystem::path(LUMATIX_RESOURCES_SOURCE_DIR) /
+                                           "eula" / name,
+                                       home.path() / name);
+        }
+        bundle = platform::Bundle({.identifier = "com.lumatix.test",
+                                   .resourcesPath = home.path(),
+                                   .endpoints = bundle.endpoints()});
     }
     // The screen as the content of the shown main window.
     template <typename T = ViewController>
@@ -59,19 +75,29 @@ protected:
         QCoreApplication::processEvents();
         return shown;
     }
+    // What `get` returns once it is a T (null after 20 s).
+    template <typename T, typename Get>
+    static T* waitFor(Get get) {
+        T* found = nullptr;
+        (void)QTest::qWaitFor([&] { return (found = qobject_cast<T*>(get())) != nullptr; }, 20000);
+        return found;
+    }
     template <typename T>
     T* waitForContent() {
-        T* found = nullptr;
-        (void)QTest::qWaitFor(
-            [&] { return (found = qobject_cast<T*>(main.contentViewController())) != nullptr; },
-            20000);
-        return found;
+        return waitFor<T>([this] { return main.contentViewController(); });
+    }
+    // Scrolls an agreement to `fromEnd` points above its end.
+    static void scrollTo(AgreementViewController* screen, int fromEnd = 0) {
+        QScrollBar* bar = screen->contentText()->verticalScrollBar();
+        bar->setValue(bar->maximum() - fromEnd);
+        QTest::qWait(20);
     }
     static std::string offer(const std::string& link, const std::string& name) {
         return R"({"ResultCode":9906,"getUpdateList":{"versionCode":"1000400","downloadLink":")" +
                link + R"(","versionName":")" + name + R"("}})";
     }
 
+    TemporaryHome home;
     HttpTestServer server;
     MemoryAudioHardware hardware;
     MemoryUserDefaults defaults;

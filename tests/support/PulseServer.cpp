@@ -7,7 +7,6 @@
 #include <sstream>
 #include <stdexcept>
 #include <sys/prctl.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <system_error>
 #include <thread>
@@ -50,58 +49,43 @@ pid_t spawn(std::vector<std::string> args, int out, int in = -1, bool ownGroup =
 // Polls until `done` holds or the time is up; says whether it holds.
 template <typename Condition>
 bool waitUntil(Condition done) {
-    const auto deadline = std::chrono::steady_clock::now() + patience;
-    while (!done()) {
+    for (const auto deadline = std::chrono::steady_clock::now() + patience; !done();
+         std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
         if (std::chrono::steady_clock::now() > deadline) {
             return false;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return true;
 }
 
-struct ProcessState {
-    char state = '\0'; // 'T' stopped, 'Z' ended but not yet reaped, '\0' gone
-    pid_t group = -1;
-};
-
-ProcessState stateOf(const std::filesystem::path& process) {
-    // Read plainly: a process may end while it is read.
+// The state of process `pid` ('T' stopped, 'Z' ended but not yet reaped, '\0' gone) and its
+// group.
+std::pair<char, pid_t> stateOf(const std::string& pid) {
+    // Read plainly: a process may end while it is read, and a stream then throws.
     std::string stat(512, '\0');
-    const int file = open((process / "stat").c_str(), O_RDONLY);
-    const ssize_t size = file < 0 ? 0 : read(file, stat.data(), stat.size());
-    if (file >= 0) {
-        close(file);
-    }
-    stat.resize(std::max<ssize_t>(size, 0));
-    const auto close = stat.rfind(')'); // the name before it may hold spaces
-    ProcessState result;
-    if (close != std::string::npos) {
-        pid_t parent = 0;
-        std::istringstream(stat.substr(close + 1)) >> result.state >> parent >> result.group;
+    const int file = open(("/proc/" + pid + "/stat").c_str(), O_RDONLY);
+    stat.resize(std::max<ssize_t>(file < 0 ? 0 : read(file, stat.data(), stat.size()), 0));
+    close(file);
+    std::pair<char, pid_t> result{'\0', -1};
+    pid_t parent = 0;
+    // The name, in parentheses, may hold spaces.
+    if (const auto name = stat.rfind(')'); name != std::string::npos) {
+        std::istringstream(stat.substr(name + 1)) >> result.first >> parent >> result.second;
     }
     return result;
-}
-
-ProcessState stateOf(pid_t pid) {
-    return stateOf(std::filesystem::path("/proc") / std::to_string(pid));
 }
 
 // Whether a process of the group still runs. Those that are not our children are reaped by
 // init, so an ended one may linger as a zombie for a moment.
 bool groupRunning(pid_t group) {
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
-        const auto name = entry.path().filename().string();
-        if (!std::ranges::all_of(name, [](char c) { return c >= '0' && c <= '9'; })) {
-            continue;
-        }
-        const auto state = stateOf(entry.path());
-        if (state.group == group && state.state != 'Z' && state.state != '\0') {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::any_of(std::filesystem::directory_iterator("/proc", error),
+                               [group](const auto& entry) {
+                                   const auto name = entry.path().filename().string();
+                                   const auto [state, itsGroup] = stateOf(name);
+                                   return std::ranges::all_of(name, ::isdigit) &&
+                                          itsGroup == group && state != 'Z' && state != '\0';
+                               });
 }
 
 // The shell under the private bus starts the three and writes down the pulse server's id. The
@@ -160,25 +144,6 @@ std::string PulseServer::serverAddress() const {
     return "unix:" + (kind_ == Kind::PulseAudio ? dir_ / "native" : dir_ / "pulse/native").string();
 }
 
-pid_t PulseServer::spawnPipeWire(int log) {
-    std::error_code ignored;
-    std::filesystem::remove(dir_ / "pulse-server.pid", ignored);
-    int lifeline[2];
-    if (pipe2(lifeline, O_CLOEXEC) != 0) {
-        return -1;
-    }
-    const char* path = std::getenv("PATH");
-    // Its own bus, home and runtime folder: no display, the user's bus or server to find.
-    const pid_t group =
-        spawn({"env", "-i", "HOME=" + dir_.string(), "XDG_RUNTIME_DIR=" + dir_.string(),
-               std::string("PATH=") + (path != nullptr ? path : "/usr/bin:/bin"),
-               "dbus-run-session", "--", "sh", "-c", pipeWireSession},
-              log, lifeline[0], true);
-    close(lifeline[0]);
-    lifeline_ = lifeline[1];
-    return group;
-}
-
 bool PulseServer::start() {
     const int log = open((dir_ / "server.log").c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
     if (kind_ == Kind::PulseAudio) {
@@ -195,7 +160,19 @@ bool PulseServer::start() {
         // would bring back a default saved about a second after it was chosen.
         std::error_code ignored;
         std::filesystem::remove_all(dir_ / ".local/state/wireplumber", ignored);
-        group_ = spawnPipeWire(log);
+        std::filesystem::remove(dir_ / "pulse-server.pid", ignored);
+        int lifeline[2] = {-1, -1};
+        const char* path = std::getenv("PATH");
+        // Its own bus, home and runtime folder: no display, the user's bus or server to find.
+        group_ =
+            pipe2(lifeline, O_CLOEXEC) != 0
+                ? -1
+                : spawn({"env", "-i", "HOME=" + dir_.string(), "XDG_RUNTIME_DIR=" + dir_.string(),
+                         std::string("PATH=") + (path != nullptr ? path : "/usr/bin:/bin"),
+                         "dbus-run-session", "--", "sh", "-c", pipeWireSession},
+                        log, lifeline[0], true);
+        close(lifeline[0]);
+        lifeline_ = lifeline[1];
     }
     close(log);
     // PipeWire's pulse server answers before WirePlumber has chosen a default sink (it says
@@ -244,7 +221,7 @@ void PulseServer::stop() {
 bool PulseServer::pause() {
     // Returns only once the server is really frozen.
     return pid_ > 0 && kill(pid_, SIGSTOP) == 0 &&
-           waitUntil([this] { return stateOf(pid_).state == 'T'; });
+           waitUntil([this] { return stateOf(std::to_string(pid_)).first == 'T'; });
 }
 
 bool PulseServer::resume() {
@@ -258,17 +235,9 @@ PulseServer::CommandResult PulseServer::pactl(const std::vector<std::string>& ar
     const int out = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const pid_t child = spawn(args, out);
     close(out);
-    CommandResult result;
     int status = 0;
-    rusage usage{};
-    if (child > 0 && wait4(child, &status, 0, &usage) == child && WIFEXITED(status)) {
-        result.exitCode = WEXITSTATUS(status);
-    }
-    for (const timeval& t : {usage.ru_utime, usage.ru_stime}) {
-        result.cpuTime += std::chrono::seconds(t.tv_sec) + std::chrono::microseconds(t.tv_usec);
-    }
-    result.output = readFile(output);
-    return result;
+    const bool exited = child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status);
+    return {exited ? WEXITSTATUS(status) : -1, readFile(output)};
 }
 
 std::string PulseServer::defaults() const {
@@ -284,44 +253,39 @@ bool PulseServer::setDefaults(const std::string& sink, const std::string& source
 }
 
 bool PulseServer::listed(bool sink, const std::string& name) const {
-    std::istringstream lines(pactl({"list", "short", sink ? "sinks" : "sources"}).output);
     // Each line: index, name, driver, sample format, state; separated by tabs.
-    for (std::string line; std::getline(lines, line);) {
-        const auto start = line.find('\t') + 1;
-        if (start != 0 && line.compare(start, line.find('\t', start) - start, name) == 0) {
-            return true;
-        }
-    }
-    return false;
+    return pactl({"list", "short", sink ? "sinks" : "sources"}).output.find('\t' + name + '\t') !=
+           std::string::npos;
 }
 
 bool PulseServer::load(const Device& device) const {
-    // PipeWire adds devices some time after the module has loaded.
-    const auto appears = [&](bool sink, const std::string& name) {
-        return waitUntil([&] { return listed(sink, name); });
+    // PipeWire adds a device some time after its module has loaded. pactl joins its arguments
+    // with spaces, so the module's arguments can go as one.
+    const auto loadUntilListed = [this](const std::string& module, const std::string& arguments,
+                                        bool sink, const std::string& name) {
+        return pactl({"load-module", module, arguments}).ok() &&
+               waitUntil([&] { return listed(sink, name); });
     };
-    // pactl joins its arguments with spaces, so the module's arguments can go as one.
     const std::string properties =
         "device.description=\"" + device.description + "\"" +
         (device.productName.empty() ? "" : " device.product.name=\"" + device.productName + "\"");
     if (device.sink) {
-        return pactl({"load-module", "module-null-sink",
-                      "sink_name=" + device.name + " sink_properties='" + properties + "'"})
-                   .ok() &&
-               appears(true, device.name);
+        return loadUntilListed("module-null-sink",
+                               "sink_name=" + device.name + " sink_properties='" + properties + "'",
+                               true, device.name);
     }
     // PipeWire's pulse server has no null source; a null sink declared a source is one.
     const auto nullSource = [&](const std::string& name, const std::string& description) {
-        return (kind_ == Kind::PulseAudio
-                    ? pactl({"load-module", "module-null-source",
-                             "source_name=" + name + " description='" + description + "'"})
-                    : pactl(
-                          {"load-module", "module-null-sink",
-                           "sink_name=" + name +
-                               " sink_properties='media.class=Audio/Source device.description=\"" +
-                               description + "\"'"}))
-                   .ok() &&
-               appears(false, name);
+        return kind_ == Kind::PulseAudio
+                   ? loadUntilListed("module-null-source",
+                                     "source_name=" + name + " description='" + description + "'",
+                                     false, name)
+                   : loadUntilListed("module-null-sink",
+                                     "sink_name=" + name +
+                                         " sink_properties='media.class=Audio/Source "
+                                         "device.description=\"" +
+                                         description + "\"'",
+                                     false, name);
     };
     if (device.productName.empty()) {
         return nullSource(device.name, device.description);
@@ -329,9 +293,8 @@ bool PulseServer::load(const Device& device) const {
     // A null source takes no properties; a remap of one does.
     const std::string raw = device.name + "_raw";
     return nullSource(raw, "Null Input") &&
-           pactl({"load-module", "module-remap-source",
-                  "master=" + raw + " source_name=" + device.name + " source_properties='" +
-                      properties + "'"})
-               .ok() &&
-           appears(false, device.name);
+           loadUntilListed("module-remap-source",
+                           "master=" + raw + " source_name=" + device.name +
+                               " source_properties='" + properties + "'",
+                           false, device.name);
 }

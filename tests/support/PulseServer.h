@@ -11,17 +11,15 @@
 
 // A private sound server with null sinks and sources, for tests and benchmarks: PulseAudio, or
 // PipeWire with its pulse server and WirePlumber, as LUMATIX_SOUND_SERVER says ("pulseaudio",
-// the default, or "pipewire") when this object is made. Clients reach either one through the
-// pulse protocol. It lives in its own temporary folder with an empty environment, so it never
-// touches hardware, the user's bus or the user's server, and it is killed with its folder when
-// this object goes or this process dies. While it runs, PULSE_SERVER points this process at
-// it; the old value comes back on destruction.
+// the default, or "pipewire"); clients reach either through the pulse protocol. It runs in its
+// own temporary folder with an empty environment, never touching hardware or the user's bus or
+// server, and is killed with its folder when this object goes or this process dies. While it
+// runs, PULSE_SERVER points this process at it.
 //
-// What clients see differs between the two, as it does on real desktops. PipeWire numbers
-// devices with the ids of its graph (a sink and its monitor share one, and numbers are not
-// reused), keeps a stand-in sink "auto_null" while no other sink is there, and a default set
-// by one client reaches the others once WirePlumber has applied it. Every start is a fresh
-// server on both: nothing chosen before a stop comes back.
+// As on real desktops, PipeWire numbers devices with its graph's ids (a sink and its monitor
+// share one; numbers are not reused), keeps a stand-in sink "auto_null" while there is no
+// other, and a default set by one client reaches the others once WirePlumber has applied it.
+// Every start is a fresh server: nothing chosen before a stop comes back.
 class PulseServer {
 public:
     enum class Kind { PulseAudio, PipeWire };
@@ -36,9 +34,8 @@ public:
         std::string productName;
     };
     struct CommandResult {
-        int exitCode = -1; // -1 when it could not run or was killed
-        std::string output;
-        std::chrono::microseconds cpuTime{0}; // the child's user + system time
+        int exitCode = -1;  // -1 when it could not run or was killed
+        std::string output; // with its errors
         [[nodiscard]] bool ok() const { return exitCode == 0; }
     };
 
@@ -84,7 +81,6 @@ public:
 
 private:
     [[nodiscard]] bool listed(bool sink, const std::string& name) const;
-    pid_t spawnPipeWire(int log);
 
     Kind kind_ = Kind::PulseAudio;
     std::filesystem::path dir_;
