@@ -73,7 +73,6 @@ protected:
         QTest::mouseClick(screen->agreeButton(), Qt::LeftButton);
     }
 
-    FixedLoginItem loginItem{LoginItemStatus::notRegistered};
     std::unique_ptr<FixedMicrophoneAccess> microphone;
     std::unique_ptr<AppDelegate> delegate;
     std::vector<std::string> posts;

@@ -7,11 +7,14 @@
 #include "screens/onboarding/BluetoothViewController.h"
 #include "screens/onboarding/GDPRViewController.h"
 #include "screens/onboarding/ModeViewController.h"
+#include "screens/settings/SettingUpdateViewController.h"
 #include "screens/settings/SettingViewController.h"
 #include "screens/update/CheckOTAViewController.h"
+#include "screens/update/DownloadOTAViewController.h"
 #include "screens/update/NoNeedOTAViewController.h"
 #include "screens/update/OTAViewController.h"
 #include "support/AppFixture.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -27,17 +30,20 @@ protected:
     T* waitForPresented(ViewController* presenter) {
         return waitFor<T>([&] { return presented(presenter); });
     }
-    // What the Update tab does: closes the window over the screen with the check pending.
+    // Settings over the screen, its Update tab, and the check: Settings closes and the
+    // checking window takes its place.
     void startCheckFromSettings(ViewController* screen) {
         // Settings ends whatever update flow was pending when it appears.
         pendingUpdateScreen = UpdateScreen::upToDate;
         QTest::mouseClick(qobject_cast<MainScreenViewController*>(screen)->settingButton(),
                           Qt::LeftButton);
-        ASSERT_NE(qobject_cast<SettingViewController*>(presented(screen)), nullptr);
-        EXPECT_EQ(presented(screen)->window()->frame().origin, Point(460, 431));
+        auto* settings = qobject_cast<SettingViewController*>(presented(screen));
+        ASSERT_NE(settings, nullptr);
+        EXPECT_EQ(settings->window()->frame().origin, Point(460, 431));
         EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none);
-        pendingUpdateScreen = UpdateScreen::checking;
-        presented(screen)->window()->close();
+        QTest::mouseClick(settings->updateButton(), Qt::LeftButton);
+        QTest::mouseClick(settings->updateVC()->checkUpdateButton(), Qt::LeftButton);
+        EXPECT_NE(presented(screen), settings);
         QCoreApplication::processEvents();
     }
 };
@@ -88,7 +94,9 @@ TEST_F(ScreenNavigatorTest, ChecksFromSettingsEndUpToDateOrWithTheOffer) {
     EXPECT_EQ(server.requestCount(), 3);
     EXPECT_FALSE(PersistedSettings::getLastCheckOTADate().empty());
 
-    normalReply = offer("http://127.0.0.1/new.deb", "1.0.4");
+    files["/files/Lumatix%20U.deb"] =
+        HttpTestServer::json("package 1.0.4", 200, "application/x-deb");
+    normalReply = offer(server.url("/files/Lumatix%20U.deb"), "1.0.4");
     network = Answer::reachable;
     startCheckFromSettings(mode);
     ASSERT_NE(qobject_cast<CheckOTAViewController*>(presented(mode)), nullptr);
@@ -98,10 +106,13 @@ TEST_F(ScreenNavigatorTest, ChecksFromSettingsEndUpToDateOrWithTheOffer) {
     // The region is known before the update server is asked.
     ASSERT_EQ(server.requests().size(), 6u);
     EXPECT_EQ(server.requests()[3].path, "/json/");
+    // The download window follows, saves the file in Downloads, shows it and quits.
     QTest::mouseClick(newVersion->confirmButton(), Qt::LeftButton);
-    EXPECT_TRUE(log.contains("screen not available yet: DownloadOTAViewController"));
-    EXPECT_EQ(presented(mode), nullptr);
-    EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none);
+    ASSERT_NE(waitForPresented<DownloadOTAViewController>(mode), nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return quits == 1; }, 10000));
+    const auto saved = home.path() / "Downloads" / "Lumatix_Connection_Assistant_1.0.4.deb";
+    EXPECT_EQ(revealed, std::vector{saved});
+    EXPECT_EQ(readFile(saved), "package 1.0.4");
 }
 
 TEST_F(ScreenNavigatorTest, ForcedUpdateCloseButtonQuitsWhereSkipAndCloseBoxDoNot) {
@@ -127,7 +138,9 @@ TEST_F(ScreenNavigatorTest, ForcedUpdateCloseButtonQuitsWhereSkipAndCloseBoxDoNo
 
 TEST_F(ScreenNavigatorTest, LaunchStepShrinksTheWindowThenLeavesForTheMainScreens) {
     main.setStyleMask(Window::titled | Window::closable | Window::miniaturizable);
-    normalReply = offer("http://127.0.0.1/new.deb", "1.0.4");
+    files["/files/Lumatix%20U.deb"] =
+        HttpTestServer::json("package 1.0.4", 200, "application/x-deb");
+    normalReply = offer(server.url("/files/Lumatix%20U.deb"), "1.0.4");
     show(Screen::updateCheck);
     const Rect launchStep(790, 388, 340, 304);
     EXPECT_EQ(main.frame(), launchStep);

@@ -7,6 +7,7 @@
 #include "platform/Bundle.h"
 #include "platform/Platform.h"
 #include "screens/onboarding/AgreementViewController.h"
+#include "screens/settings/SettingViewController.h"
 #include "support/PlatformDoubles.h"
 #include "ui/Button.h"
 #include "ui/Localization.h"
@@ -44,6 +45,8 @@ void renderWindowsMenusButtonsAndToast(MemoryAudioHardware& audio, ScreenNavigat
         {"update_new_version", Screen::newVersion, U::newVersion, false, speaker},
         {"update_new_version_forced", Screen::newVersion, U::newVersion, true, speaker},
         {"update_up_to_date", Screen::upToDate, U::upToDate, false, speaker},
+        // Without a client the download ends at once; the window still shows as it opened.
+        {"update_download", Screen::download, U::downloading, false, speaker},
         {"update_checking_launch_step", Screen::updateCheck, U::none, false, speaker},
         {"mode_screen", Screen::mode, U::none, false, speaker},
         {"mode_screen_long_name", Screen::mode, U::none, false,
@@ -80,6 +83,15 @@ void renderWindowsMenusButtonsAndToast(MemoryAudioHardware& audio, ScreenNavigat
         }
         const auto presented = content->presentedViewControllers();
         save(presented.empty() ? main : *presented.front()->window(), name);
+        // The Settings tabs beyond the first.
+        if (auto* settings = presented.empty()
+                                 ? nullptr
+                                 : qobject_cast<SettingViewController*>(presented.front())) {
+            settings->updateButton()->click();
+            save(*settings->window(), "settings_updates");
+            settings->privacyButton()->click();
+            save(*settings->window(), "settings_privacy");
+        }
         main.setContentViewController(nullptr);
     }
 
@@ -131,12 +143,15 @@ int main(int argc, char** argv) {
     QDir().mkpath(folder.path());
     MemoryUserDefaults defaults;
     MemoryAudioHardware hardware;
+    FixedLoginItem loginItem(platform::LoginItemStatus::enabled);
     const auto resources = QCoreApplication::applicationFilePath().toStdString();
     platform::Bundle bundle({.identifier = "com.lumatix.connectionassistant",
                              .version = "1.0.3",
                              .resourcesPath = platform::Bundle::resourcesPathFor(resources)});
-    platform::Platform::install(
-        {.userDefaults = &defaults, .audioHardware = &hardware, .bundle = &bundle});
+    platform::Platform::install({.userDefaults = &defaults,
+                                 .audioHardware = &hardware,
+                                 .loginItem = &loginItem,
+                                 .bundle = &bundle});
     // The update windows never finish their check.
     NetworkManger updates(net::HttpClient::shared(), "http://127.0.0.1:9");
     using Reachable = FixedReachability;

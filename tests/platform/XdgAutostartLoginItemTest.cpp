@@ -82,4 +82,13 @@ TEST_F(XdgAutostartLoginItemTest, ADisabledEntryIsSwitchedOnWithItsOtherLinesKep
     EXPECT_EQ(readFile(entry), "# written by hand\n[Desktop Entry]\nExec=/opt/x --min\n"
                                "Hidden=false\nX-GNOME-Autostart-enabled=true\nX-Delay=5\n\n"
                                "[Desktop Action quit]\nHidden=true\n");
+    // Switched off again, the entry stays (it also hides one the system may install).
+    EXPECT_TRUE(loginItem.disable());
+    EXPECT_EQ(loginItem.status(), LoginItemStatus::requiresApproval);
+    EXPECT_EQ(readFile(entry), "# written by hand\n[Desktop Entry]\nExec=/opt/x --min\n"
+                               "Hidden=true\nX-GNOME-Autostart-enabled=false\nX-Delay=5\n\n"
+                               "[Desktop Action quit]\nHidden=true\n");
+    fs::remove(entry);
+    EXPECT_TRUE(loginItem.disable());
+    EXPECT_FALSE(fs::exists(entry));
 }

@@ -34,6 +34,10 @@ protected:
             if (request.path == "/json/") {
                 return HttpTestServer::json(R"({"countryCode":"US"})");
             }
+            if (request.path.starts_with("/files/")) {
+                const auto file = files.find(request.path);
+                return file != files.end() ? file->second : HttpTestServer::json("gone", 404);
+            }
             const bool forced =
                 request.queryValue("packageName").find(".forced") != std::string::npos;
             return HttpTestServer::json(forced ? forcedReply : normalReply);
@@ -107,8 +111,11 @@ protected:
                              .resourcesPath = LUMATIX_RESOURCES_SOURCE_DIR,
                              .endpoints = {.analyticsServerGlobal = server.url(),
                                            .analyticsServerChina = server.url()}}};
-    ScopedPlatform scoped{
-        {.userDefaults = &defaults, .audioHardware = &hardware, .bundle = &bundle}};
+    FixedLoginItem loginItem{platform::LoginItemStatus::notRegistered};
+    ScopedPlatform scoped{{.userDefaults = &defaults,
+                           .audioHardware = &hardware,
+                           .loginItem = &loginItem,
+                           .bundle = &bundle}};
     CapturedLog log;
     net::HttpClient client{{.stallLimit = 400ms}};
     NetworkManger updateClient{client, server.url()};
@@ -116,11 +123,18 @@ protected:
     std::string forcedReply = R"({"ResultCode":9900})";
     FixedReachability::Answer network = FixedReachability::Answer::reachable;
     int quits = 0;
+    // Downloads: what the server has under /files/, and what was shown in the file manager.
+    std::map<std::string, HttpTestServer::Reply> files;
+    std::vector<std::filesystem::path> revealed;
     ScreenNavigator navigator{{
         .updateClient = &updateClient,
         .requestRegion = [this] { AppUtility::requestRegion(client, server.url(), "KEY"); },
         .makeReachability = [this] { return std::make_unique<FixedReachability>(network); },
         .quit = [this] { ++quits; },
+        .downloadClient = &client,
+        .downloadsFolder = [this] { return home.path() / "Downloads"; },
+        .revealFile = [this](const std::filesystem::path& file) { revealed.push_back(file); },
+        .downloadWatchdog = 150ms,
     }};
     Window main;
 };

@@ -140,8 +140,14 @@ public:
         current = platform::LoginItemStatus::enabled;
         return true;
     }
+    bool disable() override {
+        ++disableCalls;
+        current = platform::LoginItemStatus::requiresApproval;
+        return true;
+    }
     platform::LoginItemStatus current;
     int enableCalls = 0;
+    int disableCalls = 0;
 };
 
 // Answers from a worker thread, as the desktop's answer does.

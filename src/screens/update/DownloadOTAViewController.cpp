@@ -85,7 +85,7 @@ void DownloadOTAViewController::startDownload() {
 void DownloadOTAViewController::downloadFailed() {
     if (!isDownloadProgress_) {
         platform::Log::line("download stalled: no data for " +
-                            std::to_string(services_.watchdogInterval.count() / 1000) + " s");
+                            std::to_string(services_.watchdogInterval.count()) + " ms");
         if (request_) {
             request_->cancel();
         }

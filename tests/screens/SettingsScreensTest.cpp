@@ -1,0 +1,184 @@
+#include "core/PersistedSettings.h"
+#include "screens/settings/SettingPreferenceViewController.h"
+#include "screens/settings/SettingPrivacyViewController.h"
+#include "screens/settings/SettingUpdateViewController.h"
+#include "screens/settings/SettingViewController.h"
+#include "screens/update/DownloadOTAViewController.h"
+#include "support/AppFixture.h"
+#include "ui/Button.h"
+#include "ui/Localization.h"
+#include "ui/TextView.h"
+
+#include <QLabel>
+
+namespace {
+
+class SettingsScreensTest : public AppFixture {
+protected:
+    SettingsScreensTest() { Localization::install(QStringLiteral("en")); }
+    ~SettingsScreensTest() override {
+        settings.setContentViewController(nullptr);
+        Localization::uninstall();
+    }
+
+    SettingViewController* openSettings() {
+        auto made = std::make_unique<SettingViewController>();
+        auto* opened = made.get();
+        settings.setContentViewController(std::move(made));
+        settings.show();
+        QCoreApplication::processEvents();
+        return opened;
+    }
+    [[nodiscard]] int launchEvents() const {
+        const auto requests = server.requests();
+        return static_cast<int>(std::count_if(requests.begin(), requests.end(), [](const auto& r) {
+            return r.queryValue("e_a") == "nb_launch";
+        }));
+    }
+
+    Window settings;
+};
+
+// Opening shows the Preference tab, whatever was shown before; a click on the selected tab
+// keeps it; only the shown Preference tab refreshes itself.
+TEST_F(SettingsScreensTest, OneTabIsAlwaysSelectedAndPreferenceComesFirst) {
+    pendingUpdateScreen = UpdateScreen::newVersion;
+    auto* shown = openSettings();
+    EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none);
+    const auto expectSelected = [&](Button* selected, ViewController* tab) {
+        for (Button* button :
+             {shown->preferenceButton(), shown->updateButton(), shown->privacyButton()}) {
+            EXPECT_EQ(button->isChecked(), button == selected);
+        }
+        EXPECT_TRUE(tab->isAppeared() && tab->view()->isVisible());
+        EXPECT_EQ(shown->preferenceVC()->checkStatusTimer() != nullptr,
+                  tab == shown->preferenceVC());
+    };
+    expectSelected(shown->preferenceButton(), shown->preferenceVC());
+    for (const auto& [button, tab] : std::vector<std::pair<Button*, ViewController*>>{
+             {shown->updateButton(), shown->updateVC()},
+             {shown->updateButton(), shown->updateVC()},
+             {shown->privacyButton(), shown->privacyVC()},
+             {shown->preferenceButton(), shown->preferenceVC()},
+             {shown->privacyButton(), shown->privacyVC()}}) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        expectSelected(button, tab);
+    }
+    EXPECT_EQ(log.count("didCategoryButtonClick"), 6);
+    shown = openSettings();
+    expectSelected(shown->preferenceButton(), shown->preferenceVC());
+}
+
+// The login row shows the autostart entry and its button switches it the other way; the
+// speakerphone row follows the device within a tick.
+TEST_F(SettingsScreensTest, PreferenceRowsFollowLaunchAtLoginAndTheSpeakerphone) {
+    connectSpeakerphone(true);
+    loginItem.current = platform::LoginItemStatus::requiresApproval;
+    auto* preference = openSettings()->preferenceVC();
+    const auto row = [&](TextView* status, QLabel* lamp) {
+        QCoreApplication::processEvents();
+        return status->toPlainText().toStdString() + (preference->showsLampOn(lamp) ? " +" : " -");
+    };
+    const auto loginRow = [&] {
+        QCoreApplication::processEvents();
+        return row(preference->loginStatusText(), preference->loginItemImage()) + " / " +
+               preference->loginSettingButton()->text().toStdString();
+    };
+    EXPECT_EQ(loginRow(), "Off - / Turn On Start at Login");
+    QTest::mouseClick(preference->loginSettingButton(), Qt::LeftButton);
+    EXPECT_EQ(loginRow(), "On + / Turn Off Start at Login");
+    QTest::mouseClick(preference->loginSettingButton(), Qt::LeftButton);
+    EXPECT_EQ(loginRow(), "Off - / Turn On Start at Login");
+    EXPECT_EQ(loginItem.enableCalls + 10 * loginItem.disableCalls, 11);
+    for (const auto status :
+         {platform::LoginItemStatus::notRegistered, platform::LoginItemStatus::notFound}) {
+        loginItem.current = status;
+        preference->checkStatus();
+        EXPECT_EQ(loginRow(), "Off - / Turn On Start at Login");
+    }
+
+    EXPECT_EQ(row(preference->BTStatusText(), preference->BTItemImage()), "Connected: Lumatix U +");
+    hardware.setOutputs({});
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !preference->showsLampOn(preference->BTItemImage()); }, 3500));
+    EXPECT_EQ(row(preference->BTStatusText(), preference->BTItemImage()), "Not connected -");
+}
+
+// The switch stores 1 or 2 at once, never 0; the first agreement on a first launch sends the
+// launch report, once.
+TEST_F(SettingsScreensTest, PrivacySwitchStoresTheAnswerAtOnce) {
+    for (const auto& [stored, firstLaunch, afterClicks, reports] :
+         std::vector<std::tuple<std::int64_t, bool, std::vector<std::int64_t>, int>>{
+             {1, true, {2, 1, 2, 1}, 1},
+             {0, true, {1, 2, 1}, 1},
+             {2, false, {1, 2}, 0},
+         }) {
+        defaults.setInteger("CheckPrivacyStatus", stored);
+        defaults.setBool("isFirstLaunch", firstLaunch);
+        const int reportsBefore = launchEvents();
+        auto* shown = openSettings();
+        QTest::mouseClick(shown->privacyButton(), Qt::LeftButton);
+        auto* privacy = shown->privacyVC();
+        EXPECT_EQ(privacy->checkButton()->isChecked(), stored == 1);
+        for (const std::int64_t expected : afterClicks) {
+            QTest::mouseClick(privacy->checkButton(), Qt::LeftButton);
+            EXPECT_EQ(PersistedSettings::getCheckPrivacyStatus(), expected);
+            EXPECT_EQ(privacy->checkTitleText()->toPlainText().toStdString(),
+                      expected == 1 ? "Sharing anonymous usage data" : "Not sharing usage data");
+        }
+        QTest::qWait(200);
+        EXPECT_EQ(launchEvents() - reportsBefore, reports) << stored;
+        EXPECT_EQ(PersistedSettings::getIsFirstLaunch(), firstLaunch && reports == 0);
+    }
+}
+
+// The download as the launch step: a finished file is shown and the application quits; a
+// missing file, a stalled transfer or a closed window quit without showing anything. The
+// server's version name never leads out of Downloads.
+TEST_F(SettingsScreensTest, DownloadsEndInQuittingAndOnlyShowAWrittenFile) {
+    files["/files/pkg.deb"] = HttpTestServer::json("package", 200, "application/x-deb");
+    files["/files/stalled.deb"] = HttpTestServer::silent();
+    const auto downloads = home.path() / "Downloads";
+    for (const auto& [path, version, closeWindow, saved, line] :
+         std::vector<std::tuple<std::string, std::string, bool, std::string, std::string>>{
+             {"/files/pkg.deb", "1.2.0", false, "Lumatix_Connection_Assistant_1.2.0.deb", ""},
+             {"/files/pkg.deb", "../../.config/autostart/x", false,
+              "Lumatix_Connection_Assistant__.._.config_autostart_x.deb", ""},
+             {"/files/missing.deb", "1.2.0", false, "", "download failed: status 404"},
+             {"/files/stalled.deb", "1.2.0", false, "", "download stalled: no data for 150 ms"},
+             {"/files/stalled.deb", "1.2.0", true, "", "download failed: cancelled"},
+         }) {
+        std::filesystem::remove_all(downloads);
+        revealed.clear();
+        quits = 0;
+        updateClient.newVersionUrl = server.url(path);
+        updateClient.newVersionName = version;
+        auto* download = show<DownloadOTAViewController>(Screen::download);
+        if (closeWindow) {
+            QTest::qWait(20);
+            main.close();
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return quits == 1; }, 5000)) << path;
+        QTest::qWait(50);
+        EXPECT_EQ(quits, 1);
+        const auto written =
+            saved.empty() ? std::vector<std::filesystem::path>{} : std::vector{downloads / saved};
+        EXPECT_EQ(revealed, written) << path;
+        std::vector<std::filesystem::path> present;
+        if (std::filesystem::exists(downloads)) {
+            for (const auto& entry : std::filesystem::directory_iterator(downloads)) {
+                present.push_back(entry.path());
+            }
+        }
+        EXPECT_EQ(present, written) << path;
+        const auto lines = log.lines();
+        EXPECT_TRUE(line.empty() || std::ranges::any_of(lines, [&](const std::string& l) {
+                        return l.starts_with(line);
+                    })) << line;
+        (void)download;
+        main.setContentViewController(nullptr);
+    }
+    EXPECT_FALSE(std::filesystem::exists(home.path() / ".config" / "autostart"));
+}
+
+} // namespace
