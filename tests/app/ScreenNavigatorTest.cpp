@@ -20,6 +20,13 @@ namespace {
 
 using Answer = FixedReachability::Answer;
 
+// A wrong main screen after the update step corrects itself at its first status check, which
+// the flows below cannot tell from the right one.
+TEST(ScreenNavigatorDecisions, MainScreenAfterTheUpdateStep) {
+    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(2, true), Screen::mode);
+    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(1, false), Screen::bluetoothGuide);
+}
+
 class ScreenNavigatorTest : public AppFixture {
 protected:
     ViewController* presented(ViewController* presenter) const {

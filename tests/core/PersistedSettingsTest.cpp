@@ -64,15 +64,18 @@ TEST_F(PersistedSettingsTest, ReadersFallBackForMissingOrMistypedValues) {
     }
 }
 
+// A stored identifier of the wrong type, or an empty one, is replaced once.
 TEST_F(PersistedSettingsTest, InstallationIdentifierIsMadeOnce) {
-    // A stored identifier of the wrong type is replaced.
-    defaults.setInteger("DeviceUniqueID", 42);
-    const std::string made = PersistedSettings::getDeviceUniqueID();
-    EXPECT_EQ(made.size(), 21u);
-    EXPECT_EQ(defaults.objectForKey("DeviceUniqueID"), DefaultsValue(made));
-    const int writes = defaults.writes;
-    EXPECT_EQ(PersistedSettings::getDeviceUniqueID(), made);
-    EXPECT_EQ(defaults.writes, writes);
+    for (const bool empty : {false, true}) {
+        empty ? defaults.setObject("DeviceUniqueID", "")
+              : defaults.setInteger("DeviceUniqueID", 42);
+        const std::string made = PersistedSettings::getDeviceUniqueID();
+        EXPECT_EQ(made.size(), 21u);
+        EXPECT_EQ(defaults.objectForKey("DeviceUniqueID"), DefaultsValue(made));
+        const int writes = defaults.writes;
+        EXPECT_EQ(PersistedSettings::getDeviceUniqueID(), made);
+        EXPECT_EQ(defaults.writes, writes);
+    }
 }
 
 // Only a readable resource saying this is a fresh installation resets the answers, and only

@@ -11,6 +11,7 @@
 #include <system_error>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -212,10 +213,7 @@ void PulseServer::stop() {
         group_ = -1;
     }
     pid_ = -1;
-    if (lifeline_ >= 0) {
-        close(lifeline_);
-        lifeline_ = -1;
-    }
+    close(std::exchange(lifeline_, -1));
 }
 
 bool PulseServer::pause() {
