@@ -53,7 +53,7 @@ void SettingPreferenceViewController::viewDidLoad() {
     loginSettingButton_ = new Button(
         Localization::localizedString(LocalizedKey::LoginItemOpenSettingButtonTitle), root);
     ButtonStyle::styleSecondarySmall(loginSettingButton_);
-    loginSettingButton_->setFixedSize(buttonSize);
+    fitWidth(loginSettingButton_);
     connect(loginSettingButton_, &Button::clicked, this, [this] { didLoginSettingClick(); });
 
     BTTitleText_ = makeText(root, LocalizedKey::SettingPreferenceBTTitle, colorNavy(), 14, true);
@@ -63,7 +63,7 @@ void SettingPreferenceViewController::viewDidLoad() {
     BTSettingButton_ =
         new Button(Localization::localizedString(LocalizedKey::BluetoothSettingButtonTitle), root);
     ButtonStyle::styleSecondarySmall(BTSettingButton_);
-    BTSettingButton_->setFixedSize(buttonSize);
+    fitWidth(BTSettingButton_);
     connect(BTSettingButton_, &Button::clicked, this, [this] { didBTSettingClick(); });
     startLayout();
 }
@@ -132,6 +132,13 @@ void SettingPreferenceViewController::showLoginItem(bool on) {
     loginSettingButton_->setText(
         Localization::localizedString(on ? LocalizedKey::LoginItemTurnOffButtonTitle
                                          : LocalizedKey::LoginItemOpenSettingButtonTitle));
+    fitWidth(loginSettingButton_);
+}
+
+// Some translations need more than the usual width.
+void SettingPreferenceViewController::fitWidth(Button* button) {
+    const int needed = button->fontMetrics().horizontalAdvance(button->text()) + buttonPadding;
+    button->setFixedSize(std::max(buttonSize.width(), needed), buttonSize.height());
 }
 
 void SettingPreferenceViewController::showRow(TextView* status, QLabel* lamp, bool on,

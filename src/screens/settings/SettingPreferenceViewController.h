@@ -28,6 +28,7 @@ public:
     static constexpr int lampInset = 8;
     static constexpr QSize lampSize{6, 6};
     static constexpr QSize buttonSize{170, 32};
+    static constexpr int buttonPadding = 24;
 
     SettingPreferenceViewController();
     ~SettingPreferenceViewController() override;
@@ -58,6 +59,7 @@ protected:
 private:
     void showRow(TextView* status, QLabel* lamp, bool on, const QString& text);
     void showLoginItem(bool on);
+    static void fitWidth(Button* button);
 
     TextView* loginTitleText_ = nullptr;
     QLabel* loginItemImage_ = nullptr;

@@ -58,15 +58,15 @@ void DownloadOTAViewController::layoutElements(QSize viewSize) {
 void DownloadOTAViewController::startDownload() {
     const std::string link =
         QUrl::fromPercentEncoding(QByteArray::fromStdString(services_.link)).toStdString();
-    destination_ =
-        services_.downloadsFolder() / DownloadFileName::make(services_.versionName, link);
     downloadTimer_ =
         platform::Timer::scheduled(services_.watchdogInterval, true, [this] { downloadFailed(); });
     isDownloadProgress_ = false;
-    if (services_.client == nullptr) {
-        downloadEnded({.error = "no HTTP client"});
+    if (services_.client == nullptr || !services_.downloadsFolder) {
+        downloadEnded({.error = "nowhere to download from or to"});
         return;
     }
+    destination_ =
+        services_.downloadsFolder() / DownloadFileName::make(services_.versionName, link);
     request_ = services_.client->download(link, destination_);
     QPointer self(this);
     request_->downloadProgress([self](double fraction) {
