@@ -1,3 +1,4 @@
+#include "analytics/Analytics.h"
 #include "core/PersistedSettings.h"
 #include "screens/settings/SettingPreferenceViewController.h"
 #include "screens/settings/SettingPrivacyViewController.h"
@@ -29,10 +30,10 @@ protected:
         QCoreApplication::processEvents();
         return opened;
     }
-    [[nodiscard]] int launchEvents() const {
+    [[nodiscard]] int events(const std::string& action) const {
         const auto requests = server.requests();
-        return static_cast<int>(std::count_if(requests.begin(), requests.end(), [](const auto& r) {
-            return r.queryValue("e_a") == "nb_launch";
+        return static_cast<int>(std::count_if(requests.begin(), requests.end(), [&](const auto& r) {
+            return r.queryValue("e_a") == action;
         }));
     }
 
@@ -115,7 +116,7 @@ TEST_F(SettingsScreensTest, PrivacySwitchStoresTheAnswerAtOnce) {
          }) {
         defaults.setInteger("CheckPrivacyStatus", stored);
         defaults.setBool("isFirstLaunch", firstLaunch);
-        const int reportsBefore = launchEvents();
+        const int reportsBefore = events("nb_launch");
         auto* shown = openSettings();
         QTest::mouseClick(shown->privacyButton(), Qt::LeftButton);
         auto* privacy = shown->privacyVC();
@@ -126,8 +127,12 @@ TEST_F(SettingsScreensTest, PrivacySwitchStoresTheAnswerAtOnce) {
             EXPECT_EQ(privacy->checkTitleText()->toPlainText().toStdString(),
                       expected == 1 ? "Sharing anonymous usage data" : "Not sharing usage data");
         }
+        // The next Meeting click reports only with the consent the switch left.
+        const int modesBefore = events("nb_mode");
+        Analytics::sendModeEvent("meeting");
         QTest::qWait(200);
-        EXPECT_EQ(launchEvents() - reportsBefore, reports) << stored;
+        EXPECT_EQ(events("nb_launch") - reportsBefore, reports) << stored;
+        EXPECT_EQ(events("nb_mode") - modesBefore, afterClicks.back() == 1 ? 1 : 0) << stored;
         EXPECT_EQ(PersistedSettings::getIsFirstLaunch(), firstLaunch && reports == 0);
     }
 }
@@ -172,9 +177,10 @@ TEST_F(SettingsScreensTest, DownloadsEndInQuittingAndOnlyShowAWrittenFile) {
         }
         EXPECT_EQ(present, written) << path;
         const auto lines = log.lines();
-        EXPECT_TRUE(line.empty() || std::ranges::any_of(lines, [&](const std::string& l) {
-                        return l.starts_with(line);
-                    })) << line;
+        EXPECT_TRUE(
+            line.empty() ||
+            std::ranges::any_of(lines, [&](const std::string& l) { return l.starts_with(line); }))
+            << line;
         (void)download;
         main.setContentViewController(nullptr);
     }
