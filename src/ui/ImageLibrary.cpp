@@ -105,6 +105,13 @@ QString ImageLibrary::resourcePath(std::string_view name) {
            QStringLiteral(".svg");
 }
 
+QIcon ImageLibrary::toggleIcon(ImageAsset off, ImageAsset on) {
+    QIcon toggle;
+    toggle.addPixmap(pixmap(off), QIcon::Normal, QIcon::Off);
+    toggle.addPixmap(pixmap(on), QIcon::Normal, QIcon::On);
+    return toggle;
+}
+
 QLabel* ImageLibrary::pictureLabel(ImageAsset asset, QSize size, QWidget* parent) {
     auto* picture = new QLabel(parent);
     picture->setPixmap(pixmap(asset, size, qApp->devicePixelRatio()));

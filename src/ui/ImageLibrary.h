@@ -18,6 +18,8 @@ public:
     // Scalable icon; the status-item icon is marked as a mask so the desktop may recolour it.
     [[nodiscard]] static QIcon icon(ImageAsset asset);
     [[nodiscard]] static QIcon icon(std::string_view name);
+    // For a toggle button: the first picture while it is off, the second while it is on.
+    [[nodiscard]] static QIcon toggleIcon(ImageAsset off, ImageAsset on);
 
     // The picture rendered at a size in logical pixels (an empty size means its natural size)
     // for a screen of the given device pixel ratio. The pixmap carries that ratio.

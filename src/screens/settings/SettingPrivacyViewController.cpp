@@ -29,12 +29,8 @@ void SettingPrivacyViewController::viewDidLoad() {
     privacyContentText_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     checkButton_ = new Button(root);
     checkButton_->setCheckable(true);
-    QIcon icon;
-    icon.addPixmap(ImageLibrary::pixmap(ImageAsset::btn_switch_off_default), QIcon::Normal,
-                   QIcon::Off);
-    icon.addPixmap(ImageLibrary::pixmap(ImageAsset::btn_switch_on_default), QIcon::Normal,
-                   QIcon::On);
-    checkButton_->setIcon(icon);
+    checkButton_->setIcon(ImageLibrary::toggleIcon(ImageAsset::btn_switch_off_default,
+                                                   ImageAsset::btn_switch_on_default));
     checkButton_->setIconSize(switchSize);
     checkButton_->setFixedSize(switchSize);
     ButtonAppearance noFrame = checkButton_->appearance();

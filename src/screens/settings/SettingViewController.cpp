@@ -54,10 +54,7 @@ Button* SettingViewController::makeTabButton(QWidget* parent, Tab tag) {
     auto* button = new Button(Localization::localizedString(look.title), parent);
     // A toggle: the selected image while it is on.
     button->setCheckable(true);
-    QIcon icon;
-    icon.addPixmap(ImageLibrary::pixmap(look.image), QIcon::Normal, QIcon::Off);
-    icon.addPixmap(ImageLibrary::pixmap(look.selectedImage), QIcon::Normal, QIcon::On);
-    button->setIcon(icon);
+    button->setIcon(ImageLibrary::toggleIcon(look.image, look.selectedImage));
     button->setIconSize(ImageLibrary::naturalSize(look.image));
     button->setFixedSize(tabButtonSize);
     ButtonAppearance appearance = button->appearance();
