@@ -12,6 +12,7 @@
 #include "platform/MainQueue.h"
 #include "platform/Platform.h"
 #include "platform/Reachability.h"
+#include "platform/WebBrowser.h"
 #include "region/AppUtility.h"
 #include "screens/info/InfoViewController.h"
 #include "screens/onboarding/BluetoothViewController.h"
@@ -44,6 +45,7 @@ ScreenNavigator::Services ScreenNavigator::Services::live() {
         .downloadsFolder = [] { return platform::FileManager::downloadsFolder(); },
         .revealFile =
             [](const std::filesystem::path& file) { platform::FileManager::revealFile(file); },
+        .openAddress = [](std::string_view address) { return platform::WebBrowser::open(address); },
     };
 }
 
@@ -145,7 +147,7 @@ std::unique_ptr<ViewController> ScreenNavigator::make(Screen screen) {
         made = std::make_unique<SettingViewController>();
         break;
     case Screen::info:
-        made = std::make_unique<InfoViewController>();
+        made = std::make_unique<InfoViewController>(services_.openAddress);
         break;
     }
     ViewController* raw = made.get();

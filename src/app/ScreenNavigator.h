@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 class NetworkManger;
 class ViewController;
@@ -38,6 +39,8 @@ public:
         std::function<std::filesystem::path()> downloadsFolder;
         std::function<void(const std::filesystem::path&)> revealFile;
         std::chrono::milliseconds downloadWatchdog{30000};
+        // The Information window's links: opens an address in the browser, says whether it did.
+        std::function<bool(std::string_view)> openAddress;
 
         // The application's own: the shared update client, the geolocation lookup, the
         // desktop's network monitor, quitting the application.

@@ -50,6 +50,8 @@ inline constexpr std::string_view loginSettingClick = "didLoginSettingClick";
 inline constexpr std::string_view btSettingClick = "didBTSettingClick";
 inline constexpr std::string_view checkUpdateClick = "didCheckUpdateClick";
 inline constexpr std::string_view checkButtonClickPrefix = "didCheckButtonClick ";
+// The Information window's user-guide links.
+inline constexpr std::string_view userGuideButtonClick = "didUserGuideButtonClick";
 
 // The update check.
 inline constexpr std::string_view notReachable = "Not reachable";
@@ -58,7 +60,7 @@ inline constexpr std::string_view notifierNotStarted = "Unable to start notifier
 inline constexpr std::string_view agreeClick = "didAgreeClick";
 inline constexpr std::string_view cancelClick = "didCancelClick";
 inline constexpr std::string_view openSettingClick = "didOpenSettingClick";
-inline constexpr std::string_view settingsOpened = "default browser was successfully opened";
+inline constexpr std::string_view defaultBrowserOpened = "default browser was successfully opened";
 // The licence document that could not be shown, followed by its path and the reason.
 inline constexpr std::string_view agreementUnreadablePrefix = "licence agreement unreadable: ";
 

@@ -208,13 +208,13 @@ TEST_F(LaunchFlowTest, MenuOpensSettingsAndInformationOverTheMainWindow) {
     EXPECT_EQ(pendingUpdateScreen, UpdateScreen::newVersion);
     content()->presentedViewControllers().front()->window()->close();
     EXPECT_TRUE(content()->presentedViewControllers().empty());
-    content()->presentViewControllerAsModalWindow(std::make_unique<InfoViewController>());
+    content()->presentViewControllerAsModalWindow(std::make_unique<InfoViewController>(nullptr));
     pendingUpdateScreen = UpdateScreen::newVersion;
     delegate->openSettingFromMenu();
     EXPECT_TRUE(content()->presentedViewControllers().empty());
     EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none);
     delegate->openInfoFromMenu();
-    content()->presentViewControllerAsModalWindow(std::make_unique<InfoViewController>());
+    content()->presentViewControllerAsModalWindow(std::make_unique<InfoViewController>(nullptr));
     delegate->openInfoFromMenu();
     EXPECT_EQ(posts, (std::vector<std::string>{"openSetting", "openInfo"}));
 }

@@ -6,6 +6,7 @@
 #include "core/ProcessState.h"
 #include "platform/Bundle.h"
 #include "platform/Platform.h"
+#include "screens/info/InfoViewController.h"
 #include "screens/onboarding/AgreementViewController.h"
 #include "screens/settings/SettingViewController.h"
 #include "support/PlatformDoubles.h"
@@ -91,6 +92,14 @@ void renderWindowsMenusButtonsAndToast(MemoryAudioHardware& audio, ScreenNavigat
             save(*settings->window(), "settings_updates");
             settings->privacyButton()->click();
             save(*settings->window(), "settings_privacy");
+        }
+        // The Information tabs beyond the first.
+        if (auto* info = presented.empty() ? nullptr
+                                           : qobject_cast<InfoViewController*>(presented.front())) {
+            info->userGuideButton()->click();
+            save(*info->window(), "info_user_guide");
+            info->supportButton()->click();
+            save(*info->window(), "info_supported_apps");
         }
         main.setContentViewController(nullptr);
     }

@@ -126,6 +126,9 @@ protected:
     // Downloads: what the server has under /files/, and what was shown in the file manager.
     std::map<std::string, HttpTestServer::Reply> files;
     std::vector<std::filesystem::path> revealed;
+    // The browser: the addresses it was asked to open, and whether it opens them.
+    std::vector<std::string> browsed;
+    bool browserOpens = true;
     ScreenNavigator navigator{{
         .updateClient = &updateClient,
         .requestRegion = [this] { AppUtility::requestRegion(client, server.url(), "KEY"); },
@@ -135,6 +138,11 @@ protected:
         .downloadsFolder = [this] { return home.path() / "Downloads"; },
         .revealFile = [this](const std::filesystem::path& file) { revealed.push_back(file); },
         .downloadWatchdog = 150ms,
+        .openAddress =
+            [this](std::string_view address) {
+                browsed.emplace_back(address);
+                return browserOpens;
+            },
     }};
     Window main;
 };

@@ -29,6 +29,6 @@ void MicPermissionViewController::didOpenSettingClick() {
     platform::Log::line(log_lines::openSettingClick);
     // Without any such settings the desktop settings write their own line; the screen stays.
     if (platform::DesktopSettings::forCurrentDesktop().openMicrophoneSettings()) {
-        platform::Log::line(log_lines::settingsOpened);
+        platform::Log::line(log_lines::defaultBrowserOpened);
     }
 }

@@ -87,7 +87,7 @@ void SettingPreferenceViewController::layoutElements(QSize viewSize) {
 }
 
 void SettingPreferenceViewController::viewDidAppear() {
-    SettingTabViewController::viewDidAppear();
+    TabContentViewController::viewDidAppear();
     checkStatus();
     checkStatusTimer_ = platform::Timer::scheduled(checkInterval, true, [this] { checkStatus(); });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/settings/SettingTabViewController.h"
+#include "ui/TabContentViewController.h"
 
 #include <QSize>
 #include <memory>
@@ -14,7 +14,7 @@ class Timer;
 
 // The Preference tab: whether the assistant starts at login and whether the speakerphone is
 // connected, each with a lamp and a button. Refreshed every 3 seconds while it is shown.
-class SettingPreferenceViewController : public SettingTabViewController {
+class SettingPreferenceViewController : public TabContentViewController {
     Q_OBJECT
 
 public:

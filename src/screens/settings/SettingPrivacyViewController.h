@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/settings/SettingTabViewController.h"
+#include "ui/TabContentViewController.h"
 
 #include <QSize>
 
@@ -9,7 +9,7 @@ class TextView;
 
 // The Privacy tab: the usage-statistics text and the switch that gives or withdraws consent,
 // stored at once.
-class SettingPrivacyViewController : public SettingTabViewController {
+class SettingPrivacyViewController : public TabContentViewController {
     Q_OBJECT
 
 public:

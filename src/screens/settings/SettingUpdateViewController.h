@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/settings/SettingTabViewController.h"
+#include "ui/TabContentViewController.h"
 
 #include <QSize>
 
@@ -10,7 +10,7 @@ class TextView;
 
 // The Update tab: the running version, when updates were last looked for, and a button that
 // closes Settings so that the checking window takes its place.
-class SettingUpdateViewController : public SettingTabViewController {
+class SettingUpdateViewController : public TabContentViewController {
     Q_OBJECT
 
 public:

@@ -1,23 +1,23 @@
-#include "screens/settings/SettingTabViewController.h"
+#include "ui/TabContentViewController.h"
 
 #include "ui/Localization.h"
 #include "ui/TextView.h"
 
 #include <QWidget>
 
-void SettingTabViewController::loadView() {
+void TabContentViewController::loadView() {
     auto* root = new QWidget;
     root->resize(tabSize);
     setView(root);
 }
 
-void SettingTabViewController::viewDidAppear() {
+void TabContentViewController::viewDidAppear() {
     if (Window* shown = window()) {
         shown->setBackgroundColor(Qt::white);
     }
 }
 
-TextView* SettingTabViewController::makeText(QWidget* parent, const QString& text,
+TextView* TabContentViewController::makeText(QWidget* parent, const QString& text,
                                              const QColor& color, int fontSize, bool bold) {
     auto* view = new TextView(parent);
     view->setPixelFont(fontSize, bold);
@@ -27,7 +27,7 @@ TextView* SettingTabViewController::makeText(QWidget* parent, const QString& tex
     return view;
 }
 
-TextView* SettingTabViewController::makeText(QWidget* parent, LocalizedKey key, const QColor& color,
+TextView* TabContentViewController::makeText(QWidget* parent, LocalizedKey key, const QColor& color,
                                              int fontSize, bool bold) {
     return makeText(parent, Localization::localizedString(key), color, fontSize, bold);
 }

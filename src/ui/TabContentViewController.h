@@ -8,13 +8,13 @@
 class TextView;
 class QWidget;
 
-// What the Settings tabs share: a view the size of the Settings window's container, and plain
-// read-only texts.
-class SettingTabViewController : public ViewController {
+// What the tabs of the Settings and Information windows share: a view the size of their
+// container, a white window, and plain read-only texts.
+class TabContentViewController : public ViewController {
     Q_OBJECT
 
 public:
-    // The container's size in the 680 × 400 Settings window.
+    // The container's size in a 680 × 400 tabbed window.
     static constexpr QSize tabSize{480, 400};
 
 protected:

@@ -1,0 +1,95 @@
+#include "screens/info/InfoUserGuideViewController.h"
+
+#include "BuildConfig.h"
+#include "core/LogLines.h"
+#include "platform/Log.h"
+#include "ui/Button.h"
+#include "ui/ImageLibrary.h"
+#include "ui/Palette.h"
+#include "ui/TextView.h"
+
+#include <QFrame>
+
+namespace {
+
+constexpr LocalizedKey rowTitles[] = {
+    LocalizedKey::InfoUserGuideTWTitle, LocalizedKey::InfoUserGuideCNTitle,
+    LocalizedKey::InfoUserGuideENTitle, LocalizedKey::InfoUserGuideJPTitle};
+
+QFrame* makeLine(QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setAutoFillBackground(true);
+    QPalette separator = line->palette();
+    separator.setColor(QPalette::Window, colorSeparator());
+    line->setPalette(separator);
+    return line;
+}
+
+} // namespace
+
+InfoUserGuideViewController::InfoUserGuideViewController(OpenAddress openAddress)
+    : openAddress_(std::move(openAddress)) {}
+
+InfoUserGuideViewController::~InfoUserGuideViewController() = default;
+
+std::string_view InfoUserGuideViewController::pageFor(int tag) {
+    switch (tag) {
+    case TW:
+        return build_config::userGuideTW;
+    case CN:
+        return build_config::userGuideCN;
+    case EN:
+        return build_config::userGuideEN;
+    case JP:
+        return build_config::userGuideJP;
+    default:
+        return {};
+    }
+}
+
+void InfoUserGuideViewController::viewDidLoad() {
+    QWidget* root = view();
+    for (int row = TW; row <= JP; ++row) {
+        RowViews& views = rows_[row];
+        views.title = makeText(root, rowTitles[row], colorTabText(), 14, true);
+        views.button = new Button(root);
+        views.button->setIcon(ImageLibrary::icon(ImageAsset::icon_view_link_default));
+        views.button->setIconSize(buttonSize);
+        views.button->setFixedSize(buttonSize);
+        ButtonAppearance borderless = views.button->appearance();
+        borderless.highlightsByBackground = false;
+        views.button->setAppearance(borderless);
+        views.button->setCursor(Qt::PointingHandCursor);
+        connect(views.button, &Button::clicked, this,
+                [this, row] { didUserGuideButtonClick(row); });
+        if (row != JP) {
+            views.line = makeLine(root);
+        }
+    }
+    startLayout();
+}
+
+void InfoUserGuideViewController::layoutElements(QSize viewSize) {
+    int top = rowTop;
+    for (const RowViews& views : rows_) {
+        views.title->setGeometry(sideInset, top, titleSize.width(), titleSize.height());
+        views.button->move(sideInset + titleSize.width() + buttonGap,
+                           top + (titleSize.height() - buttonSize.height()) / 2);
+        top += titleSize.height() + lineGap;
+        if (views.line != nullptr) {
+            views.line->setGeometry(sideInset, top, viewSize.width() - 2 * sideInset, 1);
+            top += 1 + lineGap;
+        }
+    }
+}
+
+void InfoUserGuideViewController::didUserGuideButtonClick(int tag) {
+    platform::Log::line(log_lines::userGuideButtonClick);
+    const std::string_view page = pageFor(tag);
+    if (page.empty() || !openAddress_) {
+        return;
+    }
+    if (openAddress_(page)) {
+        platform::Log::line(log_lines::defaultBrowserOpened);
+    }
+}

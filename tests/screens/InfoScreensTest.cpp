@@ -1,0 +1,161 @@
+#include "BuildConfig.h"
+#include "screens/info/InfoQRCodeViewController.h"
+#include "screens/info/InfoSupportAPPViewController.h"
+#include "screens/info/InfoUserGuideViewController.h"
+#include "screens/info/InfoViewController.h"
+#include "screens/info/SupportAppCell.h"
+#include "support/AppFixture.h"
+#include "ui/Button.h"
+#include "ui/CardView.h"
+#include "ui/Localization.h"
+#include "ui/TextMetrics.h"
+#include "ui/TextView.h"
+
+#include <QLabel>
+#include <QTextDocument>
+
+namespace {
+
+class InfoScreensTest : public AppFixture {
+protected:
+    InfoScreensTest() { Localization::install(QStringLiteral("en")); }
+    ~InfoScreensTest() override {
+        info.setContentViewController(nullptr);
+        Localization::uninstall();
+    }
+
+    InfoViewController* openInfo() {
+        info.setContentViewController(navigator.make(Screen::info));
+        info.show();
+        QCoreApplication::processEvents();
+        return qobject_cast<InfoViewController*>(info.contentViewController());
+    }
+    [[nodiscard]] std::vector<std::string> pages() const {
+        std::vector<std::string> names;
+        for (const auto& request : server.requests()) {
+            if (request.queryValue("e_a") == "nb_moreinfo") {
+                names.push_back(request.queryValue("e_n"));
+            }
+        }
+        return names;
+    }
+
+    Window info;
+};
+
+// Every selection reports its page, the automatic first one and a click on the selected tab
+// included; only with consent.
+TEST_F(InfoScreensTest, EachTabSelectionReportsItsPageInOrder) {
+    const std::vector<std::string> visited{"phone_app_download", "support_page",
+                                           "software_compatible_platform",
+                                           "software_compatible_platform"};
+    for (const std::int64_t consent : {1, 2, 0}) {
+        defaults.setInteger("CheckPrivacyStatus", consent);
+        const auto before = pages().size();
+        auto* shown = openInfo();
+        EXPECT_TRUE(shown->QRCodeButton()->isChecked());
+        EXPECT_TRUE(shown->QRCodeVC()->isAppeared());
+        for (Button* tab :
+             {shown->userGuideButton(), shown->supportButton(), shown->supportButton()}) {
+            QTest::mouseClick(tab, Qt::LeftButton);
+        }
+        EXPECT_TRUE(shown->supportButton()->isChecked());
+        EXPECT_TRUE(shown->supportAppVC()->isAppeared());
+        const auto expected = consent == 1 ? visited.size() : 0;
+        (void)QTest::qWaitFor([&] { return pages().size() - before >= visited.size(); },
+                              expected == 0 ? 300 : 5000);
+        const auto all = pages();
+        EXPECT_EQ(std::vector<std::string>(all.begin() + static_cast<long>(before), all.end()),
+                  consent == 1 ? visited : std::vector<std::string>{})
+            << consent;
+    }
+}
+
+// Each row opens its own page; the success line follows only an opened browser.
+TEST_F(InfoScreensTest, EachUserGuideLinkOpensItsOwnPage) {
+    const std::vector<std::string> expected{
+        std::string(build_config::userGuideTW), std::string(build_config::userGuideCN),
+        std::string(build_config::userGuideEN), std::string(build_config::userGuideJP)};
+    for (const bool opens : {true, false}) {
+        browserOpens = opens;
+        browsed.clear();
+        log.clear();
+        auto* shown = openInfo();
+        QTest::mouseClick(shown->userGuideButton(), Qt::LeftButton);
+        auto* guide = shown->userGuideVC();
+        for (const auto row : {InfoUserGuideViewController::TW, InfoUserGuideViewController::CN,
+                               InfoUserGuideViewController::EN, InfoUserGuideViewController::JP}) {
+            QTest::mouseClick(guide->button(row), Qt::LeftButton);
+        }
+        guide->didUserGuideButtonClick(4);
+        EXPECT_EQ(browsed, expected);
+        EXPECT_EQ(log.count("didUserGuideButtonClick"), 5);
+        EXPECT_EQ(log.count("default browser was successfully opened"), opens ? 4 : 0);
+    }
+}
+
+// Marks sit right-aligned: both marks put the web mark left of the PC mark; a single mark
+// takes the rightmost place. The last row has no left card.
+TEST_F(InfoScreensTest, SupportedAppsShowTheirMarksInPlace) {
+    // Name → web, PC.
+    const std::map<QString, std::pair<bool, bool>> marks{
+        {"WeChat", {false, true}},      {"Zoom", {true, true}},
+        {"腾讯会议", {false, true}},    {"Google Meet", {true, true}},
+        {"VooV Meeting", {true, true}}, {"Microsoft Teams", {true, false}},
+        {"QQ", {false, true}},          {"Skype", {true, true}},
+        {"钉钉", {false, true}},        {"webex", {true, true}},
+        {"Line", {true, true}}};
+    auto* shown = openInfo();
+    QTest::mouseClick(shown->supportButton(), Qt::LeftButton);
+    const auto& cells = shown->supportAppVC()->cells();
+    ASSERT_EQ(cells.size(), 6U);
+    EXPECT_FALSE(cells.back()->leftview()->isVisibleTo(cells.back()));
+    std::set<QString> seen;
+    const int cardRight = SupportAppCell::cardSize.width();
+    for (const SupportAppCell* cell : cells) {
+        for (const auto& [card, name, web, pc] :
+             {std::tuple{cell->leftview(), cell->leftText(), cell->leftWebImage(),
+                         cell->leftPCImage()},
+              std::tuple{cell->rightview(), cell->rightText(), cell->rightWebImage(),
+                         cell->rightPCImage()}}) {
+            if (!card->isVisibleTo(cell)) {
+                continue;
+            }
+            const auto found = marks.find(name->text());
+            ASSERT_NE(found, marks.end()) << name->text().toStdString();
+            seen.insert(name->text());
+            const auto [hasWeb, hasPC] = found->second;
+            EXPECT_EQ(web->isVisibleTo(card), hasWeb) << name->text().toStdString();
+            EXPECT_EQ(pc->isVisibleTo(card), hasPC) << name->text().toStdString();
+            if (hasPC) {
+                EXPECT_EQ(pc->geometry().right() + 1, cardRight - 12);
+            }
+            if (hasWeb) {
+                EXPECT_EQ(web->geometry().right() + 1, cardRight - (hasPC ? 36 : 12));
+            }
+        }
+    }
+    EXPECT_EQ(seen.size(), marks.size());
+}
+
+// The web legend is as wide as its text in each language, and the PC legend follows it.
+TEST_F(InfoScreensTest, LegendFollowsTheWebDescriptionInEveryLanguage) {
+    std::set<int> widths;
+    for (const char* language : {"en", "zh_CN", "zh_TW", "ja"}) {
+        Localization::install(QString::fromLatin1(language));
+        auto* shown = openInfo();
+        QTest::mouseClick(shown->supportButton(), Qt::LeftButton);
+        auto* apps = shown->supportAppVC();
+        const TextView* web = apps->supportWebDescriptionText();
+        const int width = TextMetrics::measureTextWidth(
+            Localization::localizedString(LocalizedKey::InfoSupportAppWebDescription),
+            web->document()->defaultFont(), 16);
+        EXPECT_EQ(web->width(), width) << language;
+        EXPECT_EQ(apps->dotImage()->x(), web->geometry().right() + 1 + 8) << language;
+        EXPECT_EQ(apps->pcImage()->x(), apps->dotImage()->geometry().right() + 1 + 8) << language;
+        widths.insert(width);
+    }
+    EXPECT_GT(widths.size(), 1U);
+}
+
+} // namespace
