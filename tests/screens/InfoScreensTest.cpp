@@ -53,14 +53,12 @@ TEST_F(InfoScreensTest, EachTabSelectionReportsItsPageInOrder) {
         defaults.setInteger("CheckPrivacyStatus", consent);
         const auto before = pages().size();
         auto* shown = openInfo();
-        EXPECT_TRUE(shown->QRCodeButton()->isChecked());
-        EXPECT_TRUE(shown->QRCodeVC()->isAppeared());
+        EXPECT_TRUE(shown->QRCodeButton()->isChecked() && shown->QRCodeVC()->isAppeared());
         for (Button* tab :
              {shown->userGuideButton(), shown->supportButton(), shown->supportButton()}) {
             QTest::mouseClick(tab, Qt::LeftButton);
         }
-        EXPECT_TRUE(shown->supportButton()->isChecked());
-        EXPECT_TRUE(shown->supportAppVC()->isAppeared());
+        EXPECT_TRUE(shown->supportButton()->isChecked() && shown->supportAppVC()->isAppeared());
         const auto expected = consent == 1 ? visited.size() : 0;
         (void)QTest::qWaitFor([&] { return pages().size() - before >= visited.size(); },
                               expected == 0 ? 300 : 5000);
@@ -95,8 +93,9 @@ TEST_F(InfoScreensTest, EachUserGuideLinkOpensItsOwnPage) {
 }
 
 // Marks sit right-aligned: both marks put the web mark left of the PC mark; a single mark
-// takes the rightmost place. The last row has no left card.
-TEST_F(InfoScreensTest, SupportedAppsShowTheirMarksInPlace) {
+// takes the rightmost place. The last row has no left card. The web legend is as wide as its
+// text in each language, and the PC legend follows it.
+TEST_F(InfoScreensTest, SupportedAppsShowTheirMarksInPlaceAndTheLegendFitsItsText) {
     // Name → web, PC.
     const std::map<QString, std::pair<bool, bool>> marks{
         {"WeChat", {false, true}},      {"Zoom", {true, true}},
@@ -105,41 +104,7 @@ TEST_F(InfoScreensTest, SupportedAppsShowTheirMarksInPlace) {
         {"QQ", {false, true}},          {"Skype", {true, true}},
         {"钉钉", {false, true}},        {"webex", {true, true}},
         {"Line", {true, true}}};
-    auto* shown = openInfo();
-    QTest::mouseClick(shown->supportButton(), Qt::LeftButton);
-    const auto& cells = shown->supportAppVC()->cells();
-    ASSERT_EQ(cells.size(), 6U);
-    EXPECT_FALSE(cells.back()->leftview()->isVisibleTo(cells.back()));
     std::set<QString> seen;
-    const int cardRight = SupportAppCell::cardSize.width();
-    for (const SupportAppCell* cell : cells) {
-        for (const auto& [card, name, web, pc] :
-             {std::tuple{cell->leftview(), cell->leftText(), cell->leftWebImage(),
-                         cell->leftPCImage()},
-              std::tuple{cell->rightview(), cell->rightText(), cell->rightWebImage(),
-                         cell->rightPCImage()}}) {
-            if (!card->isVisibleTo(cell)) {
-                continue;
-            }
-            const auto found = marks.find(name->text());
-            ASSERT_NE(found, marks.end()) << name->text().toStdString();
-            seen.insert(name->text());
-            const auto [hasWeb, hasPC] = found->second;
-            EXPECT_EQ(web->isVisibleTo(card), hasWeb) << name->text().toStdString();
-            EXPECT_EQ(pc->isVisibleTo(card), hasPC) << name->text().toStdString();
-            if (hasPC) {
-                EXPECT_EQ(pc->geometry().right() + 1, cardRight - 12);
-            }
-            if (hasWeb) {
-                EXPECT_EQ(web->geometry().right() + 1, cardRight - (hasPC ? 36 : 12));
-            }
-        }
-    }
-    EXPECT_EQ(seen.size(), marks.size());
-}
-
-// The web legend is as wide as its text in each language, and the PC legend follows it.
-TEST_F(InfoScreensTest, LegendFollowsTheWebDescriptionInEveryLanguage) {
     std::set<int> widths;
     for (const char* language : {"en", "zh_CN", "zh_TW", "ja"}) {
         Localization::install(QString::fromLatin1(language));
@@ -147,14 +112,37 @@ TEST_F(InfoScreensTest, LegendFollowsTheWebDescriptionInEveryLanguage) {
         QTest::mouseClick(shown->supportButton(), Qt::LeftButton);
         auto* apps = shown->supportAppVC();
         const TextView* web = apps->supportWebDescriptionText();
-        const int width = TextMetrics::measureTextWidth(
-            Localization::localizedString(LocalizedKey::InfoSupportAppWebDescription),
-            web->document()->defaultFont(), 16);
-        EXPECT_EQ(web->width(), width) << language;
+        widths.insert(web->width());
+        EXPECT_EQ(web->width(), TextMetrics::measureTextWidth(web->toPlainText(),
+                                                              web->document()->defaultFont(), 16));
         EXPECT_EQ(apps->dotImage()->x(), web->geometry().right() + 1 + 8) << language;
-        EXPECT_EQ(apps->pcImage()->x(), apps->dotImage()->geometry().right() + 1 + 8) << language;
-        widths.insert(width);
+        EXPECT_EQ(apps->pcImage()->x(), apps->dotImage()->geometry().right() + 1 + 8);
+        const auto& cells = apps->cells();
+        ASSERT_EQ(cells.size(), 6U);
+        EXPECT_FALSE(cells.back()->leftview()->isVisibleTo(cells.back()));
+        const int right = SupportAppCell::cardSize.width();
+        for (const SupportAppCell* cell : cells) {
+            for (const auto& [card, name, webMark, pcMark] :
+                 {std::tuple{cell->leftview(), cell->leftText(), cell->leftWebImage(),
+                             cell->leftPCImage()},
+                  std::tuple{cell->rightview(), cell->rightText(), cell->rightWebImage(),
+                             cell->rightPCImage()}}) {
+                if (!card->isVisibleTo(cell)) {
+                    continue;
+                }
+                const auto found = marks.find(name->text());
+                ASSERT_NE(found, marks.end()) << name->text().toStdString();
+                seen.insert(name->text());
+                const auto [hasWeb, hasPC] = found->second;
+                EXPECT_EQ(webMark->isVisibleTo(card), hasWeb) << name->text().toStdString();
+                EXPECT_EQ(pcMark->isVisibleTo(card), hasPC) << name->text().toStdString();
+                EXPECT_TRUE(!hasPC || pcMark->geometry().right() + 1 == right - 12);
+                EXPECT_TRUE(!hasWeb ||
+                            webMark->geometry().right() + 1 == right - (hasPC ? 36 : 12));
+            }
+        }
     }
+    EXPECT_EQ(seen.size(), marks.size());
     EXPECT_GT(widths.size(), 1U);
 }
 
