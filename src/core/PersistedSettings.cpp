@@ -2,13 +2,14 @@
 
 #include "core/DefaultsKeys.h"
 #include "core/LogLines.h"
-#include "platform/AtomicFile.h"
 #include "platform/Bundle.h"
+#include "platform/InstallationRecord.h"
 #include "platform/Log.h"
 #include "platform/Platform.h"
 #include "platform/PropertyList.h"
 #include "platform/UserDefaults.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QRandomGenerator>
 #include <cstdio>
@@ -47,6 +48,23 @@ std::optional<std::vector<char>> readWholeFile(const std::filesystem::path& path
         return std::nullopt;
     }
     return data;
+}
+
+// The installed build, where its resource is (another installation of the same build counts
+// as new) and what the resource holds.
+std::string installationFingerprint(const std::filesystem::path& resource,
+                                    const std::vector<char>& contents) {
+    const auto version = platform::Platform::bundle().infoString("CFBundleVersion");
+    const auto digest = QCryptographicHash::hash(
+        QByteArrayView(contents.data(), static_cast<qsizetype>(contents.size())),
+        QCryptographicHash::Sha256);
+    return "build " + version.value_or(std::string()) + "\nresource " + resource.string() +
+           "\nsha256 " + digest.toHex().toStdString() + "\n";
+}
+
+bool storeHasAnswers() {
+    return store().objectForKey(defaults_keys::eulaStatus).has_value() ||
+           store().objectForKey(defaults_keys::checkPrivacyStatus).has_value();
 }
 
 } // namespace
@@ -121,27 +139,40 @@ void PersistedSettings::checkUserDefaultPlist() {
         return;
     }
     platform::PropertyList::Error parseError;
-    auto plist = platform::PropertyList::parse(*data, &parseError);
+    const auto plist = platform::PropertyList::parse(*data, &parseError);
     if (!plist) {
         logPlistError(parseError.description);
         return;
     }
-    if (!plist->isDictionary() || plist->size() == 0 ||
-        plist->boolValue(defaults_keys::isFirstLaunch) != true) {
+    const bool firstLaunch = plist->isDictionary() && plist->size() > 0 &&
+                             plist->boolValue(defaults_keys::isFirstLaunch) == true;
+    const auto fingerprint = installationFingerprint(*resource, *data);
+    const auto step = installationStep(firstLaunch, platform::InstallationRecord::read(),
+                                       fingerprint, storeHasAnswers());
+    if (step == InstallationStep::none) {
         return;
     }
-    plist->setBool(defaults_keys::isFirstLaunch, false);
-    platform::PropertyList::Error xmlError;
-    const auto xml = plist->toXml(&xmlError);
-    if (!xml) {
-        logPlistError(xmlError.description);
-        return;
-    }
-    // The resource is marked first and the store reset only once that worked: a resource
-    // that cannot be rewritten must not wipe the user's answers at every launch.
-    if (!platform::AtomicFile::write(*resource, *xml, &error)) {
+    // The record is written first and the store reset only once that worked: a configuration
+    // folder that cannot be written must not wipe the user's answers at every launch.
+    if (!platform::InstallationRecord::write(fingerprint, &error)) {
         logPlistError(error);
         return;
     }
-    resetUserDefaults();
+    if (step == InstallationStep::recordAndReset) {
+        resetUserDefaults();
+    }
+}
+
+PersistedSettings::InstallationStep
+PersistedSettings::installationStep(bool resourceSaysFirstLaunch,
+                                    const std::optional<std::string>& record,
+                                    const std::string& fingerprint, bool storeHasAnswers) {
+    if (!resourceSaysFirstLaunch || record == fingerprint) {
+        return InstallationStep::none;
+    }
+    // A user who answered before records were kept keeps the answers.
+    if (!record && storeHasAnswers) {
+        return InstallationStep::record;
+    }
+    return InstallationStep::recordAndReset;
 }

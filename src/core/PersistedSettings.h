@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class QDateTime;
@@ -22,7 +23,20 @@ public:
     [[nodiscard]] static std::string makeDeviceUniqueID();
     [[nodiscard]] static std::string makeDeviceUniqueID(const QDateTime& now, int randomNumber);
     static void resetUserDefaults();
-    // Resets the store once for a freshly installed bundle, whose UserDefault.plist says
-    // isFirstLaunch = true, and marks the resource as seen.
+
+    enum class InstallationStep {
+        none,
+        record,         // note the installation as seen, keep the answers
+        recordAndReset, // note it, then reset the answers
+    };
+    // What a start does about the installation it runs from. resourceSaysFirstLaunch: its
+    // UserDefault.plist holds isFirstLaunch = true; record: what this user's record holds (none
+    // without one); storeHasAnswers: the store holds a licence or consent answer.
+    [[nodiscard]] static InstallationStep installationStep(bool resourceSaysFirstLaunch,
+                                                           const std::optional<std::string>& record,
+                                                           const std::string& fingerprint,
+                                                           bool storeHasAnswers);
+    // Resets the store once per user for each installation whose UserDefault.plist says
+    // isFirstLaunch = true. The resource is only read; the user's record notes what was seen.
     static void checkUserDefaultPlist();
 };

@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 #include "core/PersistedSettings.h"
+#include "platform/InstallationRecord.h"
 #include "platform/NotificationCenter.h"
 #include "screens/info/InfoViewController.h"
 #include "screens/onboarding/BluetoothViewController.h"
@@ -79,8 +80,8 @@ protected:
 };
 
 TEST_F(LaunchFlowTest, FirstScreenFollowsLicenceMicrophoneAndLoginItem) {
-    // The licence's answer, a fresh installation's resource, the microphone, launch at login,
-    // then the first screen and the microphone requests.
+    // The licence's answer, a fresh installation's resource (the user last saw an older one),
+    // the microphone, launch at login, then the first screen and the microphone requests.
     for (const auto& [eula, fresh, granted, status, screen, requests] :
          std::vector<std::tuple<int, bool, bool, LoginItemStatus, std::string, int>>{
              {0, false, true, LoginItemStatus::enabled, "EULA", 0},
@@ -94,6 +95,7 @@ TEST_F(LaunchFlowTest, FirstScreenFollowsLicenceMicrophoneAndLoginItem) {
             writeFile(
                 home.path() / "UserDefault.plist",
                 R"(<?xml version="1.0"?><plist version="1.0"><dict><key>isFirstLaunch</key><true/></dict></plist>)");
+            writeFile(platform::InstallationRecord::path(), "an older installation\n");
         }
         loginItem.current = status;
         EXPECT_EQ(launch(granted), screen);

@@ -1,6 +1,7 @@
 #include "core/PersistedSettings.h"
 
 #include "platform/Bundle.h"
+#include "platform/InstallationRecord.h"
 #include "support/CapturedLog.h"
 #include "support/FileSizeLimit.h"
 #include "support/PlatformDoubles.h"
@@ -8,6 +9,7 @@
 #include "support/TemporaryHome.h"
 #include "support/TestFiles.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,6 +27,9 @@ std::string resourceSaying(const std::string& value) {
 class PersistedSettingsTest : public ::testing::Test {
 protected:
     std::filesystem::path resource() const { return home.path() / "UserDefault.plist"; }
+    static std::filesystem::path recordFolder() {
+        return platform::InstallationRecord::path().parent_path();
+    }
     void storeAnsweredUser() {
         defaults.setBool("isFirstLaunch", false);
         defaults.setInteger("CheckPrivacyStatus", 1);
@@ -78,12 +83,33 @@ TEST_F(PersistedSettingsTest, InstallationIdentifierIsMadeOnce) {
     }
 }
 
-// Only a readable resource saying this is a fresh installation resets the answers, and only
-// once: the resource is marked first. Any other resource, or one that cannot be rewritten (a
-// full disk), leaves the store, the resource and the folder alone, with a line if unreadable.
-TEST_F(PersistedSettingsTest, OnlyAFreshInstallationsResourceResetsTheAnswersAndOnlyOnce) {
-    const std::string fresh = resourceSaying("<true/>");
+TEST_F(PersistedSettingsTest, InstallationStepFollowsTheResourceTheRecordAndTheAnswers) {
+    using Step = PersistedSettings::InstallationStep;
+    const std::string seen = "this installation";
+    // The resource says first launch, the user's record, answers in the store, the step.
+    for (const auto& [firstLaunch, record, answered, step] :
+         std::vector<std::tuple<bool, std::optional<std::string>, bool, Step>>{
+             {false, std::nullopt, false, Step::none},
+             {false, "an older one", true, Step::none},
+             {true, seen, false, Step::none},
+             {true, seen, true, Step::none},
+             {true, std::nullopt, true, Step::record}, // answered before records were kept
+             {true, std::nullopt, false, Step::recordAndReset},
+             {true, "an older one", true, Step::recordAndReset},
+             {true, "", false, Step::recordAndReset},
+         }) {
+        EXPECT_EQ(PersistedSettings::installationStep(firstLaunch, record, seen, answered), step)
+            << firstLaunch << " " << record.value_or("none") << " " << answered;
+    }
+}
+
+// Only a readable resource saying this is a fresh installation, with the user's record written,
+// resets the answers. Anything else (a full disk for the record) leaves the store, the record
+// and the resource alone, with a line when something could not be read or written.
+TEST_F(PersistedSettingsTest, AnUnmarkedOrUnusableResourceOrAnUnwritableRecordChangesNothing) {
     const std::string error = "Error reading plist file: ";
+    const std::string olderRecord = "an older installation\n";
+    writeFile(platform::InstallationRecord::path(), olderRecord);
     // The resource (none: missing), how the one line starts (empty: no line), a full disk.
     for (const auto& [contents, line, diskFull] :
          std::vector<std::tuple<std::optional<std::string>, std::string, bool>>{
@@ -95,8 +121,7 @@ TEST_F(PersistedSettingsTest, OnlyAFreshInstallationsResourceResetsTheAnswersAnd
              {"", error, false},
              {"<plist><dict><key>isFirst", error, false},
              {std::string("bplist00\xff\x01", 10), error, false},
-             {fresh, error, true},
-             {fresh, "", false}, // last: the next launch below finds it marked
+             {resourceSaying("<true/>"), error, true},
          }) {
         log.clear();
         storeAnsweredUser();
@@ -105,29 +130,74 @@ TEST_F(PersistedSettingsTest, OnlyAFreshInstallationsResourceResetsTheAnswersAnd
             writeFile(resource(), *contents);
         }
         const int writes = defaults.writes;
-        const int flushes = defaults.synchronizations;
         {
             FileSizeLimit limit(diskFull ? 16 : RLIM_INFINITY);
             PersistedSettings::checkUserDefaultPlist();
         }
-        const bool resets = contents == fresh && !diskFull;
-        EXPECT_EQ(stored(), resets ? resetAnswers : answers) << line;
-        EXPECT_EQ(defaults.writes, writes + (resets ? 4 : 0));
-        EXPECT_EQ(defaults.synchronizations, flushes + (resets ? 4 : 0));
+        EXPECT_EQ(stored(), answers) << line;
+        EXPECT_EQ(defaults.writes, writes);
         const auto lines = log.lines();
         EXPECT_TRUE(line.empty() ? lines.empty() : lines.size() == 1 && lines[0].starts_with(line))
             << testing::PrintToString(lines);
-        if (contents && !resets) {
+        EXPECT_EQ(readFile(platform::InstallationRecord::path()), olderRecord);
+        if (contents) {
             EXPECT_EQ(readFile(resource()), *contents);
         }
-        // No temporary file beside the resource and the config folder.
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path()), {}),
-                  contents ? 2 : 1);
+        // No temporary file beside the record.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(recordFolder()), {}), 1);
     }
-    storeAnsweredUser();
-    PersistedSettings::checkUserDefaultPlist();
-    EXPECT_EQ(stored(), answers);
-    EXPECT_TRUE(log.lines().empty());
+}
+
+// Starts one after another from a read-only installation: each user is reset once for each
+// installation (another build, or the same build installed elsewhere), and the resource is
+// never written.
+TEST_F(PersistedSettingsTest, EachUserIsResetOncePerInstallation) {
+    const std::string fresh = resourceSaying("<true/>");
+    const auto installed = home.path() / "share";
+    writeFile(installed / "UserDefault.plist", fresh);
+    // As a system-wide installation is for its users.
+    std::filesystem::permissions(installed / "UserDefault.plist", std::filesystem::perms(0444));
+    std::filesystem::permissions(installed, std::filesystem::perms(0555));
+    const auto install = [this](const std::string& version, const std::filesystem::path& where) {
+        bundle = platform::Bundle({.version = version, .resourcesPath = where});
+    };
+    install("1.0.3", installed);
+    int start = 0;
+    // What changes before the start, whether it resets the answers.
+    for (const auto& [change, resets] : std::vector<std::tuple<std::function<void()>, bool>>{
+             {[] {}, false}, // answered before records were kept
+             {[] {}, false}, // the next start
+             {[&] { install("1.0.4", installed); }, true},
+             {[] {}, false},
+             {[&] {
+                  writeFile(home.path() / "other" / "UserDefault.plist", fresh);
+                  install("1.0.4", home.path() / "other");
+              },
+              true},
+             {[this] { // another user, who has not answered yet
+                  home.setEnv("XDG_CONFIG_HOME", (home.path() / "config2").string());
+                  defaults = MemoryUserDefaults();
+                  defaults.setObject("DeviceUniqueID", "202611300815000001234");
+              },
+              true},
+             {[] {}, false},
+         }) {
+        SCOPED_TRACE(testing::Message() << "start " << ++start);
+        storeAnsweredUser();
+        change();
+        const int writes = defaults.writes;
+        const int flushes = defaults.synchronizations;
+        PersistedSettings::checkUserDefaultPlist();
+        EXPECT_EQ(stored(), resets ? resetAnswers : answers);
+        EXPECT_EQ(defaults.writes - writes, resets ? 4 : 0);
+        EXPECT_EQ(defaults.synchronizations - flushes, resets ? 4 : 0);
+        EXPECT_TRUE(log.lines().empty()) << testing::PrintToString(log.lines());
+        EXPECT_TRUE(platform::InstallationRecord::read());
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(recordFolder()), {}), 1);
+        EXPECT_EQ(readFile(installed / "UserDefault.plist"), fresh);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(installed), {}), 1);
+    }
+    std::filesystem::permissions(installed, std::filesystem::perms(0755));
 }
 
 } // namespace
