@@ -24,6 +24,9 @@ packages=(
   clang libclang-rt-14-dev
   # running the application
   qt6-qpa-plugins libqt6svg6 xvfb xauth dbus fonts-dejavu-core fonts-droid-fallback
+  # the first-run walk without a display (scripts/demo; it also runs xvfb, dbus and pulseaudio):
+  # clicks, screenshots, the web services' stand-in
+  xdotool imagemagick python3
 )
 
 missing=()
