@@ -33,6 +33,8 @@ void AgreementViewController::viewDidLoad() {
     contentText_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Readable to the end from the keyboard too (Page Down, Space, End).
     contentText_->setFocusPolicy(Qt::StrongFocus);
+    // Focused for reading, not for typing: no text cursor.
+    contentText_->setCursorWidth(0);
     contentText_->setGeometry(contentInset, contentInset, panelSize.width() - 2 * contentInset,
                               panelSize.height() - 2 * contentInset);
     // The scroll position and the document's height are the visible area's bounds.
