@@ -36,6 +36,10 @@ int Application::runDesktop(int argc, char** argv) {
         build_config::appId.data(), static_cast<int>(build_config::appId.size())));
     QApplication::setApplicationDisplayName(QString::fromUtf8(
         build_config::appName.data(), static_cast<int>(build_config::appName.size())));
+    // Wayland compositors match windows to the desktop entry, and so to its icon, by this name.
+    QGuiApplication::setDesktopFileName(
+        QString::fromUtf8(build_config::bundleIdentifier.data(),
+                          static_cast<int>(build_config::bundleIdentifier.size())));
     QApplication::setQuitOnLastWindowClosed(false);
 
     platform::SingleInstance instance(
