@@ -81,6 +81,8 @@ qt_add_resources(lumatix "lumatix_images"
 # the source tree.
 find_program(LUMATIX_QRENCODE qrencode REQUIRED)
 set(LUMATIX_QRCODE_DIR ${CMAKE_CURRENT_BINARY_DIR}/qrcodes)
+# Ninja makes the folder of a command's output by itself; Makefiles do not.
+file(MAKE_DIRECTORY ${LUMATIX_QRCODE_DIR})
 set(LUMATIX_QRCODE_FILES)
 foreach(code IN ITEMS "img_qrcode_iOS=LUMATIX_STORE_URL_IOS"
                       "img_qrcode_android=LUMATIX_STORE_URL_ANDROID"

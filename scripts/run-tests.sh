@@ -13,16 +13,27 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/tests/lsan.supp:print_suppressions=0}
 
 run_suite() {
-  local name=$1
-  shift
+  local name=$1 generator=$2
+  shift 2
   local build="$root/build/$name"
-  echo "== $name: configure and build"
-  cmake -S "$root" -B "$build" -G Ninja -DLUMATIX_WERROR=ON -DLUMATIX_BUILD_TESTS=ON \
+  local parallel=()
+  # Ninja runs as many jobs as there are cores by itself; make runs one unless told.
+  if [ "$generator" = "Unix Makefiles" ]; then
+    parallel=(--parallel 2)
+  fi
+  # A folder configured for another generator cannot be reused.
+  if [ -f "$build/CMakeCache.txt" ] &&
+    ! grep -qx "CMAKE_GENERATOR:INTERNAL=$generator" "$build/CMakeCache.txt"; then
+    rm -rf "$build"
+  fi
+  echo "== $name: configure and build ($generator)"
+  cmake -S "$root" -B "$build" -G "$generator" -DLUMATIX_WERROR=ON -DLUMATIX_BUILD_TESTS=ON \
     -DLUMATIX_BUILD_BENCH=ON "$@"
-  cmake --build "$build"
+  cmake --build "$build" "${parallel[@]}"
   echo "== $name: run"
   (cd "$build" && ctest --output-on-failure --timeout 300 "${ctest_args[@]}")
 }
 
-run_suite test -DCMAKE_BUILD_TYPE=Debug -DLUMATIX_SANITIZE=ON
-run_suite test-release -DCMAKE_BUILD_TYPE=Release -DLUMATIX_SANITIZE=OFF
+# Both generators packagers use, one each run.
+run_suite test Ninja -DCMAKE_BUILD_TYPE=Debug -DLUMATIX_SANITIZE=ON
+run_suite test-release "Unix Makefiles" -DCMAKE_BUILD_TYPE=Release -DLUMATIX_SANITIZE=OFF

@@ -22,6 +22,9 @@ packages=(
   pipewire pipewire-pulse wireplumber
   # the reply fuzzer (-DLUMATIX_BUILD_FUZZ=ON): clang with its libFuzzer runtime
   clang libclang-rt-14-dev
+  # installing: PNG icons rendered from the SVG at build time, the Debian package
+  # (dpkg-shlibdeps and file compute its dependencies), and the checks of the installed files
+  librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian man-db
   # running the application
   qt6-qpa-plugins libqt6svg6 xvfb xauth dbus fonts-dejavu-core fonts-droid-fallback
   # the first-run walk without a display (scripts/demo; it also runs xvfb, dbus and pulseaudio):

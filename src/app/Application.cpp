@@ -3,9 +3,13 @@
 #include "BuildConfig.h"
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
+#include "core/DefaultsKeys.h"
+#include "platform/Bundle.h"
 #include "platform/DisplayEnvironment.h"
 #include "platform/LinuxPlatform.h"
 #include "platform/SingleInstance.h"
+#include "screens/onboarding/BluetoothViewController.h"
+#include "screens/onboarding/EULAViewController.h"
 #include "ui/Localization.h"
 
 #include <QApplication>
@@ -15,6 +19,9 @@
 
 int Application::run(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    if (arguments == std::vector<std::string>{checkResourcesOption}) {
+        return checkResources(argv[0]);
+    }
     const auto request = CommandLine::parse(arguments);
     if (request.action != CommandLineRequest::Action::runApplication) {
         // The sound server is spoken to on an event loop; no display is needed.
@@ -36,6 +43,10 @@ int Application::runDesktop(int argc, char** argv) {
         build_config::appId.data(), static_cast<int>(build_config::appId.size())));
     QApplication::setApplicationDisplayName(QString::fromUtf8(
         build_config::appName.data(), static_cast<int>(build_config::appName.size())));
+    // Wayland compositors match windows to the desktop entry, and so to its icon, by this name.
+    QGuiApplication::setDesktopFileName(
+        QString::fromUtf8(build_config::bundleIdentifier.data(),
+                          static_cast<int>(build_config::bundleIdentifier.size())));
     QApplication::setQuitOnLastWindowClosed(false);
 
     platform::SingleInstance instance(
@@ -55,4 +66,30 @@ int Application::runDesktop(int argc, char** argv) {
     QApplication::exec();
     delegate.applicationWillTerminate();
     return 0;
+}
+
+int Application::checkResources(const char* argv0) {
+    const auto bundle =
+        platform::Bundle::forExecutable(platform::LinuxPlatform::currentExecutable(argv0));
+    std::vector<std::pair<std::string, std::string>> resources{
+        {defaults_keys::userDefaultPlistName, defaults_keys::userDefaultPlistExtension},
+        {std::string(BluetoothViewController::animationFolder) + '/' +
+             BluetoothViewController::animationName,
+         "json"}};
+    for (const char* localization : {"en", "zh-Hant", "zh-Hans", "ja"}) {
+        resources.emplace_back(EULAViewController::agreementResourceName(localization),
+                               EULAViewController::agreementType);
+    }
+    int status = 0;
+    for (const auto& [name, extension] : resources) {
+        if (!bundle.urlForResource(name, extension)) {
+            std::cerr << build_config::appId << ": missing "
+                      << (bundle.resourcesPath() / (name + '.' + extension)).string() << '\n';
+            status = 1;
+        }
+    }
+    if (status == 0) {
+        std::cout << bundle.resourcesPath().string() << '\n';
+    }
+    return status;
 }

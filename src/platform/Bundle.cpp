@@ -23,7 +23,8 @@ Bundle Bundle::forExecutable(const std::filesystem::path& executable) {
 }
 
 std::filesystem::path Bundle::resourcesPathFor(const std::filesystem::path& executable) {
-    return executable.parent_path().parent_path() / "share" / std::string(build_config::appId);
+    return (executable.parent_path() / std::string(build_config::resourcesFromExecutable))
+        .lexically_normal();
 }
 
 std::optional<std::string> Bundle::infoString(const std::string& key) const {

@@ -31,7 +31,8 @@ public:
 
     // The running application's bundle: build-time identity, resources beside the executable.
     static Bundle forExecutable(const std::filesystem::path& executable);
-    // Where the resources of an executable in <prefix>/bin live: <prefix>/share/<app id>.
+    // Where the resources of an executable live: <prefix>/share/<app id> beside <prefix>/bin
+    // unless the build chose other folders.
     static std::filesystem::path resourcesPathFor(const std::filesystem::path& executable);
 
     [[nodiscard]] const std::string& bundleIdentifier() const { return contents_.identifier; }

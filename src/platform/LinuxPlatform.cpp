@@ -17,16 +17,18 @@ LinuxPlatform::LinuxPlatform(Scope scope, const std::filesystem::path& executabl
     Platform::Services services{.audioHardware = audio_.get(), .bundle = bundle_.get()};
     if (scope == Scope::desktop) {
         defaults_ = std::make_unique<PlistUserDefaults>(PlistUserDefaults::defaultPath());
+        // The command users run, beside this program: it starts whichever desktop program is
+        // installed beside it, so the entry keeps working after an upgrade.
+        const auto command = executable.parent_path() / std::string(build_config::appId);
         loginItem_ = XdgAutostartLoginItem::forCurrentUser(
             QString::fromUtf8(build_config::appId.data(),
                               static_cast<int>(build_config::appId.size())),
-            QString::fromStdString(executable.string()));
+            QString::fromStdString(command.string()));
         microphone_ = DesktopMicrophoneAccess::forCurrentDesktop();
         services.userDefaults = defaults_.get();
         services.loginItem = loginItem_.get();
         services.microphoneAccess = microphone_.get();
-        sleepWatcher_ =
-            SleepWatcher::onSystemBus([audio = audio_.get()] { audio->refresh(); });
+        sleepWatcher_ = SleepWatcher::onSystemBus([audio = audio_.get()] { audio->refresh(); });
     }
     previous_ = Platform::install(services);
 }
