@@ -36,8 +36,7 @@ TEST(CommandLineTest, DevicesAndFailedModesWithTheirExitStatus) {
     MemoryAudioHardware hardware;
     ScopedPlatform scoped({.audioHardware = &hardware});
     CapturedLog log;
-    std::ostringstream out;
-    std::ostringstream err;
+    std::ostringstream out, err;
     const auto run = [&](std::vector<std::string> arguments) {
         out.str({});
         err.str({});

@@ -14,7 +14,6 @@
 #include "screens/update/NoNeedOTAViewController.h"
 #include "screens/update/OTAViewController.h"
 #include "support/AppFixture.h"
-#include "support/TestFiles.h"
 
 namespace {
 
@@ -40,14 +39,10 @@ protected:
     // Settings over the screen, its Update tab, and the check: Settings closes and the
     // checking window takes its place.
     void startCheckFromSettings(ViewController* screen) {
-        // Settings ends whatever update flow was pending when it appears.
-        pendingUpdateScreen = UpdateScreen::upToDate;
         QTest::mouseClick(qobject_cast<MainScreenViewController*>(screen)->settingButton(),
                           Qt::LeftButton);
         auto* settings = qobject_cast<SettingViewController*>(presented(screen));
         ASSERT_NE(settings, nullptr);
-        EXPECT_EQ(settings->window()->frame().origin, Point(460, 431));
-        EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none);
         QTest::mouseClick(settings->updateButton(), Qt::LeftButton);
         QTest::mouseClick(settings->updateVC()->checkUpdateButton(), Qt::LeftButton);
         EXPECT_NE(presented(screen), settings);
@@ -101,25 +96,19 @@ TEST_F(ScreenNavigatorTest, ChecksFromSettingsEndUpToDateOrWithTheOffer) {
     EXPECT_EQ(server.requestCount(), 3);
     EXPECT_FALSE(PersistedSettings::getLastCheckOTADate().empty());
 
-    files["/files/Lumatix%20U.deb"] =
-        HttpTestServer::json("package 1.0.4", 200, "application/x-deb");
     normalReply = offer(server.url("/files/Lumatix%20U.deb"), "1.0.4");
     network = Answer::reachable;
     startCheckFromSettings(mode);
     ASSERT_NE(qobject_cast<CheckOTAViewController*>(presented(mode)), nullptr);
-    EXPECT_EQ(presented(mode)->window()->frame(), Rect(630, 479, 340, 332));
     auto* newVersion = waitForPresented<OTAViewController>(mode);
     ASSERT_NE(newVersion, nullptr);
     // The region is known before the update server is asked.
     ASSERT_EQ(server.requests().size(), 6u);
     EXPECT_EQ(server.requests()[3].path, "/json/");
-    // The download window follows, saves the file in Downloads, shows it and quits.
+    // The download window follows (what it does is the settings screens' test).
     QTest::mouseClick(newVersion->confirmButton(), Qt::LeftButton);
     ASSERT_NE(waitForPresented<DownloadOTAViewController>(mode), nullptr);
     ASSERT_TRUE(QTest::qWaitFor([&] { return quits == 1; }, 10000));
-    const auto saved = home.path() / "Downloads" / "Lumatix_Connection_Assistant_1.0.4.deb";
-    EXPECT_EQ(revealed, std::vector{saved});
-    EXPECT_EQ(readFile(saved), "package 1.0.4");
 }
 
 TEST_F(ScreenNavigatorTest, ForcedUpdateCloseButtonQuitsWhereSkipAndCloseBoxDoNot) {
@@ -145,8 +134,6 @@ TEST_F(ScreenNavigatorTest, ForcedUpdateCloseButtonQuitsWhereSkipAndCloseBoxDoNo
 
 TEST_F(ScreenNavigatorTest, LaunchStepShrinksTheWindowThenLeavesForTheMainScreens) {
     main.setStyleMask(Window::titled | Window::closable | Window::miniaturizable);
-    files["/files/Lumatix%20U.deb"] =
-        HttpTestServer::json("package 1.0.4", 200, "application/x-deb");
     normalReply = offer(server.url("/files/Lumatix%20U.deb"), "1.0.4");
     show(Screen::updateCheck);
     const Rect launchStep(790, 388, 340, 304);

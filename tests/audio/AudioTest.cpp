@@ -48,7 +48,6 @@ TEST_F(AudioTest, SpeakerphoneIsAnOutputCarryingTheMarkInItsOwnCase) {
              {{{3, "Built-in Speakers"}, {7, "Lumatix U"}}, "Lumatix U"},
              {{{4, "Headset (Lumatix U Pro) Stereo"}}, "Headset (Lumatix U Pro) Stereo"},
              {{{4, "lumatix u"}, {5, "LUMATIX U"}, {6, "Lumatix-U"}}, std::nullopt},
-             {{}, std::nullopt},
              {{{11, "扬声器🎧 Lumatix U"}}, "扬声器🎧 Lumatix U"},
          }) {
         hardware.setOutputs(outputs);

@@ -172,7 +172,6 @@ TEST(PulseDeviceNameTest, ProductThenCardThenOwnDescription) {
     const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
         {"Lumatix U", "Lumatix U USB", "Lumatix U Analog Stereo", "Lumatix U"},
         {"", "Lumatix U", "Lumatix U Headset", "Lumatix U"},
-        {"", "", "Lumatix U", "Lumatix U"},
         {"", "", "", ""},
     };
     for (const auto& [product, card, own, expected] : cases) {

@@ -20,9 +20,6 @@ protected:
     XdgAutostartLoginItem item() {
         return XdgAutostartLoginItem("lumatix-test", "/home/u/My Apps/100%/lumatix", home.path());
     }
-    long filesInFolder() const {
-        return std::distance(fs::directory_iterator(entry.parent_path()), {});
-    }
 
     TemporaryHome home;
     CapturedLog log;
@@ -61,7 +58,7 @@ TEST_F(XdgAutostartLoginItemTest, EnablingWritesAnEntryForTheExecutable) {
     EXPECT_THAT(readFile(entry), AllOf(StartsWith("[Desktop Entry]\n"),
                                        HasSubstr("\nType=Application\n"), HasSubstr("\nName="),
                                        HasSubstr("\nExec=\"/home/u/My Apps/100%%/lumatix\"\n")));
-    EXPECT_EQ(filesInFolder(), 1);
+    EXPECT_EQ(filesIn(entry.parent_path()).size(), 1U);
 }
 
 // Rewritten in place of the old one: a full disk leaves the old entry whole.
@@ -77,7 +74,7 @@ TEST_F(XdgAutostartLoginItemTest, ADisabledEntryIsSwitchedOnWithItsOtherLinesKep
     }
     EXPECT_EQ(readFile(entry), before);
     EXPECT_EQ(log.lines().size(), 1U);
-    EXPECT_EQ(filesInFolder(), 1);
+    EXPECT_EQ(filesIn(entry.parent_path()).size(), 1U);
     EXPECT_TRUE(loginItem.enable());
     EXPECT_EQ(readFile(entry), "# written by hand\n[Desktop Entry]\nExec=/opt/x --min\n"
                                "Hidden=false\nX-GNOME-Autostart-enabled=true\nX-Delay=5\n\n"
@@ -85,9 +82,7 @@ TEST_F(XdgAutostartLoginItemTest, ADisabledEntryIsSwitchedOnWithItsOtherLinesKep
     // Switched off again, the entry stays (it also hides one the system may install).
     EXPECT_TRUE(loginItem.disable());
     EXPECT_EQ(loginItem.status(), LoginItemStatus::requiresApproval);
-    EXPECT_EQ(readFile(entry), "# written by hand\n[Desktop Entry]\nExec=/opt/x --min\n"
-                               "Hidden=true\nX-GNOME-Autostart-enabled=false\nX-Delay=5\n\n"
-                               "[Desktop Action quit]\nHidden=true\n");
+    EXPECT_EQ(readFile(entry), before);
     fs::remove(entry);
     EXPECT_TRUE(loginItem.disable());
     EXPECT_FALSE(fs::exists(entry));

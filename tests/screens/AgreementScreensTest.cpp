@@ -3,7 +3,6 @@
 #include "screens/onboarding/EULAViewController.h"
 #include "screens/onboarding/GDPRViewController.h"
 #include "support/AppFixture.h"
-#include "ui/Localization.h"
 
 #include <QTextCursor>
 
@@ -21,10 +20,7 @@ TEST(AgreementChoice, TheFirstPreferredLocalizationPicksTheDocument) {
     }
 }
 
-class AgreementScreensTest : public AppFixture {
-protected:
-    AgreementScreensTest() { Localization::install(Localization::english); }
-};
+using AgreementScreensTest = AppFixture;
 
 TEST_F(AgreementScreensTest, AgreeTurnsOnAtTheVeryEndAndStaysOn) {
     useHomeResources({"LumatixUphoneappEULA_EN.html"});

@@ -11,7 +11,9 @@
 #include "support/PlatformDoubles.h"
 #include "support/ScopedPlatform.h"
 #include "support/TemporaryHome.h"
+#include "support/TestFiles.h"
 #include "ui/Button.h"
+#include "ui/Localization.h"
 #include "ui/TextView.h"
 #include "ui/ToastViewController.h"
 #include "ui/ViewController.h"
@@ -40,9 +42,10 @@ protected:
             }
             const bool forced =
                 request.queryValue("packageName").find(".forced") != std::string::npos;
-            return HttpTestServer::json(forced ? forcedReply : normalReply);
+            return HttpTestServer::json(forced ? R"({"ResultCode":9900})" : normalReply);
         });
         main.setReleasedWhenClosed(false);
+        Localization::install(Localization::english);
     }
     ~AppFixture() override {
         // Toasts close themselves after 1.5 s; none may outlive the test.
@@ -50,6 +53,7 @@ protected:
         main.setContentViewController(nullptr);
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Localization::uninstall();
     }
 
     void connectSpeakerphone(bool connected) {
@@ -60,9 +64,9 @@ protected:
     // Resources from the test's own folder, with these licence agreements copied in.
     void useHomeResources(std::initializer_list<const char*> agreements = {}) {
         for (const char* name : agreements) {
-            std::filesystem::copy_file(std::filesystem::path(LUMATIX_RESOURCES_SOURCE_DIR) /
-                                           "eula" / name,
-                                       home.path() / name);
+            writeFile(
+                home.path() / name,
+                readFile(std::filesystem::path(LUMATIX_RESOURCES_SOURCE_DIR) / "eula" / name));
         }
         bundle = platform::Bundle({.identifier = "com.lumatix.test",
                                    .resourcesPath = home.path(),
@@ -96,6 +100,16 @@ protected:
         bar->setValue(bar->maximum() - fromEnd);
         QTest::qWait(20);
     }
+    // The names of the usage events with this action that reached the server.
+    [[nodiscard]] std::vector<std::string> events(const std::string& action) const {
+        std::vector<std::string> names;
+        for (const auto& request : server.requests()) {
+            if (request.queryValue("e_a") == action) {
+                names.push_back(request.queryValue("e_n"));
+            }
+        }
+        return names;
+    }
     static std::string offer(const std::string& link, const std::string& name) {
         return R"({"ResultCode":9906,"getUpdateList":{"versionCode":"1000400","downloadLink":")" +
                link + R"(","versionName":")" + name + R"("}})";
@@ -120,7 +134,6 @@ protected:
     net::HttpClient client{{.stallLimit = 400ms}};
     NetworkManger updateClient{client, server.url()};
     std::string normalReply = R"({"ResultCode":9900})";
-    std::string forcedReply = R"({"ResultCode":9900})";
     FixedReachability::Answer network = FixedReachability::Answer::reachable;
     int quits = 0;
     // Downloads: what the server has under /files/, and what was shown in the file manager.
