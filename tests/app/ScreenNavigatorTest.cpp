@@ -43,6 +43,8 @@ protected:
                           Qt::LeftButton);
         auto* settings = qobject_cast<SettingViewController*>(presented(screen));
         ASSERT_NE(settings, nullptr);
+        // Centred over the main window.
+        EXPECT_EQ(settings->window()->frame().origin, Point(460, 431));
         QTest::mouseClick(settings->updateButton(), Qt::LeftButton);
         QTest::mouseClick(settings->updateVC()->checkUpdateButton(), Qt::LeftButton);
         EXPECT_NE(presented(screen), settings);
@@ -100,6 +102,7 @@ TEST_F(ScreenNavigatorTest, ChecksFromSettingsEndUpToDateOrWithTheOffer) {
     network = Answer::reachable;
     startCheckFromSettings(mode);
     ASSERT_NE(qobject_cast<CheckOTAViewController*>(presented(mode)), nullptr);
+    EXPECT_EQ(presented(mode)->window()->frame(), Rect(630, 479, 340, 332));
     auto* newVersion = waitForPresented<OTAViewController>(mode);
     ASSERT_NE(newVersion, nullptr);
     // The region is known before the update server is asked.
