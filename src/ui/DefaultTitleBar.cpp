@@ -1,6 +1,7 @@
 #include "ui/DefaultTitleBar.h"
 
 #include "ui/Palette.h"
+#include "ui/SeparatorLine.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -28,7 +29,7 @@ QToolButton* makeControl(QWidget* parent, const QString& glyph, const QString& n
 } // namespace
 
 DefaultTitleBar::DefaultTitleBar(QWidget* parent)
-    : QWidget(parent), listName_(new QLabel(this)), line_(new QWidget(this)),
+    : QWidget(parent), listName_(new QLabel(this)), line_(new SeparatorLine(this)),
       close_(makeControl(this, QStringLiteral("\u2715"), tr("Close"))),
       minimize_(makeControl(this, QStringLiteral("\u2013"), tr("Minimize"))),
       background_(colorNavy()) {
@@ -40,21 +41,19 @@ DefaultTitleBar::DefaultTitleBar(QWidget* parent)
     titleFont.setPixelSize(13);
     titleFont.setBold(true);
     listName_->setFont(titleFont);
-    line_->setAutoFillBackground(true);
-    QPalette linePalette = line_->palette();
-    linePalette.setColor(QPalette::Window, colorSeparator());
-    line_->setPalette(linePalette);
     connect(close_, &QToolButton::clicked, this, &DefaultTitleBar::closeRequested);
     connect(minimize_, &QToolButton::clicked, this, &DefaultTitleBar::minimizeRequested);
     setColors(Qt::white, colorNavy());
 }
 
-void DefaultTitleBar::setTitle(const QString& title) { listName_->setText(title); }
+void DefaultTitleBar::setTitle(const QString& title) {
+    listName_->setText(title);
+}
 
 void DefaultTitleBar::setColors(const QColor& text, const QColor& background) {
     background_ = background;
-    const QString style = QStringLiteral("color: %1; background: transparent; border: none;")
-                              .arg(text.name());
+    const QString style =
+        QStringLiteral("color: %1; background: transparent; border: none;").arg(text.name());
     listName_->setStyleSheet(style);
     close_->setStyleSheet(style);
     minimize_->setStyleSheet(style);

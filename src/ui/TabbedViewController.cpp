@@ -6,9 +6,8 @@
 #include "ui/ButtonStyle.h"
 #include "ui/ImageLibrary.h"
 #include "ui/Localization.h"
-#include "ui/Palette.h"
+#include "ui/SeparatorLine.h"
 
-#include <QFrame>
 #include <QWidget>
 
 TabbedViewController::TabbedViewController(std::vector<TabItem> tabs) : tabs_(std::move(tabs)) {}
@@ -45,11 +44,7 @@ void TabbedViewController::viewDidLoad() {
     }
     QWidget* root = view();
     containerView_ = new QWidget(root);
-    line_ = new QFrame(root);
-    line_->setAutoFillBackground(true);
-    QPalette separator = line_->palette();
-    separator.setColor(QPalette::Window, colorSeparator());
-    line_->setPalette(separator);
+    line_ = new SeparatorLine(root);
     for (int tag = 0; tag < static_cast<int>(tabs_.size()); ++tag) {
         buttons_.push_back(makeTabButton(root, tag));
     }

@@ -9,7 +9,7 @@
 #include <vector>
 
 class Button;
-class QFrame;
+class SeparatorLine;
 class QWidget;
 
 // A secondary window's content: a column of toggle tab buttons on the left, a separator, and
@@ -60,5 +60,5 @@ private:
     std::vector<TabItem> tabs_;
     std::vector<Button*> buttons_;
     QWidget* containerView_ = nullptr;
-    QFrame* line_ = nullptr;
+    SeparatorLine* line_ = nullptr;
 };

@@ -6,24 +6,14 @@
 #include "ui/Button.h"
 #include "ui/ImageLibrary.h"
 #include "ui/Palette.h"
+#include "ui/SeparatorLine.h"
 #include "ui/TextView.h"
-
-#include <QFrame>
 
 namespace {
 
 constexpr LocalizedKey rowTitles[] = {
     LocalizedKey::InfoUserGuideTWTitle, LocalizedKey::InfoUserGuideCNTitle,
     LocalizedKey::InfoUserGuideENTitle, LocalizedKey::InfoUserGuideJPTitle};
-
-QFrame* makeLine(QWidget* parent) {
-    auto* line = new QFrame(parent);
-    line->setAutoFillBackground(true);
-    QPalette separator = line->palette();
-    separator.setColor(QPalette::Window, colorSeparator());
-    line->setPalette(separator);
-    return line;
-}
 
 } // namespace
 
@@ -63,7 +53,7 @@ void InfoUserGuideViewController::viewDidLoad() {
         connect(views.button, &Button::clicked, this,
                 [this, row] { didUserGuideButtonClick(row); });
         if (row != JP) {
-            views.line = makeLine(root);
+            views.line = new SeparatorLine(root);
         }
     }
     startLayout();

@@ -8,7 +8,7 @@
 #include <string_view>
 
 class Button;
-class QFrame;
+class SeparatorLine;
 class TextView;
 
 // The Information window's second tab: the user guide and support pages, one row per
@@ -47,7 +47,7 @@ private:
     struct RowViews {
         TextView* title = nullptr;
         Button* button = nullptr;
-        QFrame* line = nullptr; // none under the last row
+        SeparatorLine* line = nullptr; // none under the last row
     };
 
     OpenAddress openAddress_;

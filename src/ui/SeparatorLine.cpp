@@ -1,0 +1,10 @@
+#include "ui/SeparatorLine.h"
+
+#include "ui/Palette.h"
+
+SeparatorLine::SeparatorLine(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+    QPalette separator = palette();
+    separator.setColor(QPalette::Window, colorSeparator());
+    setPalette(separator);
+}
