@@ -9,8 +9,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainterPath>
-#include <QRegion>
 #include <QPointer>
+#include <QRegion>
 
 namespace {
 
@@ -27,15 +27,8 @@ QFont toastFont() {
     return font;
 }
 
-bool windowsPlaceThemselves() { return QGuiApplication::platformName() != QLatin1String("wayland"); }
-
-// Where a frame in screen terms falls inside the main window, in the window's own pixels.
-QRect overlayGeometry(const Rect& frame, const Rect& mainFrame) {
-    const double left = frame.origin.x - mainFrame.origin.x;
-    const double top =
-        mainFrame.size.height - (frame.origin.y - mainFrame.origin.y) - frame.size.height;
-    return QRect(static_cast<int>(left), static_cast<int>(top),
-                 static_cast<int>(frame.size.width), static_cast<int>(frame.size.height));
+bool windowsPlaceThemselves() {
+    return QGuiApplication::platformName() != QLatin1String("wayland");
 }
 
 } // namespace
@@ -83,8 +76,8 @@ void ToastViewController::present(const QString& message, const Point& mainWindo
     auto controller = std::make_unique<ToastViewController>();
     ToastViewController* toast = controller.get();
     toast->toastText_->setText(message);
-    const Rect frame = frameFor(TextMetrics::measureTextWidth(message, toastFont(), textHeight),
-                                mainWindowOrigin);
+    const Rect frame =
+        frameFor(TextMetrics::measureTextWidth(message, toastFont(), textHeight), mainWindowOrigin);
 
     const bool overlay = !windowsPlaceThemselves() && over != nullptr;
     auto* window = new Window(overlay ? over : nullptr);
@@ -100,17 +93,11 @@ void ToastViewController::present(const QString& message, const Point& mainWindo
                          Window::resizable);
     window->setReleasedWhenClosed(true);
     window->setContentViewController(std::move(controller));
-    if (overlay) {
-        window->setGeometry(overlayGeometry(frame, over->frame()));
-    } else {
-        window->setFrame(frame, false);
-    }
+    window->setFrame(frame, false);
     ++openToasts;
     window->show();
     window->raise();
-    if (!overlay) {
-        window->setFrame(frame, false);
-    }
+    window->setFrame(frame, false);
 }
 
 void ToastViewController::viewDidAppear() {
@@ -142,4 +129,6 @@ void ToastViewController::closeView() {
     });
 }
 
-int ToastViewController::openCount() { return openToasts; }
+int ToastViewController::openCount() {
+    return openToasts;
+}

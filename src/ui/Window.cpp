@@ -5,8 +5,11 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace {
@@ -87,7 +90,7 @@ Rect Window::frame() const {
 }
 
 void Window::applyFrame() {
-    const QRect geometry = Geometry::toQt(frame_, referenceScreenGeometry());
+    const QRect geometry = placedGeometry();
     if ((styleMask_ & resizable) != 0) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -99,11 +102,46 @@ void Window::applyFrame() {
     move(geometry.topLeft());
 }
 
+QRect Window::placedGeometry() {
+    if (const auto* over = qobject_cast<const Window*>(parentWidget()); over && !isWindow()) {
+        return geometryInside(frame_, over->frame());
+    }
+    const QRect reference = referenceScreenGeometry();
+    const QRect wanted = Geometry::toQt(frame_, reference);
+    const QRect placed = Geometry::fitToScreens(wanted, availableScreenAreas());
+    // The frame says where the window really is, so that windows placed over it follow.
+    if (placed != wanted) {
+        frame_ = Geometry::fromQt(placed, reference);
+    }
+    return placed;
+}
+
+QRect Window::geometryInside(const Rect& frame, const Rect& outer) {
+    const double left = frame.origin.x - outer.origin.x;
+    const double top = outer.size.height - (frame.origin.y - outer.origin.y) - frame.size.height;
+    return {static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)),
+            static_cast<int>(std::lround(frame.size.width)),
+            static_cast<int>(std::lround(frame.size.height))};
+}
+
 QRect Window::referenceScreenGeometry() {
     if (const auto* screen = QGuiApplication::primaryScreen()) {
         return screen->geometry();
     }
     return {0, 0, 1920, 1080};
+}
+
+std::vector<QRect> Window::availableScreenAreas() {
+    std::vector<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        if (screen == QGuiApplication::primaryScreen()) {
+            areas.insert(areas.begin(), area);
+        } else {
+            areas.push_back(area);
+        }
+    }
+    return areas;
 }
 
 void Window::setBackgroundColor(const QColor& color) {
@@ -184,4 +222,49 @@ void Window::closeEvent(QCloseEvent* event) {
     if (releasedWhenClosed_) {
         deleteLater();
     }
+}
+
+void Window::keyPressEvent(QKeyEvent* event) {
+    const bool closeBoxShown = (styleMask_ & (titled | closable)) == (titled | closable);
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && closesOnEscape_ &&
+        closeBoxShown) {
+        close();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+QList<QWidget*> Window::tabChain() const {
+    QList<QWidget*> content;
+    QList<QWidget*> bar;
+    for (QWidget* each = nextInFocusChain(); each != this; each = each->nextInFocusChain()) {
+        const bool reachable = (each->focusPolicy() & Qt::TabFocus) != 0 && each->isEnabled() &&
+                               each->isVisibleTo(this) && each->window() == this;
+        if (reachable) {
+            (titleBar_ != nullptr && titleBar_->isAncestorOf(each) ? bar : content).append(each);
+        }
+    }
+    // The bar's controls left to right, whichever was made first.
+    std::stable_sort(bar.begin(), bar.end(), [this](const QWidget* a, const QWidget* b) {
+        return a->mapTo(this, QPoint()).x() < b->mapTo(this, QPoint()).x();
+    });
+    return content + bar;
+}
+
+// The title bar is made and remade after the content; its controls still come last.
+bool Window::focusNextPrevChild(bool next) {
+    const QList<QWidget*> chain = tabChain();
+    if (chain.isEmpty()) {
+        return false;
+    }
+    const qsizetype current = chain.indexOf(focusWidget());
+    qsizetype target = 0;
+    if (current < 0) {
+        target = next ? 0 : chain.size() - 1;
+    } else {
+        target = (current + (next ? 1 : chain.size() - 1)) % chain.size();
+    }
+    chain[target]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 class DefaultTitleBar;
 class ViewController;
@@ -64,8 +65,19 @@ public:
 
     void makeKeyAndOrderFront();
 
+    // Escape closes the window as its close box does (windows presented over another).
+    void setClosesOnEscape(bool closes) { closesOnEscape_ = closes; }
+    [[nodiscard]] bool closesOnEscape() const { return closesOnEscape_; }
+    // What Tab visits, in order: the content's controls as they were made, then the title
+    // bar's.
+    [[nodiscard]] QList<QWidget*> tabChain() const;
+
     // The screen geometry frames are measured against.
     [[nodiscard]] static QRect referenceScreenGeometry();
+    // Each screen less its panels, the primary one first.
+    [[nodiscard]] static std::vector<QRect> availableScreenAreas();
+    // Where a frame lies inside an outer one, in the outer one's own pixels.
+    [[nodiscard]] static QRect geometryInside(const Rect& frame, const Rect& outer);
 
 Q_SIGNALS:
     // The user closed the window and the delegate let it close.
@@ -76,14 +88,20 @@ protected:
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void applyFrame();
+    // A top-level window is fitted onto its screen; one drawn inside another window (the
+    // toast on Wayland) is placed in that window.
+    QRect placedGeometry();
     void updateTitleBarControls();
 
     int number_;
     unsigned styleMask_ = titled | closable | miniaturizable | resizable;
     bool releasedWhenClosed_ = true;
+    bool closesOnEscape_ = false;
     Rect frame_;
     WindowDelegate* delegate_ = nullptr;
     ViewController* content_ = nullptr;

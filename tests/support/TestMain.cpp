@@ -47,6 +47,18 @@ int main(int argc, char** argv) {
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
 
+    // The offscreen platform's own screen is 800 x 600; the layouts are made for a desktop.
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
+        QFile screens(home.filePath(QStringLiteral("offscreen-screens.json")));
+        if (!screens.open(QIODevice::WriteOnly) ||
+            screens.write(R"({"screens":[{"name":"desktop","x":0,"y":0,"width":1920,)"
+                          R"("height":1080,"logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})") < 0) {
+            return 1;
+        }
+        screens.close();
+        setenv("QT_QPA_PLATFORM",
+               ("offscreen:configfile=" + screens.fileName()).toUtf8().constData(), 1);
+    }
     QApplication app(argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new ProcessStateReset);
     return RUN_ALL_TESTS();
