@@ -2,6 +2,7 @@
 
 #include "analytics/Analytics.h"
 #include "app/MenuHandler.h"
+#include "app/QuitShortcut.h"
 #include "app/StatusItem.h"
 #include "audio/AppManger.h"
 #include "audio/Audio.h"
@@ -23,9 +24,7 @@
 #include "ui/Window.h"
 #include "ui/WindowSetup.h"
 
-#include <QKeySequence>
 #include <QPointer>
-#include <QShortcut>
 
 namespace {
 
@@ -115,8 +114,9 @@ void AppDelegate::setupMainWindow() {
     mainWindowNumber = main.windowNumber();
     main.setReleasedWhenClosed(false);
     // Quit is otherwise only in the tray menu, which some desktops do not show.
-    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &main);
-    connect(quit, &QShortcut::activated, this, &AppDelegate::quitClicked);
+    if (!quitShortcut_) {
+        quitShortcut_ = std::make_unique<QuitShortcut>([this] { quitClicked(); });
+    }
 }
 
 void AppDelegate::setMainWindowTitle() {

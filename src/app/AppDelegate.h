@@ -8,6 +8,7 @@
 #include <memory>
 
 class MenuHandler;
+class QuitShortcut;
 class StatusItem;
 class ViewController;
 class Window;
@@ -58,4 +59,5 @@ private:
     // A menu has no QObject parent to free it; the delegate owns it.
     std::unique_ptr<MenuHandler> menu_;
     StatusItem* statusItem_ = nullptr;
+    std::unique_ptr<QuitShortcut> quitShortcut_;
 };

@@ -1,5 +1,10 @@
 #include "ui/Button.h"
 
+#include "ui/Palette.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -38,6 +43,9 @@ void Button::paintEvent(QPaintEvent* /*event*/) {
         painter.setPen(QPen(appearance_.border, appearance_.borderWidth));
         painter.drawPath(shape);
     }
+    if (showsFocusMark()) {
+        paintFocusMark(painter, QRectF(rect()), radius);
+    }
     if (!isEnabled()) {
         painter.setOpacity(0.5);
     }
@@ -60,4 +68,56 @@ void Button::paintEvent(QPaintEvent* /*event*/) {
         painter.setFont(font());
         painter.drawText(titleArea, titleAlignment | Qt::TextSingleLine, text());
     }
+}
+
+bool Button::showsFocusMark() const {
+    return hasFocus() && focusFromKeyboard_;
+}
+
+void Button::focusInEvent(QFocusEvent* event) {
+    switch (event->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+        focusFromKeyboard_ = true;
+        break;
+    case Qt::ActiveWindowFocusReason:
+        // The window came back: the mark shows as it did before.
+        break;
+    default:
+        focusFromKeyboard_ = false;
+    }
+    QPushButton::focusInEvent(event);
+}
+
+void Button::mousePressEvent(QMouseEvent* event) {
+    focusFromKeyboard_ = false;
+    QPushButton::mousePressEvent(event);
+}
+
+// A ring just inside the edge: accent on light buttons, white inside a ring of navy on
+// filled ones, where accent would not show.
+void Button::paintFocusMark(QPainter& painter, const QRectF& box, qreal radius) const {
+    constexpr qreal ringWidth = 2;
+    const bool filled = appearance_.background.alpha() == 255;
+    const QRectF ring = box.adjusted(ringWidth / 2, ringWidth / 2, -ringWidth / 2, -ringWidth / 2);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(filled ? colorNavy() : colorAccent(), ringWidth));
+    painter.drawRoundedRect(ring, radius, radius);
+    if (filled) {
+        const QRectF inner = ring.adjusted(ringWidth, ringWidth, -ringWidth, -ringWidth);
+        painter.setPen(QPen(Qt::white, ringWidth));
+        painter.drawRoundedRect(inner, std::max<qreal>(radius - ringWidth, 0),
+                                std::max<qreal>(radius - ringWidth, 0));
+    }
+}
+
+void Button::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && isEnabled()) {
+        click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }

@@ -36,9 +36,19 @@ public:
     void setAppearance(const ButtonAppearance& appearance);
     [[nodiscard]] const ButtonAppearance& appearance() const { return appearance_; }
 
+    // Whether the focus mark shows: the button has the focus and it came from the keyboard.
+    [[nodiscard]] bool showsFocusMark() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Return and Enter press the button as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void paintFocusMark(QPainter& painter, const QRectF& box, qreal radius) const;
+
     ButtonAppearance appearance_;
+    bool focusFromKeyboard_ = false;
 };

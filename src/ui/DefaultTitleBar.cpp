@@ -20,7 +20,8 @@ QToolButton* makeControl(QWidget* parent, const QString& glyph, const QString& n
     button->setAccessibleName(name);
     button->setToolTip(name);
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab after the window's own controls; a click does not take the focus.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setCursor(Qt::ArrowCursor);
     button->setFixedSize(controlSize, controlSize);
     return button;
@@ -55,8 +56,12 @@ void DefaultTitleBar::setColors(const QColor& text, const QColor& background) {
     const QString style =
         QStringLiteral("color: %1; background: transparent; border: none;").arg(text.name());
     listName_->setStyleSheet(style);
-    close_->setStyleSheet(style);
-    minimize_->setStyleSheet(style);
+    const QString controlStyle =
+        QStringLiteral("QToolButton { %1 } QToolButton:focus { border: 2px solid %2; "
+                       "border-radius: 4px; }")
+            .arg(style, colorAccent().name());
+    close_->setStyleSheet(controlStyle);
+    minimize_->setStyleSheet(controlStyle);
     update();
 }
 

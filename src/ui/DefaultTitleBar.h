@@ -23,6 +23,8 @@ public:
 
     [[nodiscard]] QLabel* listName() const { return listName_; }
     [[nodiscard]] QWidget* line() const { return line_; }
+    [[nodiscard]] QToolButton* closeButton() const { return close_; }
+    [[nodiscard]] QToolButton* minimizeButton() const { return minimize_; }
 
 Q_SIGNALS:
     void closeRequested();

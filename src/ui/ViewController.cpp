@@ -113,6 +113,7 @@ void ViewController::presentViewControllerAsModalWindow(
     // A modal window is closed, never minimized away from its owner.
     window->setStyleMask(Window::titled | Window::closable | Window::resizable);
     window->setReleasedWhenClosed(true);
+    window->setClosesOnEscape(true);
     if (const Size size = presented->preferredContentSize(); size.width > 0 && size.height > 0) {
         // The frame holds the title bar above the content.
         window->setFrame({0, 0, size.width, size.height + DefaultTitleBar::barHeight}, false);

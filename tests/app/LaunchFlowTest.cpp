@@ -199,6 +199,13 @@ TEST_F(LaunchFlowTest, MenuOpensSettingsAndInformationOverTheMainWindow) {
     // Settings already open: only brought forward; another window is replaced.
     posts.clear();
     content()->presentViewControllerAsModalWindow(std::make_unique<SettingViewController>());
+    // Ctrl+Q quits from the window over the main one too, which blocks the main one's keys.
+    Window* settings = content()->presentedViewControllers().front()->window();
+    settings->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(settings));
+    const int before = quits;
+    QTest::keyClick(settings, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(quits, before + 1);
     pendingUpdateScreen = UpdateScreen::newVersion;
     delegate->openSettingFromMenu();
     EXPECT_TRUE(posts.empty());

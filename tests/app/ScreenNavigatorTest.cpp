@@ -135,6 +135,40 @@ TEST_F(ScreenNavigatorTest, ForcedUpdateCloseButtonQuitsWhereSkipAndCloseBoxDoNo
     EXPECT_EQ(quits, 1);
 }
 
+// Escape closes what was presented over the screen as its close box does; over the screen
+// itself it does nothing.
+TEST_F(ScreenNavigatorTest, EscapeClosesPresentedWindowsAsTheirCloseBoxDoes) {
+    connectSpeakerphone(true);
+    auto* mode = show<ModeViewController>(Screen::mode);
+    const std::vector<std::pair<const char*, std::function<void()>>> openers{
+        {"settings", [&] { QTest::mouseClick(mode->settingButton(), Qt::LeftButton); }},
+        {"information", [&] { QTest::mouseClick(mode->infoButton(), Qt::LeftButton); }},
+        {"offer",
+         [&] {
+             pendingUpdateScreen = UpdateScreen::newVersion;
+             mode->presentViewControllerAsModalWindow(navigator.make(Screen::newVersion));
+         }},
+        {"up to date",
+         [&] {
+             pendingUpdateScreen = UpdateScreen::upToDate;
+             mode->presentViewControllerAsModalWindow(navigator.make(Screen::upToDate));
+         }},
+    };
+    for (const auto& [name, open] : openers) {
+        open();
+        ViewController* shown = presented(mode);
+        ASSERT_NE(shown, nullptr) << name;
+        QTest::keyClick(shown->window(), Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(presented(mode), nullptr) << name;
+        EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none) << name;
+    }
+    QTest::keyClick(&main, Qt::Key_Escape);
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(main.contentViewController(), mode);
+    EXPECT_EQ(quits, 0);
+}
+
 TEST_F(ScreenNavigatorTest, LaunchStepShrinksTheWindowThenLeavesForTheMainScreens) {
     main.setStyleMask(Window::titled | Window::closable | Window::miniaturizable);
     normalReply = offer(server.url("/files/Lumatix%20U.deb"), "1.0.4");

@@ -4,9 +4,11 @@
 #include "screens/onboarding/BluetoothViewController.h"
 #include "screens/onboarding/ModeViewController.h"
 #include "support/AppFixture.h"
+#include "ui/DefaultTitleBar.h"
 #include "ui/Palette.h"
 
 #include <QTextBlock>
+#include <QToolButton>
 #include <gmock/gmock.h>
 
 namespace {
@@ -114,6 +116,62 @@ TEST_F(MainScreensTest, MissingOrCorruptAnimationsAreReportedAndLeaveTheViewEmpt
         QTest::qWait(50);
         EXPECT_TRUE(view.currentImage().isNull());
     }
+}
+
+} // namespace
+
+namespace {
+
+using KeyboardTest = AppFixture;
+
+// Tab visits the panels, then the corner buttons left to right, then the title bar; Space and
+// Return choose the focused mode, and only the keyboard's focus shows its mark.
+TEST_F(KeyboardTest, ModesAreChosenWithTabAndSpaceOrReturnAlone) {
+    defaults.setInteger("CheckPrivacyStatus", 1);
+    connectSpeakerphone(true);
+    hardware.setInputs({{20, "Built-in Microphone"}, {21, "Lumatix U Microphone"}});
+    auto* mode = show<ModeViewController>(Screen::mode);
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    const QList<QWidget*> order{mode->meetingButton(),
+                                mode->musicButton(),
+                                mode->settingButton(),
+                                mode->infoButton(),
+                                static_cast<QWidget*>(main.titleBar()->minimizeButton()),
+                                static_cast<QWidget*>(main.titleBar()->closeButton())};
+    EXPECT_EQ(main.tabChain(), order);
+    mode->settingButton()->setFocus(Qt::MouseFocusReason);
+    ASSERT_EQ(main.focusWidget(), mode->settingButton());
+    QList<QWidget*> visited;
+    for (qsizetype step = 0; step < order.size(); ++step) {
+        QTest::keyClick(main.focusWidget(), Qt::Key_Tab);
+        visited.append(main.focusWidget());
+    }
+    EXPECT_EQ(visited,
+              (QList<QWidget*>{order[3], order[4], order[5], order[0], order[1], order[2]}));
+    QTest::keyClick(main.focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(main.focusWidget(), mode->musicButton());
+
+    // Meeting with Space, Music with Return.
+    for (const auto& [key, button, input] :
+         {std::tuple{Qt::Key_Space, mode->meetingButton(), 21u},
+          std::tuple{Qt::Key_Return, mode->musicButton(), 20u}}) {
+        while (main.focusWidget() != button) {
+            QTest::keyClick(main.focusWidget(), Qt::Key_Tab);
+        }
+        EXPECT_TRUE(button->showsFocusMark());
+        const int toasts = ToastViewController::openCount();
+        QTest::keyClick(main.focusWidget(), key);
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return ToastViewController::openCount() > toasts; }, 2000));
+        EXPECT_EQ(hardware.defaultInput, input);
+        // The offscreen platform activates every window it shows, the toast too.
+        main.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    }
+    QTest::mouseClick(mode->meetingButton(), Qt::LeftButton);
+    EXPECT_FALSE(mode->meetingButton()->showsFocusMark());
+    ASSERT_TRUE(server.waitForRequests(3));
 }
 
 } // namespace

@@ -86,10 +86,11 @@ void MainScreenViewController::startStatusTimer() {
 }
 
 void MainScreenViewController::addCornerButtons(QWidget* view) {
-    infoButton_ = makeCornerButton(view, ImageAsset::icon_more_info);
-    connect(infoButton_, &Button::clicked, this, [this] { didInfoButtonClick(); });
+    // Made in the order they stand, left to right, which Tab follows.
     settingButton_ = makeCornerButton(view, ImageAsset::icon_setting);
     connect(settingButton_, &Button::clicked, this, [this] { didSettingButtonClick(); });
+    infoButton_ = makeCornerButton(view, ImageAsset::icon_more_info);
+    connect(infoButton_, &Button::clicked, this, [this] { didInfoButtonClick(); });
 }
 
 void MainScreenViewController::layoutCornerButtons(QSize viewSize) {

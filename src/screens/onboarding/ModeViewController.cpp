@@ -84,6 +84,10 @@ ModeViewController::Panel ModeViewController::buildPanel(QWidget* parent, ImageA
                                  false, colorTabText(), 5);
     panel.button = new Button(panel.view);
     ButtonStyle::styleInvisible(panel.button);
+    // The panel is the control: its focus mark follows the panel's corners.
+    ButtonAppearance appearance = panel.button->appearance();
+    appearance.cornerRadius = panelCornerRadius;
+    panel.button->setAppearance(appearance);
     return panel;
 }
 
