@@ -38,6 +38,8 @@ int Application::runDesktop(int argc, char** argv) {
         std::cout << build_config::appId << ": cannot start, " << *reason << std::endl;
         return 1;
     }
+    // Qt's Wayland platform spends the token on the first window; a hand-over needs it too.
+    const std::string activationToken = platform::DisplayEnvironment::activationToken();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(
         build_config::appId.data(), static_cast<int>(build_config::appId.size())));
@@ -51,7 +53,7 @@ int Application::runDesktop(int argc, char** argv) {
 
     platform::SingleInstance instance(
         platform::SingleInstance::socketPathFor(QApplication::applicationName()));
-    if (instance.handOverToRunningInstance()) {
+    if (instance.handOverToRunningInstance(1000, QString::fromStdString(activationToken))) {
         return 0;
     }
     instance.listen();
@@ -61,7 +63,10 @@ int Application::runDesktop(int argc, char** argv) {
     Localization::install();
     AppDelegate delegate(ScreenNavigator::Services::live());
     QObject::connect(&instance, &platform::SingleInstance::reopenRequested, &delegate,
-                     [&delegate] { delegate.applicationShouldHandleReopen(true); });
+                     [&delegate](const QString& token) {
+                         platform::DisplayEnvironment::adoptActivationToken(token.toStdString());
+                         delegate.applicationShouldHandleReopen(true);
+                     });
     QTimer::singleShot(0, &delegate, [&delegate] { delegate.applicationDidFinishLaunching(); });
     QApplication::exec();
     delegate.applicationWillTerminate();

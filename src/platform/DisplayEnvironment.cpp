@@ -84,4 +84,19 @@ std::optional<std::string> DisplayEnvironment::missingDisplayReason() {
         });
 }
 
+namespace {
+constexpr char activationTokenVariable[] = "XDG_ACTIVATION_TOKEN";
+}
+
+std::string DisplayEnvironment::activationToken() {
+    const char* token = std::getenv(activationTokenVariable);
+    return token == nullptr ? std::string() : std::string(token);
+}
+
+void DisplayEnvironment::adoptActivationToken(const std::string& token) {
+    if (!token.empty()) {
+        setenv(activationTokenVariable, token.c_str(), 1);
+    }
+}
+
 } // namespace platform
