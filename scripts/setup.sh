@@ -27,6 +27,9 @@ packages=(
   librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian man-db
   # running the application
   qt6-qpa-plugins libqt6svg6 xvfb xauth dbus fonts-dejavu-core fonts-droid-fallback
+  # the window tests under real display servers: a headless Weston compositor with Qt's
+  # Wayland platform, and Xvfb with openbox (xprop tells when it is up)
+  weston qt6-wayland openbox x11-utils
   # the first-run walk without a display (scripts/demo; it also runs xvfb, dbus and pulseaudio):
   # clicks, screenshots, the web services' stand-in
   xdotool imagemagick python3

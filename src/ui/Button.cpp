@@ -70,8 +70,9 @@ void Button::paintEvent(QPaintEvent* /*event*/) {
     }
 }
 
+// The window's focus, active or not: Wayland compositors decide about activation.
 bool Button::showsFocusMark() const {
-    return hasFocus() && focusFromKeyboard_;
+    return window()->focusWidget() == this && focusFromKeyboard_;
 }
 
 void Button::focusInEvent(QFocusEvent* event) {

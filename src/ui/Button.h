@@ -36,7 +36,8 @@ public:
     void setAppearance(const ButtonAppearance& appearance);
     [[nodiscard]] const ButtonAppearance& appearance() const { return appearance_; }
 
-    // Whether the focus mark shows: the button has the focus and it came from the keyboard.
+    // Whether the focus mark shows: the button has its window's focus, and it came from the
+    // keyboard.
     [[nodiscard]] bool showsFocusMark() const;
 
 protected:
