@@ -1,5 +1,6 @@
-// Renders every window and screen built so far, in each language, to PNG files for review:
-//   lumatix_gallery [output folder]
+// Renders every window and screen built so far, in each language, to PNG files for review,
+// and the English set once more at twice the scale (HiDPI) into the folder's "scale2":
+//   lumatix_gallery [output folder] [--scale=2]
 #include "app/MenuHandler.h"
 #include "app/ScreenNavigator.h"
 #include "audio/Audio.h"
@@ -147,6 +148,10 @@ void renderWindowsMenusButtonsAndToast(MemoryAudioHardware& audio, ScreenNavigat
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    const bool doubled = argc > 2 && QByteArray(argv[2]) == "--scale=2";
+    if (doubled) {
+        qputenv("QT_SCALE_FACTOR", "2");
+    }
     QApplication app(argc, argv);
     folder = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("gallery"));
     QDir().mkpath(folder.path());
@@ -171,9 +176,20 @@ int main(int argc, char** argv) {
             [] { return std::make_unique<Reachable>(Reachable::Answer::reachable); },
         .quit = [] {},
     });
-    for (const char* each : {Localization::english, Localization::simplifiedChinese,
-                             Localization::traditionalChinese, Localization::japanese}) {
+    std::vector<const char*> languages{Localization::english, Localization::simplifiedChinese,
+                                       Localization::traditionalChinese, Localization::japanese};
+    if (doubled) {
+        languages.resize(1);
+    }
+    for (const char* each : languages) {
         Localization::install(language = QString::fromLatin1(each));
         renderWindowsMenusButtonsAndToast(hardware, navigator);
     }
+    // The scale is fixed when the application starts, so the doubled set is a run of its own.
+    if (!doubled) {
+        return QProcess::execute(
+            QCoreApplication::applicationFilePath(),
+            {folder.filePath(QStringLiteral("scale2")), QStringLiteral("--scale=2")});
+    }
+    return 0;
 }
