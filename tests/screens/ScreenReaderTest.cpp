@@ -6,6 +6,7 @@
 
 #include <QAbstractScrollArea>
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
 #include <functional>
@@ -177,6 +178,32 @@ TEST_F(ScreenReaderTest, SwitchesSayTheirStateAndFollowIt) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return name() == off; }, 2000)) << what;
         EXPECT_FALSE(off.isEmpty() || on.isEmpty() || on.contains(off) || off.contains(on)) << what;
     }
+}
+
+// Screen readers on Linux speak a notification as it starts showing, by its name.
+TEST_F(ScreenReaderTest, ToastReadsAsANotificationOfItsMessage) {
+    main.show();
+    const QString message = QStringLiteral("Meeting mode is on");
+    ToastViewController::showToast(message, main.frame().origin, &main);
+    ASSERT_TRUE(QTest::qWaitFor([] { return ToastViewController::openCount() == 1; }, 2000));
+    std::vector<QString> notifications;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* shown = qobject_cast<Window*>(window);
+        if (shown == nullptr ||
+            qobject_cast<ToastViewController*>(shown->contentViewController()) == nullptr) {
+            continue;
+        }
+        std::function<void(QAccessibleInterface*)> collect = [&](QAccessibleInterface* node) {
+            if (node->role() == QAccessible::Notification) {
+                notifications.push_back(node->text(QAccessible::Name));
+            }
+            for (int index = 0; index < node->childCount(); ++index) {
+                collect(node->child(index));
+            }
+        };
+        collect(QAccessible::queryAccessibleInterface(shown));
+    }
+    EXPECT_EQ(notifications, std::vector<QString>{message});
 }
 
 } // namespace
