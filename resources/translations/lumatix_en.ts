@@ -3,6 +3,90 @@
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
     <name></name>
+    <message id="AccessibleCloseButton">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="AccessibleDownloadProgress">
+        <source>Download progress</source>
+        <translation>Download progress</translation>
+    </message>
+    <message id="AccessibleInfoButton">
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message id="AccessibleInfoButtonDescription">
+        <source>Mobile app, user guide and compatible apps</source>
+        <translation>Mobile app, user guide and compatible apps</translation>
+    </message>
+    <message id="AccessibleLicenseText">
+        <source>License agreement text</source>
+        <translation>License agreement text</translation>
+    </message>
+    <message id="AccessibleMeetingModeButton">
+        <source>Meeting mode: the speakerphone is your speaker and your microphone</source>
+        <translation>Meeting mode: the speakerphone is your speaker and your microphone</translation>
+    </message>
+    <message id="AccessibleMinimizeButton">
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message id="AccessibleModeButtonDescription">
+        <source>Switches the computer’s sound to this mode</source>
+        <translation>Switches the computer’s sound to this mode</translation>
+    </message>
+    <message id="AccessibleMusicModeButton">
+        <source>Music mode: sound plays on the speakerphone, the computer keeps its own microphone</source>
+        <translation>Music mode: sound plays on the speakerphone, the computer keeps its own microphone</translation>
+    </message>
+    <message id="AccessibleReadToEndDescription">
+        <source>Scroll to the end to enable Agree</source>
+        <translation>Scroll to the end to enable Agree</translation>
+    </message>
+    <message id="AccessibleSettingsButton">
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message id="AccessibleSettingsButtonDescription">
+        <source>Start at login, updates and privacy</source>
+        <translation>Start at login, updates and privacy</translation>
+    </message>
+    <message id="AccessibleShareUsageDataDescription">
+        <source>Sends anonymous usage data to Lumatix to help improve the assistant</source>
+        <translation>Sends anonymous usage data to Lumatix to help improve the assistant</translation>
+    </message>
+    <message id="AccessibleShareUsageDataOff">
+        <source>Share usage data: off</source>
+        <translation>Share usage data: off</translation>
+    </message>
+    <message id="AccessibleShareUsageDataOn">
+        <source>Share usage data: on</source>
+        <translation>Share usage data: on</translation>
+    </message>
+    <message id="AccessibleStartAtLoginOff">
+        <source>Start at login: off</source>
+        <translation>Start at login: off</translation>
+    </message>
+    <message id="AccessibleStartAtLoginOn">
+        <source>Start at login: on</source>
+        <translation>Start at login: on</translation>
+    </message>
+    <message id="AccessibleStoreQRCode">
+        <source>QR code to get the mobile app: %1</source>
+        <translation>QR code to get the mobile app: %1</translation>
+    </message>
+    <message id="AccessibleUsageDataText">
+        <source>About sharing usage data</source>
+        <translation>About sharing usage data</translation>
+    </message>
+    <message id="AccessibleUserGuideLink">
+        <source>User guide (%1)</source>
+        <translation>User guide (%1)</translation>
+    </message>
+    <message id="AccessibleUserGuideLinkDescription">
+        <source>Opens in your web browser</source>
+        <translation>Opens in your web browser</translation>
+    </message>
     <message id="BluetoothSettingButtonTitle">
         <source>Open Bluetooth Settings</source>
         <translation>Open Bluetooth Settings</translation>

@@ -3,6 +3,90 @@
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
     <name></name>
+    <message id="AccessibleCloseButton">
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message id="AccessibleDownloadProgress">
+        <source>Download progress</source>
+        <translation>ダウンロードの進行状況</translation>
+    </message>
+    <message id="AccessibleInfoButton">
+        <source>Information</source>
+        <translation>情報</translation>
+    </message>
+    <message id="AccessibleInfoButtonDescription">
+        <source>Mobile app, user guide and compatible apps</source>
+        <translation>モバイルアプリ、ユーザーガイド、対応アプリ</translation>
+    </message>
+    <message id="AccessibleLicenseText">
+        <source>License agreement text</source>
+        <translation>使用許諾契約の本文</translation>
+    </message>
+    <message id="AccessibleMeetingModeButton">
+        <source>Meeting mode: the speakerphone is your speaker and your microphone</source>
+        <translation>会議モード：スピーカーフォンをスピーカーとマイクの両方に使います</translation>
+    </message>
+    <message id="AccessibleMinimizeButton">
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message id="AccessibleModeButtonDescription">
+        <source>Switches the computer’s sound to this mode</source>
+        <translation>コンピューターのサウンドをこのモードに切り替えます</translation>
+    </message>
+    <message id="AccessibleMusicModeButton">
+        <source>Music mode: sound plays on the speakerphone, the computer keeps its own microphone</source>
+        <translation>音楽モード：音はスピーカーフォンから流れ、マイクはコンピューターのものを使います</translation>
+    </message>
+    <message id="AccessibleReadToEndDescription">
+        <source>Scroll to the end to enable Agree</source>
+        <translation>最後までスクロールすると「同意する」を押せます</translation>
+    </message>
+    <message id="AccessibleSettingsButton">
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message id="AccessibleSettingsButtonDescription">
+        <source>Start at login, updates and privacy</source>
+        <translation>ログイン時の起動、アップデート、プライバシー</translation>
+    </message>
+    <message id="AccessibleShareUsageDataDescription">
+        <source>Sends anonymous usage data to Lumatix to help improve the assistant</source>
+        <translation>匿名の利用データを Lumatix に送信し、アシスタントの改善に役立てます</translation>
+    </message>
+    <message id="AccessibleShareUsageDataOff">
+        <source>Share usage data: off</source>
+        <translation>利用データの共有：オフ</translation>
+    </message>
+    <message id="AccessibleShareUsageDataOn">
+        <source>Share usage data: on</source>
+        <translation>利用データの共有：オン</translation>
+    </message>
+    <message id="AccessibleStartAtLoginOff">
+        <source>Start at login: off</source>
+        <translation>ログイン時に起動：オフ</translation>
+    </message>
+    <message id="AccessibleStartAtLoginOn">
+        <source>Start at login: on</source>
+        <translation>ログイン時に起動：オン</translation>
+    </message>
+    <message id="AccessibleStoreQRCode">
+        <source>QR code to get the mobile app: %1</source>
+        <translation>モバイルアプリのダウンロード用 QR コード：%1</translation>
+    </message>
+    <message id="AccessibleUsageDataText">
+        <source>About sharing usage data</source>
+        <translation>利用データの共有について</translation>
+    </message>
+    <message id="AccessibleUserGuideLink">
+        <source>User guide (%1)</source>
+        <translation>ユーザーガイド（%1）</translation>
+    </message>
+    <message id="AccessibleUserGuideLinkDescription">
+        <source>Opens in your web browser</source>
+        <translation>Web ブラウザーで開きます</translation>
+    </message>
     <message id="BluetoothSettingButtonTitle">
         <source>Open Bluetooth Settings</source>
         <translation>Bluetooth 設定を開く</translation>

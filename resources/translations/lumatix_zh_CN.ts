@@ -3,6 +3,90 @@
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
     <name></name>
+    <message id="AccessibleCloseButton">
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message id="AccessibleDownloadProgress">
+        <source>Download progress</source>
+        <translation>下载进度</translation>
+    </message>
+    <message id="AccessibleInfoButton">
+        <source>Information</source>
+        <translation>信息</translation>
+    </message>
+    <message id="AccessibleInfoButtonDescription">
+        <source>Mobile app, user guide and compatible apps</source>
+        <translation>手机应用、使用指南和兼容的应用</translation>
+    </message>
+    <message id="AccessibleLicenseText">
+        <source>License agreement text</source>
+        <translation>许可协议正文</translation>
+    </message>
+    <message id="AccessibleMeetingModeButton">
+        <source>Meeting mode: the speakerphone is your speaker and your microphone</source>
+        <translation>会议模式：扬声器同时用作您的扬声器和麦克风</translation>
+    </message>
+    <message id="AccessibleMinimizeButton">
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message id="AccessibleModeButtonDescription">
+        <source>Switches the computer’s sound to this mode</source>
+        <translation>将电脑的声音切换到此模式</translation>
+    </message>
+    <message id="AccessibleMusicModeButton">
+        <source>Music mode: sound plays on the speakerphone, the computer keeps its own microphone</source>
+        <translation>音乐模式：声音从扬声器播放，电脑继续使用自己的麦克风</translation>
+    </message>
+    <message id="AccessibleReadToEndDescription">
+        <source>Scroll to the end to enable Agree</source>
+        <translation>滚动到末尾后即可点按“同意”</translation>
+    </message>
+    <message id="AccessibleSettingsButton">
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message id="AccessibleSettingsButtonDescription">
+        <source>Start at login, updates and privacy</source>
+        <translation>登录时启动、更新和隐私</translation>
+    </message>
+    <message id="AccessibleShareUsageDataDescription">
+        <source>Sends anonymous usage data to Lumatix to help improve the assistant</source>
+        <translation>向 Lumatix 发送匿名使用数据，帮助改进本助手</translation>
+    </message>
+    <message id="AccessibleShareUsageDataOff">
+        <source>Share usage data: off</source>
+        <translation>分享使用数据：已关闭</translation>
+    </message>
+    <message id="AccessibleShareUsageDataOn">
+        <source>Share usage data: on</source>
+        <translation>分享使用数据：已开启</translation>
+    </message>
+    <message id="AccessibleStartAtLoginOff">
+        <source>Start at login: off</source>
+        <translation>登录时启动：已关闭</translation>
+    </message>
+    <message id="AccessibleStartAtLoginOn">
+        <source>Start at login: on</source>
+        <translation>登录时启动：已开启</translation>
+    </message>
+    <message id="AccessibleStoreQRCode">
+        <source>QR code to get the mobile app: %1</source>
+        <translation>手机应用下载二维码：%1</translation>
+    </message>
+    <message id="AccessibleUsageDataText">
+        <source>About sharing usage data</source>
+        <translation>关于分享使用数据</translation>
+    </message>
+    <message id="AccessibleUserGuideLink">
+        <source>User guide (%1)</source>
+        <translation>使用指南（%1）</translation>
+    </message>
+    <message id="AccessibleUserGuideLinkDescription">
+        <source>Opens in your web browser</source>
+        <translation>在网页浏览器中打开</translation>
+    </message>
     <message id="BluetoothSettingButtonTitle">
         <source>Open Bluetooth Settings</source>
         <translation>打开蓝牙设置</translation>

@@ -3,6 +3,90 @@
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
     <name></name>
+    <message id="AccessibleCloseButton">
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message id="AccessibleDownloadProgress">
+        <source>Download progress</source>
+        <translation>下載進度</translation>
+    </message>
+    <message id="AccessibleInfoButton">
+        <source>Information</source>
+        <translation>資訊</translation>
+    </message>
+    <message id="AccessibleInfoButtonDescription">
+        <source>Mobile app, user guide and compatible apps</source>
+        <translation>手機 App、使用指南與相容的應用程式</translation>
+    </message>
+    <message id="AccessibleLicenseText">
+        <source>License agreement text</source>
+        <translation>授權合約內文</translation>
+    </message>
+    <message id="AccessibleMeetingModeButton">
+        <source>Meeting mode: the speakerphone is your speaker and your microphone</source>
+        <translation>會議模式：揚聲器同時作為您的喇叭與麥克風</translation>
+    </message>
+    <message id="AccessibleMinimizeButton">
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message id="AccessibleModeButtonDescription">
+        <source>Switches the computer’s sound to this mode</source>
+        <translation>將電腦的聲音切換為此模式</translation>
+    </message>
+    <message id="AccessibleMusicModeButton">
+        <source>Music mode: sound plays on the speakerphone, the computer keeps its own microphone</source>
+        <translation>音樂模式：聲音由揚聲器播放，電腦繼續使用自己的麥克風</translation>
+    </message>
+    <message id="AccessibleReadToEndDescription">
+        <source>Scroll to the end to enable Agree</source>
+        <translation>捲動到最後即可按「同意」</translation>
+    </message>
+    <message id="AccessibleSettingsButton">
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message id="AccessibleSettingsButtonDescription">
+        <source>Start at login, updates and privacy</source>
+        <translation>登入時啟動、更新與隱私權</translation>
+    </message>
+    <message id="AccessibleShareUsageDataDescription">
+        <source>Sends anonymous usage data to Lumatix to help improve the assistant</source>
+        <translation>將匿名使用資料傳送給 Lumatix，協助改善本助理</translation>
+    </message>
+    <message id="AccessibleShareUsageDataOff">
+        <source>Share usage data: off</source>
+        <translation>分享使用資料：已關閉</translation>
+    </message>
+    <message id="AccessibleShareUsageDataOn">
+        <source>Share usage data: on</source>
+        <translation>分享使用資料：已開啟</translation>
+    </message>
+    <message id="AccessibleStartAtLoginOff">
+        <source>Start at login: off</source>
+        <translation>登入時啟動：已關閉</translation>
+    </message>
+    <message id="AccessibleStartAtLoginOn">
+        <source>Start at login: on</source>
+        <translation>登入時啟動：已開啟</translation>
+    </message>
+    <message id="AccessibleStoreQRCode">
+        <source>QR code to get the mobile app: %1</source>
+        <translation>手機 App 下載 QR 碼：%1</translation>
+    </message>
+    <message id="AccessibleUsageDataText">
+        <source>About sharing usage data</source>
+        <translation>關於分享使用資料</translation>
+    </message>
+    <message id="AccessibleUserGuideLink">
+        <source>User guide (%1)</source>
+        <translation>使用指南（%1）</translation>
+    </message>
+    <message id="AccessibleUserGuideLinkDescription">
+        <source>Opens in your web browser</source>
+        <translation>在網頁瀏覽器中開啟</translation>
+    </message>
     <message id="BluetoothSettingButtonTitle">
         <source>Open Bluetooth Settings</source>
         <translation>開啟藍牙設定</translation>

@@ -10,6 +10,7 @@
 #include "platform/SingleInstance.h"
 #include "screens/onboarding/BluetoothViewController.h"
 #include "screens/onboarding/EULAViewController.h"
+#include "ui/Accessibility.h"
 #include "ui/Localization.h"
 
 #include <QApplication>
@@ -61,6 +62,7 @@ int Application::runDesktop(int argc, char** argv) {
     platform::LinuxPlatform services(platform::LinuxPlatform::Scope::desktop,
                                      platform::LinuxPlatform::currentExecutable(argv[0]));
     Localization::install();
+    Accessibility::install();
     AppDelegate delegate(ScreenNavigator::Services::live());
     QObject::connect(&instance, &platform::SingleInstance::reopenRequested, &delegate,
                      [&delegate](const QString& token) {

@@ -1,5 +1,6 @@
 #include "ui/DefaultTitleBar.h"
 
+#include "ui/Localization.h"
 #include "ui/Palette.h"
 #include "ui/SeparatorLine.h"
 
@@ -31,8 +32,10 @@ QToolButton* makeControl(QWidget* parent, const QString& glyph, const QString& n
 
 DefaultTitleBar::DefaultTitleBar(QWidget* parent)
     : QWidget(parent), listName_(new QLabel(this)), line_(new SeparatorLine(this)),
-      close_(makeControl(this, QStringLiteral("\u2715"), tr("Close"))),
-      minimize_(makeControl(this, QStringLiteral("\u2013"), tr("Minimize"))),
+      close_(makeControl(this, QStringLiteral("\u2715"),
+                         Localization::localizedString(AccessibleKey::CloseButton))),
+      minimize_(makeControl(this, QStringLiteral("\u2013"),
+                            Localization::localizedString(AccessibleKey::MinimizeButton))),
       background_(colorNavy()) {
     setFixedHeight(barHeight);
     listName_->setAlignment(Qt::AlignCenter);

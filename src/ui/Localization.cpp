@@ -9,6 +9,7 @@
 #include <QTranslator>
 #include <cstdlib>
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -71,6 +72,16 @@ QString tableFor(const QString& preference) {
     return {};
 }
 
+QString lookUp(std::string_view raw) {
+    const QByteArray id(raw.data(), static_cast<qsizetype>(raw.size()));
+    return qtTrId(id.constData());
+}
+
+// A text shown as its key has no placeholder, and arg() would complain about it.
+QString fillIn(const QString& text, const QString& argument) {
+    return text.contains(QLatin1String("%1")) ? text.arg(argument) : text;
+}
+
 QString environment(const char* name) {
     const char* value = std::getenv(name);
     return value == nullptr ? QString() : QString::fromLocal8Bit(value);
@@ -79,18 +90,19 @@ QString environment(const char* name) {
 } // namespace
 
 QString Localization::localizedString(LocalizedKey key) {
-    const std::string_view raw = rawValue(key);
-    const QByteArray id(raw.data(), static_cast<qsizetype>(raw.size()));
-    return qtTrId(id.constData());
+    return lookUp(rawValue(key));
 }
 
 QString Localization::localizedFormat(LocalizedKey key, const QString& argument) {
-    const QString text = localizedString(key);
-    // A key shown as itself has no placeholder, and arg() would complain about it.
-    if (!text.contains(QLatin1String("%1"))) {
-        return text;
-    }
-    return text.arg(argument);
+    return fillIn(localizedString(key), argument);
+}
+
+QString Localization::localizedString(AccessibleKey key) {
+    return lookUp(rawValue(key));
+}
+
+QString Localization::localizedFormat(AccessibleKey key, const QString& argument) {
+    return fillIn(localizedString(key), argument);
 }
 
 QString Localization::install() {

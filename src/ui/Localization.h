@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/AccessibleKey.h"
 #include "ui/LocalizedKey.h"
 
 #include <QString>
@@ -22,6 +23,9 @@ public:
     // A format key's text with its one placeholder replaced by the argument (which may be
     // empty). A text without a placeholder is returned as it is.
     [[nodiscard]] static QString localizedFormat(LocalizedKey key, const QString& argument);
+    // The same for the texts only screen readers speak.
+    [[nodiscard]] static QString localizedString(AccessibleKey key);
+    [[nodiscard]] static QString localizedFormat(AccessibleKey key, const QString& argument);
 
     // Chooses the language from the user's preferences (environment and system), loads its
     // table and records the bundle's preferred localizations. Needs the application object.

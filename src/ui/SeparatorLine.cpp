@@ -1,5 +1,6 @@
 #include "ui/SeparatorLine.h"
 
+#include "ui/Accessibility.h"
 #include "ui/Palette.h"
 
 SeparatorLine::SeparatorLine(QWidget* parent) : QWidget(parent) {
@@ -7,4 +8,5 @@ SeparatorLine::SeparatorLine(QWidget* parent) : QWidget(parent) {
     QPalette separator = palette();
     separator.setColor(QPalette::Window, colorSeparator());
     setPalette(separator);
+    Accessibility::hideDecoration(this);
 }

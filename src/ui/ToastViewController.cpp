@@ -2,6 +2,7 @@
 
 #include "platform/MainQueue.h"
 #include "platform/Timer.h"
+#include "ui/Accessibility.h"
 #include "ui/Palette.h"
 #include "ui/TextMetrics.h"
 #include "ui/Window.h"
@@ -113,6 +114,7 @@ void ToastViewController::viewDidAppear() {
     rounded.addRoundedRect(QRectF(shown->rect()), cornerRadius, cornerRadius);
     shown->setMask(QRegion(rounded.toFillPolygon().toPolygon()));
     toastTimer_ = platform::Timer::scheduled(toastDuration, false, [this] { closeView(); });
+    Accessibility::announce(toastText_);
 }
 
 void ToastViewController::closeView() {

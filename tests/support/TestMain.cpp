@@ -1,5 +1,6 @@
 #include "audio/AppManger.h"
 #include "core/ProcessState.h"
+#include "ui/Accessibility.h"
 
 #include <QApplication>
 #include <QDir>
@@ -60,6 +61,7 @@ int main(int argc, char** argv) {
                ("offscreen:configfile=" + screens.fileName()).toUtf8().constData(), 1);
     }
     QApplication app(argc, argv);
+    Accessibility::install();
     ::testing::UnitTest::GetInstance()->listeners().Append(new ProcessStateReset);
     return RUN_ALL_TESTS();
 }

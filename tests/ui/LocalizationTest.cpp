@@ -9,22 +9,33 @@
 #include <gtest/gtest.h>
 #include <set>
 
+// Screen readers' texts are told apart by ear alone, so no two of them are the same.
 TEST(LocalizationTest, EveryKeyHasItsOwnTextInEveryLanguageAndOnlyFormatKeysAPlaceholder) {
     platform::Bundle bundle({.identifier = "test"});
     ScopedPlatform scoped({.bundle = &bundle});
     const std::set<LocalizedKey> formatKeys{
         LocalizedKey::appTitle, LocalizedKey::ModeViewTitle, LocalizedKey::SettingUpdateTitle,
         LocalizedKey::SettingUpdateDescription, LocalizedKey::SettingPreferenceBTConnect};
+    const std::set<AccessibleKey> accessibleFormatKeys{AccessibleKey::UserGuideLink,
+                                                       AccessibleKey::StoreQRCode};
     static const QRegularExpression placeholder(QStringLiteral("%\\d+"));
     for (const QString language : {"en", "zh_CN", "zh_TW", "ja"}) {
         ASSERT_TRUE(Localization::install(language)) << language.toStdString();
+        const auto expectText = [&](const QString& text, std::string_view key, bool format) {
+            const std::string where = language.toStdString() + " " + std::string(key);
+            EXPECT_TRUE(!text.trimmed().isEmpty() && text.toStdString() != key) << where;
+            EXPECT_EQ(text.count(placeholder), format ? 1 : 0) << where;
+            EXPECT_EQ(text.count(QStringLiteral("%1")), format ? 1 : 0) << where;
+        };
         for (const LocalizedKey key : allLocalizedKeys) {
+            expectText(Localization::localizedString(key), rawValue(key), formatKeys.contains(key));
+        }
+        std::set<QString> spoken;
+        for (const AccessibleKey key : allAccessibleKeys) {
             const QString text = Localization::localizedString(key);
-            const std::string where = language.toStdString() + " " + std::string(rawValue(key));
-            EXPECT_TRUE(!text.trimmed().isEmpty() && text.toStdString() != rawValue(key)) << where;
-            const int expected = formatKeys.contains(key) ? 1 : 0;
-            EXPECT_EQ(text.count(placeholder), expected) << where;
-            EXPECT_EQ(text.count(QStringLiteral("%1")), expected) << where;
+            expectText(text, rawValue(key), accessibleFormatKeys.contains(key));
+            EXPECT_TRUE(spoken.insert(text).second)
+                << language.toStdString() << " " << rawValue(key);
         }
     }
     Localization::uninstall();

@@ -2,6 +2,7 @@
 
 #include "ui/CardView.h"
 #include "ui/ImageLibrary.h"
+#include "ui/Localization.h"
 #include "ui/Palette.h"
 #include "ui/TextView.h"
 
@@ -27,16 +28,23 @@ void InfoQRCodeViewController::viewDidLoad() {
         caption->setAlignment(Qt::AlignHCenter);
         return caption;
     };
+    // A screen reader names each code after its store, as the caption does.
+    const auto makeCode = [](QWidget* card, ImageAsset asset, LocalizedKey store) {
+        QLabel* code = ImageLibrary::pictureLabel(asset, codeSize, card);
+        code->setAccessibleName(Localization::localizedFormat(
+            AccessibleKey::StoreQRCode, Localization::localizedString(store)));
+        return code;
+    };
     iOSView_ = makeCard(root);
-    iOSImage_ = ImageLibrary::pictureLabel(ImageAsset::img_qrcode_iOS, codeSize, iOSView_);
+    iOSImage_ = makeCode(iOSView_, ImageAsset::img_qrcode_iOS, LocalizedKey::SettingQRCodeiOSTitle);
     iOSTitleText_ = makeCaption(iOSView_, LocalizedKey::SettingQRCodeiOSTitle);
     androidView_ = makeCard(root);
-    androidImage_ =
-        ImageLibrary::pictureLabel(ImageAsset::img_qrcode_android, codeSize, androidView_);
+    androidImage_ = makeCode(androidView_, ImageAsset::img_qrcode_android,
+                             LocalizedKey::SettingQRCodeAndroidTitle);
     androidTitleText_ = makeCaption(androidView_, LocalizedKey::SettingQRCodeAndroidTitle);
     androidCNView_ = makeCard(root);
-    androidCNImage_ = ImageLibrary::pictureLabel(ImageAsset::img_qrcode_androidForChina, codeSize,
-                                                 androidCNView_);
+    androidCNImage_ = makeCode(androidCNView_, ImageAsset::img_qrcode_androidForChina,
+                               LocalizedKey::SettingQRCodeAndroidCNTitle);
     androidCNTitleText_ = makeCaption(androidCNView_, LocalizedKey::SettingQRCodeAndroidCNTitle);
     startLayout();
 }

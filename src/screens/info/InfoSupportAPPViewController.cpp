@@ -1,7 +1,9 @@
 #include "screens/info/InfoSupportAPPViewController.h"
 
 #include "screens/info/SupportAppCell.h"
+#include "ui/Accessibility.h"
 #include "ui/ImageLibrary.h"
+#include "ui/Localization.h"
 #include "ui/Palette.h"
 #include "ui/TextMetrics.h"
 #include "ui/TextView.h"
@@ -32,6 +34,10 @@ void InfoSupportAPPViewController::viewDidLoad() {
     pcImage_ = ImageLibrary::pictureLabel(ImageAsset::icon_support_pc, markSize, root);
     supportPCDescriptionText_ =
         makeText(root, LocalizedKey::InfoSupportAppPCDescription, legendColor(), 12, true);
+    // The legend's texts say what its marks show.
+    for (QLabel* legend : {webImage_, dotImage_, pcImage_}) {
+        Accessibility::hideDecoration(legend);
+    }
     buildTable();
     startLayout();
 }
@@ -57,6 +63,8 @@ void InfoSupportAPPViewController::buildTable() {
     }
     table->resize(tableBoxSize.width(), SupportAppCell::rowCount * SupportAppCell::rowHeight);
     deviceListScrollView_->setWidget(table);
+    deviceListScrollView_->setAccessibleName(
+        Localization::localizedString(LocalizedKey::InfoSupportAppTitle));
 }
 
 void InfoSupportAPPViewController::layoutElements(QSize viewSize) {

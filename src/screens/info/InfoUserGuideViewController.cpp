@@ -3,8 +3,10 @@
 #include "BuildConfig.h"
 #include "core/LogLines.h"
 #include "platform/Log.h"
+#include "ui/Accessibility.h"
 #include "ui/Button.h"
 #include "ui/ImageLibrary.h"
+#include "ui/Localization.h"
 #include "ui/Palette.h"
 #include "ui/SeparatorLine.h"
 #include "ui/TextView.h"
@@ -50,6 +52,11 @@ void InfoUserGuideViewController::viewDidLoad() {
         borderless.highlightsByBackground = false;
         views.button->setAppearance(borderless);
         views.button->setCursor(Qt::PointingHandCursor);
+        // Only a picture: the name says which guide it opens.
+        views.button->setAccessibleName(Localization::localizedFormat(
+            AccessibleKey::UserGuideLink, Localization::localizedString(rowTitles[row])));
+        views.button->setAccessibleDescription(
+            Localization::localizedString(AccessibleKey::UserGuideLinkDescription));
         connect(views.button, &Button::clicked, this,
                 [this, row] { didUserGuideButtonClick(row); });
         if (row != JP) {

@@ -2,6 +2,7 @@
 
 #include "ui/CardView.h"
 #include "ui/ImageLibrary.h"
+#include "ui/Localization.h"
 #include "ui/Palette.h"
 
 #include <QLabel>
@@ -63,6 +64,11 @@ SupportAppCell::Side SupportAppCell::makeSide(QWidget* parent, int left) {
     };
     side.pc = makeMark(ImageAsset::icon_support_pc);
     side.web = makeMark(ImageAsset::icon_support_web);
+    // A screen reader reads the marks as the legend above the table names them.
+    side.pc->setAccessibleName(
+        Localization::localizedString(LocalizedKey::InfoSupportAppPCDescription));
+    side.web->setAccessibleName(
+        Localization::localizedString(LocalizedKey::InfoSupportAppWebDescription));
     return side;
 }
 

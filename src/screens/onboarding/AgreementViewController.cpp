@@ -1,6 +1,7 @@
 #include "screens/onboarding/AgreementViewController.h"
 
 #include "platform/MainQueue.h"
+#include "ui/Accessibility.h"
 #include "ui/Button.h"
 #include "ui/ButtonStyle.h"
 #include "ui/Palette.h"
@@ -35,6 +36,7 @@ void AgreementViewController::viewDidLoad() {
     contentText_->setFocusPolicy(Qt::StrongFocus);
     // Focused for reading, not for typing: no text cursor.
     contentText_->setCursorWidth(0);
+    Accessibility::setName(contentText_, texts_.content, AccessibleKey::ReadToEndDescription);
     contentText_->setGeometry(contentInset, contentInset, panelSize.width() - 2 * contentInset,
                               panelSize.height() - 2 * contentInset);
     // The scroll position and the document's height are the visible area's bounds.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "screens/onboarding/OnboardingViewController.h"
+#include "ui/AccessibleKey.h"
 
 class QFrame;
 
@@ -35,6 +36,8 @@ protected:
         LocalizedKey title;
         LocalizedKey agree;
         LocalizedKey cancel;
+        // What screen readers call the scrolling text.
+        AccessibleKey content;
     };
     explicit AgreementViewController(Texts texts);
 

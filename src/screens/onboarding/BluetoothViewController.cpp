@@ -5,6 +5,7 @@
 #include "platform/DesktopSettings.h"
 #include "platform/Log.h"
 #include "screens/onboarding/AnimationView.h"
+#include "ui/Accessibility.h"
 #include "ui/Button.h"
 #include "ui/ButtonStyle.h"
 #include "ui/Localization.h"
@@ -38,6 +39,7 @@ void BluetoothViewController::viewDidLoad() {
     animationView_ = new AnimationView(step1view_);
     animationView_->setFixedSize(pictureSize);
     animationView_->loadNamed(animationName, animationFolder);
+    Accessibility::hideDecoration(animationView_);
     step1TitleText_ =
         makeText(step1view_, Localization::localizedString(LocalizedKey::BluetoothViewStep1Title),
                  16, true, colorTabText(), 0);

@@ -69,7 +69,8 @@ void applyAgreementLook(TextView* content) {
 EULAViewController::EULAViewController()
     : AgreementViewController({.title = LocalizedKey::EULATitle,
                                .agree = LocalizedKey::EULAAgreeButtonTitle,
-                               .cancel = LocalizedKey::EULADisagreeButtonTitle}) {}
+                               .cancel = LocalizedKey::EULADisagreeButtonTitle,
+                               .content = AccessibleKey::LicenseText}) {}
 
 std::string_view EULAViewController::agreementResourceName(std::string_view localization) {
     if (localization.find("Hant") != std::string_view::npos) {

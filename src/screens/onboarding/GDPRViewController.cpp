@@ -10,7 +10,8 @@
 GDPRViewController::GDPRViewController()
     : AgreementViewController({.title = LocalizedKey::PrivacyTitle,
                                .agree = LocalizedKey::PrivacyAlertConfirmButton,
-                               .cancel = LocalizedKey::PrivacyAlertCancelButton}) {}
+                               .cancel = LocalizedKey::PrivacyAlertCancelButton,
+                               .content = AccessibleKey::UsageDataText}) {}
 
 void GDPRViewController::loadContent(TextView* content) {
     content->setPixelFont(14);

@@ -8,6 +8,7 @@
 #include "platform/MainQueue.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Timer.h"
+#include "ui/Accessibility.h"
 #include "ui/Button.h"
 #include "ui/ButtonStyle.h"
 #include "ui/ImageLibrary.h"
@@ -29,8 +30,10 @@ constexpr int cornerButtonGap = 8;
 // Centres a 340 x 304 update window on the 1200 x 662 main window.
 constexpr Point updateWindowOffset{430, 179};
 
-Button* makeCornerButton(QWidget* parent, ImageAsset asset) {
+Button* makeCornerButton(QWidget* parent, ImageAsset asset, AccessibleKey name,
+                         AccessibleKey description) {
     auto* button = new Button(parent);
+    Accessibility::setName(button, name, description);
     ButtonStyle::styleCardButton(button);
     button->setIcon(ImageLibrary::icon(asset));
     button->setIconSize(ImageLibrary::naturalSize(asset));
@@ -87,9 +90,11 @@ void MainScreenViewController::startStatusTimer() {
 
 void MainScreenViewController::addCornerButtons(QWidget* view) {
     // Made in the order they stand, left to right, which Tab follows.
-    settingButton_ = makeCornerButton(view, ImageAsset::icon_setting);
+    settingButton_ = makeCornerButton(view, ImageAsset::icon_setting, AccessibleKey::SettingsButton,
+                                      AccessibleKey::SettingsButtonDescription);
     connect(settingButton_, &Button::clicked, this, [this] { didSettingButtonClick(); });
-    infoButton_ = makeCornerButton(view, ImageAsset::icon_more_info);
+    infoButton_ = makeCornerButton(view, ImageAsset::icon_more_info, AccessibleKey::InfoButton,
+                                   AccessibleKey::InfoButtonDescription);
     connect(infoButton_, &Button::clicked, this, [this] { didInfoButtonClick(); });
 }
 
@@ -125,7 +130,9 @@ QWidget* MainScreenViewController::makePanel(QWidget* parent) {
 }
 
 QLabel* MainScreenViewController::makePicture(QWidget* parent, ImageAsset asset, QSize size) {
-    return ImageLibrary::pictureLabel(asset, size, parent);
+    QLabel* picture = ImageLibrary::pictureLabel(asset, size, parent);
+    Accessibility::hideDecoration(picture);
+    return picture;
 }
 
 int MainScreenViewController::measuredHeight(const TextView* text) {

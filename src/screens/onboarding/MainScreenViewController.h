@@ -76,6 +76,7 @@ protected:
                               const QColor& color, double lineSpacing);
     // White card with a thin grey border and round corners.
     static QWidget* makePanel(QWidget* parent);
+    // A picture that only decorates: screen readers pass it by.
     static QLabel* makePicture(QWidget* parent, ImageAsset asset, QSize size);
     // The height the text needs at the panels' text width.
     static int measuredHeight(const TextView* text);

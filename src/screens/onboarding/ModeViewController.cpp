@@ -3,6 +3,7 @@
 #include "analytics/Analytics.h"
 #include "audio/AppManger.h"
 #include "core/SpeakerDevice.h"
+#include "ui/Accessibility.h"
 #include "ui/Button.h"
 #include "ui/ButtonStyle.h"
 #include "ui/Localization.h"
@@ -33,7 +34,7 @@ void ModeViewController::viewDidLoad() {
 
     const Panel meeting =
         buildPanel(root, ImageAsset::img_online_mode, LocalizedKey::ModeViewMeetingTitle,
-                   LocalizedKey::ModeViewMeetingDescription);
+                   LocalizedKey::ModeViewMeetingDescription, AccessibleKey::MeetingModeButton);
     meetingView_ = meeting.view;
     meetingImage_ = meeting.image;
     meetingTitleText_ = meeting.title;
@@ -43,7 +44,7 @@ void ModeViewController::viewDidLoad() {
 
     const Panel music =
         buildPanel(root, ImageAsset::img_normal_mode, LocalizedKey::ModeViewMusicTitle,
-                   LocalizedKey::ModeViewMusicDescription);
+                   LocalizedKey::ModeViewMusicDescription, AccessibleKey::MusicModeButton);
     musicView_ = music.view;
     musicImage_ = music.image;
     musicTitleText_ = music.title;
@@ -74,7 +75,8 @@ void ModeViewController::buildTitle() {
 
 ModeViewController::Panel ModeViewController::buildPanel(QWidget* parent, ImageAsset picture,
                                                          LocalizedKey titleKey,
-                                                         LocalizedKey descriptionKey) {
+                                                         LocalizedKey descriptionKey,
+                                                         AccessibleKey buttonName) {
     Panel panel;
     panel.view = makePanel(parent);
     panel.image = makePicture(panel.view, picture, pictureSize);
@@ -84,10 +86,12 @@ ModeViewController::Panel ModeViewController::buildPanel(QWidget* parent, ImageA
                                  false, colorTabText(), 5);
     panel.button = new Button(panel.view);
     ButtonStyle::styleInvisible(panel.button);
-    // The panel is the control: its focus mark follows the panel's corners.
+    // The panel is the control: its focus mark follows the panel's corners, and its name says
+    // what the panel shows.
     ButtonAppearance appearance = panel.button->appearance();
     appearance.cornerRadius = panelCornerRadius;
     panel.button->setAppearance(appearance);
+    Accessibility::setName(panel.button, buttonName, AccessibleKey::ModeButtonDescription);
     return panel;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "screens/onboarding/MainScreenViewController.h"
+#include "ui/AccessibleKey.h"
 #include "ui/ImageAsset.h"
 #include "ui/LocalizedKey.h"
 
@@ -48,7 +49,7 @@ private:
 
     void buildTitle();
     Panel buildPanel(QWidget* parent, ImageAsset picture, LocalizedKey titleKey,
-                     LocalizedKey descriptionKey);
+                     LocalizedKey descriptionKey, AccessibleKey buttonName);
     // Heights follow the measured texts; returns the panel's height.
     static int layoutPanel(const Panel& panel, int left, int top);
     void showModeToast(LocalizedKey message);

@@ -2,6 +2,7 @@
 
 #include "core/ProcessState.h"
 #include "platform/NotificationCenter.h"
+#include "ui/Accessibility.h"
 #include "ui/Button.h"
 #include "ui/ButtonStyle.h"
 #include "ui/ImageLibrary.h"
@@ -52,7 +53,9 @@ TextView* OnboardingViewController::makeDescription(QWidget* parent, LocalizedKe
 }
 
 QLabel* OnboardingViewController::makePicture(QWidget* parent, ImageAsset asset) {
-    return ImageLibrary::pictureLabel(asset, pictureSize, parent);
+    QLabel* picture = ImageLibrary::pictureLabel(asset, pictureSize, parent);
+    Accessibility::hideDecoration(picture);
+    return picture;
 }
 
 Button* OnboardingViewController::makeButton(QWidget* parent, LocalizedKey key, bool primary) {

@@ -42,6 +42,7 @@ protected:
 
     static TextView* makeTitle(QWidget* parent, LocalizedKey key);
     static TextView* makeDescription(QWidget* parent, LocalizedKey key);
+    // A picture that only decorates: screen readers pass it by.
     static QLabel* makePicture(QWidget* parent, ImageAsset asset);
     static Button* makeButton(QWidget* parent, LocalizedKey key, bool primary);
     static void placeTitle(TextView* title, QSize viewSize);

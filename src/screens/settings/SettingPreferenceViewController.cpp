@@ -9,6 +9,7 @@
 #include "platform/MainQueue.h"
 #include "platform/Platform.h"
 #include "platform/Timer.h"
+#include "ui/Accessibility.h"
 #include "ui/Button.h"
 #include "ui/ButtonStyle.h"
 #include "ui/ImageLibrary.h"
@@ -35,6 +36,8 @@ QLabel* makeLamp(QWidget* parent) {
     auto* lamp = ImageLibrary::pictureLabel(ImageAsset::icon_light_off,
                                             SettingPreferenceViewController::lampSize, parent);
     lamp->setProperty("lampOn", false);
+    // The status text beside it says the same.
+    Accessibility::hideDecoration(lamp);
     return lamp;
 }
 
@@ -54,6 +57,7 @@ void SettingPreferenceViewController::viewDidLoad() {
         Localization::localizedString(LocalizedKey::LoginItemOpenSettingButtonTitle), root);
     ButtonStyle::styleSecondarySmall(loginSettingButton_);
     fitWidth(loginSettingButton_);
+    nameLoginSwitch(false);
     connect(loginSettingButton_, &Button::clicked, this, [this] { didLoginSettingClick(); });
 
     BTTitleText_ = makeText(root, LocalizedKey::SettingPreferenceBTTitle, colorNavy(), 14, true);
@@ -133,6 +137,14 @@ void SettingPreferenceViewController::showLoginItem(bool on) {
         Localization::localizedString(on ? LocalizedKey::LoginItemTurnOffButtonTitle
                                          : LocalizedKey::LoginItemOpenSettingButtonTitle));
     fitWidth(loginSettingButton_);
+    nameLoginSwitch(on);
+}
+
+// Screen readers hear the state first; the title, what a press does, follows.
+void SettingPreferenceViewController::nameLoginSwitch(bool on) {
+    Accessibility::setName(loginSettingButton_,
+                           on ? AccessibleKey::StartAtLoginOn : AccessibleKey::StartAtLoginOff);
+    loginSettingButton_->setAccessibleDescription(loginSettingButton_->text());
 }
 
 // Some translations need more than the usual width.

@@ -59,6 +59,7 @@ protected:
 private:
     void showRow(TextView* status, QLabel* lamp, bool on, const QString& text);
     void showLoginItem(bool on);
+    void nameLoginSwitch(bool on);
     static void fitWidth(Button* button);
 
     TextView* loginTitleText_ = nullptr;

@@ -4,6 +4,7 @@
 #include "core/LogLines.h"
 #include "core/PersistedSettings.h"
 #include "platform/Log.h"
+#include "ui/Accessibility.h"
 #include "ui/Button.h"
 #include "ui/ImageLibrary.h"
 #include "ui/Localization.h"
@@ -27,6 +28,7 @@ void SettingPrivacyViewController::viewDidLoad() {
         makeText(root, LocalizedKey::PrivacyAlertDescription, colorTabText(), 12, false);
     // Longer translations scroll inside the box.
     privacyContentText_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Accessibility::setName(privacyContentText_, AccessibleKey::UsageDataText);
     checkButton_ = new Button(root);
     checkButton_->setCheckable(true);
     checkButton_->setIcon(ImageLibrary::toggleIcon(ImageAsset::btn_switch_off_default,
@@ -58,10 +60,13 @@ void SettingPrivacyViewController::layoutElements(QSize viewSize) {
 }
 
 void SettingPrivacyViewController::showConsent() {
-    checkTitleText_->setText(
-        Localization::localizedString(PersistedSettings::getCheckPrivacyStatus() == agreed
-                                          ? LocalizedKey::SettingPrivacyAgreeTitle
-                                          : LocalizedKey::SettingPrivacyDisagreeTitle));
+    const bool on = PersistedSettings::getCheckPrivacyStatus() == agreed;
+    checkTitleText_->setText(Localization::localizedString(
+        on ? LocalizedKey::SettingPrivacyAgreeTitle : LocalizedKey::SettingPrivacyDisagreeTitle));
+    // The switch is only a picture: its name carries the state.
+    Accessibility::setName(checkButton_,
+                           on ? AccessibleKey::ShareUsageDataOn : AccessibleKey::ShareUsageDataOff,
+                           AccessibleKey::ShareUsageDataDescription);
 }
 
 // Stored at once: 1 agrees, 2 declines, never 0. The first agreement on a first launch sends

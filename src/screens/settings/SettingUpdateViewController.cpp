@@ -5,6 +5,7 @@
 #include "core/ProcessState.h"
 #include "platform/Log.h"
 #include "region/AppUtility.h"
+#include "ui/Accessibility.h"
 #include "ui/Button.h"
 #include "ui/ButtonStyle.h"
 #include "ui/ImageLibrary.h"
@@ -22,6 +23,7 @@ SettingUpdateViewController::~SettingUpdateViewController() = default;
 void SettingUpdateViewController::viewDidLoad() {
     QWidget* root = view();
     updateImage_ = ImageLibrary::pictureLabel(ImageAsset::img_updates, imageSize, root);
+    Accessibility::hideDecoration(updateImage_);
     updateTitleText_ =
         makeText(root,
                  Localization::localizedFormat(LocalizedKey::SettingUpdateTitle,

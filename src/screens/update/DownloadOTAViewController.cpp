@@ -4,6 +4,7 @@
 #include "net/DownloadRequest.h"
 #include "platform/Log.h"
 #include "platform/Timer.h"
+#include "ui/Accessibility.h"
 #include "ui/Localization.h"
 #include "ui/Palette.h"
 #include "ui/TextView.h"
@@ -38,6 +39,7 @@ void DownloadOTAViewController::viewDidLoad() {
     progressIndicator_->setRange(0, progressSteps);
     progressIndicator_->setValue(0);
     progressIndicator_->setTextVisible(false);
+    Accessibility::setName(progressIndicator_, AccessibleKey::DownloadProgress);
     downloadDescriptionText_ = makeTitleText(root, LocalizedKey::DownloadOTADescription);
     downloadDescriptionText_->setPixelFont(14);
     startLayout();

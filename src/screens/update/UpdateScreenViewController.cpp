@@ -4,6 +4,7 @@
 #include "core/ProcessState.h"
 #include "platform/Log.h"
 #include "platform/NotificationCenter.h"
+#include "ui/Accessibility.h"
 #include "ui/Button.h"
 #include "ui/ButtonStyle.h"
 #include "ui/ImageLibrary.h"
@@ -56,7 +57,9 @@ bool UpdateScreenViewController::windowShouldClose(Window* /*window*/) {
 }
 
 QLabel* UpdateScreenViewController::makePicture(QWidget* parent, ImageAsset asset) {
-    return ImageLibrary::pictureLabel(asset, {pictureSide, pictureSide}, parent);
+    QLabel* picture = ImageLibrary::pictureLabel(asset, {pictureSide, pictureSide}, parent);
+    Accessibility::hideDecoration(picture);
+    return picture;
 }
 
 TextView* UpdateScreenViewController::makeTitleText(QWidget* parent, LocalizedKey key) {

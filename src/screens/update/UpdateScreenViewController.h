@@ -45,6 +45,7 @@ protected:
     void viewDidAppear() override;
     void viewDidDisappear() override;
 
+    // A picture that only decorates: screen readers pass it by.
     static QLabel* makePicture(QWidget* parent, ImageAsset asset);
     static TextView* makeTitleText(QWidget* parent, LocalizedKey key);
     static Button* makeButton(QWidget* parent, LocalizedKey key, bool primary);
