@@ -2,8 +2,10 @@
 #include "screens/settings/SettingPrivacyViewController.h"
 #include "screens/settings/SettingViewController.h"
 #include "support/AppFixture.h"
+#include "ui/FocusRing.h"
 #include "ui/TabbedViewController.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QApplication>
@@ -187,7 +189,9 @@ TEST_F(ScreenReaderTest, ToastReadsAsANotificationOfItsMessage) {
     ToastViewController::showToast(message, main.frame().origin, &main);
     ASSERT_TRUE(QTest::qWaitFor([] { return ToastViewController::openCount() == 1; }, 2000));
     std::vector<QString> notifications;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
+    // A window of its own, or drawn inside the main window where windows cannot place
+    // themselves (Wayland).
+    for (QWidget* window : QApplication::allWidgets()) {
         auto* shown = qobject_cast<Window*>(window);
         if (shown == nullptr ||
             qobject_cast<ToastViewController*>(shown->contentViewController()) == nullptr) {
@@ -204,6 +208,52 @@ TEST_F(ScreenReaderTest, ToastReadsAsANotificationOfItsMessage) {
         collect(QAccessible::queryAccessibleInterface(shown));
     }
     EXPECT_EQ(notifications, std::vector<QString>{message});
+}
+
+using KeyboardReachTest = ScreenReaderTest;
+
+// What a mouse can use: buttons, and texts or lists that show a scroll bar.
+bool mouseCanUse(const QWidget* widget, const QWidget& window) {
+    if (!widget->isVisibleTo(&window) || !widget->isEnabled()) {
+        return false;
+    }
+    if (qobject_cast<const QAbstractButton*>(widget) != nullptr) {
+        return true;
+    }
+    const auto* area = qobject_cast<const QAbstractScrollArea*>(widget);
+    return area != nullptr && area->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff &&
+           area->verticalScrollBar()->maximum() > 0;
+}
+
+// Tab reaches every control a mouse can use, on every screen and tab, and each one shows it
+// has the focus: buttons draw their own mark, the rest get a ring.
+TEST_F(KeyboardReachTest, TabReachesEveryControlAMouseCanUseAndMarksIt) {
+    readEveryView([&](const std::string& view) {
+        const QList<QWidget*> chain = main.tabChain();
+        int controls = 0;
+        for (QWidget* widget : main.findChildren<QWidget*>()) {
+            if (!mouseCanUse(widget, main)) {
+                continue;
+            }
+            ++controls;
+            const std::string what = view + ": " + widget->metaObject()->className() + " " +
+                                     widget->accessibleName().toStdString();
+            EXPECT_TRUE(chain.contains(widget)) << what;
+            if (qobject_cast<QAbstractButton*>(widget) != nullptr) {
+                continue;
+            }
+            const FocusRing* ring = FocusRing::of(widget);
+            ASSERT_NE(ring, nullptr) << what;
+            for (const Qt::FocusReason reason : {Qt::TabFocusReason, Qt::MouseFocusReason}) {
+                widget->clearFocus();
+                widget->setFocus(reason);
+                // Focus events reach only an active window.
+                const bool shown = reason == Qt::TabFocusReason && main.isActiveWindow();
+                EXPECT_EQ(ring->isVisible(), shown) << what << " " << reason;
+            }
+        }
+        EXPECT_GT(controls, 0) << view;
+    });
 }
 
 } // namespace

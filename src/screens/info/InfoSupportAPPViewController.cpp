@@ -2,6 +2,7 @@
 
 #include "screens/info/SupportAppCell.h"
 #include "ui/Accessibility.h"
+#include "ui/FocusRing.h"
 #include "ui/ImageLibrary.h"
 #include "ui/Localization.h"
 #include "ui/Palette.h"
@@ -49,6 +50,7 @@ void InfoSupportAPPViewController::buildTable() {
     deviceListScrollView_->setFrameShape(QFrame::NoFrame);
     deviceListScrollView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     deviceListScrollView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FocusRing::attach(deviceListScrollView_);
     auto* table = new QWidget;
     table->setAutoFillBackground(true);
     QPalette white = table->palette();

@@ -4,6 +4,7 @@
 #include "ui/Accessibility.h"
 #include "ui/Button.h"
 #include "ui/ButtonStyle.h"
+#include "ui/FocusRing.h"
 #include "ui/Palette.h"
 #include "ui/TextView.h"
 
@@ -36,6 +37,7 @@ void AgreementViewController::viewDidLoad() {
     contentText_->setFocusPolicy(Qt::StrongFocus);
     // Focused for reading, not for typing: no text cursor.
     contentText_->setCursorWidth(0);
+    FocusRing::attach(contentText_);
     Accessibility::setName(contentText_, texts_.content, AccessibleKey::ReadToEndDescription);
     contentText_->setGeometry(contentInset, contentInset, panelSize.width() - 2 * contentInset,
                               panelSize.height() - 2 * contentInset);

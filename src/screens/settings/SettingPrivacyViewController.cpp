@@ -6,6 +6,7 @@
 #include "platform/Log.h"
 #include "ui/Accessibility.h"
 #include "ui/Button.h"
+#include "ui/FocusRing.h"
 #include "ui/ImageLibrary.h"
 #include "ui/Localization.h"
 #include "ui/Palette.h"
@@ -28,6 +29,10 @@ void SettingPrivacyViewController::viewDidLoad() {
         makeText(root, LocalizedKey::PrivacyAlertDescription, colorTabText(), 12, false);
     // Longer translations scroll inside the box.
     privacyContentText_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Scrolled from the keyboard too; read, not typed into: no text cursor.
+    privacyContentText_->setFocusPolicy(Qt::StrongFocus);
+    privacyContentText_->setCursorWidth(0);
+    FocusRing::attach(privacyContentText_);
     Accessibility::setName(privacyContentText_, AccessibleKey::UsageDataText);
     checkButton_ = new Button(root);
     checkButton_->setCheckable(true);
