@@ -36,11 +36,18 @@ void ViewController::setView(QWidget* view) {
     view_ = view;
 }
 
+// The nearest Window holding the view: a Window drawn inside another one (the toast on
+// Wayland) is the window of its own content, not the one it is drawn in.
 Window* ViewController::window() const {
-    if (view_.isNull()) {
-        return nullptr;
+    for (QWidget* each = view_.data(); each != nullptr; each = each->parentWidget()) {
+        if (auto* found = qobject_cast<Window*>(each)) {
+            return found;
+        }
+        if (each->isWindow()) {
+            return nullptr;
+        }
     }
-    return qobject_cast<Window*>(view_->window());
+    return nullptr;
 }
 
 void ViewController::noteAppeared() {

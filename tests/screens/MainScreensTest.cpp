@@ -7,6 +7,7 @@
 #include "ui/DefaultTitleBar.h"
 #include "ui/Palette.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QTextBlock>
 #include <QToolButton>
@@ -16,7 +17,21 @@ namespace {
 
 using MainScreensTest = AppFixture;
 
-// Which mode ran shows in the microphone it chose; the choice itself is the audio tests'.
+// The toasts on screen: windows of their own, or drawn inside the main window (Wayland).
+std::vector<QWidget*> shownToasts() {
+    std::vector<QWidget*> toasts;
+    for (QWidget* widget : QApplication::allWidgets()) {
+        const auto* window = qobject_cast<Window*>(widget);
+        if (window != nullptr && window->isVisible() &&
+            qobject_cast<ToastViewController*>(window->contentViewController()) != nullptr) {
+            toasts.push_back(widget);
+        }
+    }
+    return toasts;
+}
+
+// Which mode ran shows in the microphone it chose; the choice itself is the audio tests'. The
+// toast shows at its size and leaves the main window as it was.
 TEST_F(MainScreensTest, ModePanelsReportShowAToastAndSwitchTheMode) {
     defaults.setInteger("CheckPrivacyStatus", 1);
     connectSpeakerphone(true);
@@ -33,7 +48,14 @@ TEST_F(MainScreensTest, ModePanelsReportShowAToastAndSwitchTheMode) {
         EXPECT_TRUE(
             QTest::qWaitFor([&] { return ToastViewController::openCount() > toasts; }, 2000));
         EXPECT_EQ(hardware.defaultInput, input);
+        ASSERT_FALSE(shownToasts().empty());
+        EXPECT_EQ(shownToasts().back()->height(), ToastViewController::toastHeight);
     }
+    const unsigned mask = main.styleMask();
+    ASSERT_TRUE(QTest::qWaitFor([] { return ToastViewController::openCount() == 0; }, 5000));
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(main.styleMask(), mask);
+    EXPECT_EQ(main.palette().color(QPalette::Window), QColor(Qt::white));
     ASSERT_TRUE(server.waitForRequests(2));
     // Each event travels on its own connection, so the arrival order is not fixed.
     EXPECT_THAT(events("nb_mode"), testing::UnorderedElementsAre("meeting", "music"));
