@@ -19,6 +19,7 @@
 #include "platform/Platform.h"
 #include "screens/info/InfoViewController.h"
 #include "screens/settings/SettingViewController.h"
+#include "screens/update/DownloadOTAViewController.h"
 #include "ui/Palette.h"
 #include "ui/ViewController.h"
 #include "ui/Window.h"
@@ -29,26 +30,6 @@
 namespace {
 
 constexpr std::chrono::milliseconds menuHandOffDelay{100};
-
-// Whether the first window presented over the content is of type T.
-template <typename T>
-bool isFirstPresented(ViewController* content) {
-    if (content == nullptr) {
-        return false;
-    }
-    const auto presented = content->presentedViewControllers();
-    return !presented.empty() && qobject_cast<T*>(presented.front()) != nullptr;
-}
-
-void dismissFirstPresented(ViewController* content) {
-    if (content == nullptr) {
-        return;
-    }
-    const auto presented = content->presentedViewControllers();
-    if (!presented.empty()) {
-        content->dismissViewController(presented.front());
-    }
-}
 
 } // namespace
 
@@ -200,23 +181,32 @@ ViewController* AppDelegate::mainContent() const {
 }
 
 void AppDelegate::openSettingFromMenu() {
-    ViewController* content = mainContent();
-    if (isFirstPresented<SettingViewController>(content)) {
-        return;
-    }
-    if (content != nullptr && !content->presentedViewControllers().empty()) {
-        pendingUpdateScreen = UpdateScreen::none;
-        dismissFirstPresented(content);
-    }
-    platform::NotificationCenter::defaultCenter().post(notification_names::openSetting);
+    openFromMenu<SettingViewController>(notification_names::openSetting);
 }
 
 void AppDelegate::openInfoFromMenu() {
+    openFromMenu<InfoViewController>(notification_names::openInfo);
+}
+
+// The window asked for comes forward if it is open already, and so does a running download,
+// which must not be cancelled behind the user's back. Any other window over the main one
+// closes first, ending the update flow so that it does not come back.
+template <typename T>
+void AppDelegate::openFromMenu(std::string_view notification) {
     ViewController* content = mainContent();
-    if (isFirstPresented<InfoViewController>(content)) {
-        return;
+    const auto presented =
+        content != nullptr ? content->presentedViewControllers() : std::vector<ViewController*>{};
+    if (!presented.empty()) {
+        ViewController* front = presented.front();
+        if (qobject_cast<T*>(front) != nullptr ||
+            qobject_cast<DownloadOTAViewController*>(front) != nullptr) {
+            if (Window* window = front->window()) {
+                window->makeKeyAndOrderFront();
+            }
+            return;
+        }
+        pendingUpdateScreen = UpdateScreen::none;
+        content->dismissViewController(front);
     }
-    dismissFirstPresented(content);
-    Analytics::sendMoreInfoEvent("phone_app_download");
-    platform::NotificationCenter::defaultCenter().post(notification_names::openInfo);
+    platform::NotificationCenter::defaultCenter().post(std::string(notification));
 }

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <memory>
+#include <string_view>
 
 class MenuHandler;
 class QuitShortcut;
@@ -51,6 +52,8 @@ private:
     void setMainWindowTitle();
     void showLaunchScreen(Screen screen);
     void queueFrontThen(void (AppDelegate::*open)());
+    template <typename T>
+    void openFromMenu(std::string_view notification);
     [[nodiscard]] ViewController* mainContent() const;
 
     std::function<void()> quit_;

@@ -167,13 +167,44 @@ void ScreenNavigator::showScreen(ViewController* current, std::unique_ptr<ViewCo
         if (window == nullptr) {
             return;
         }
+        // What the old screen presented stays open, now over the new one.
+        (*pending)->takeOverPresentedFrom(current.data());
         // Our windows do not resize to their content, so the frame stays as it was; the new
         // screen may still place the window when it appears.
         window->setContentViewController(std::move(*pending));
     });
 }
 
+bool ScreenNavigator::showsInMainWindow(const ViewController* screen) {
+    const Window* window = screen->window();
+    // Presented windows belong to the main window; the main window belongs to nobody.
+    return screen->presentingViewController() == nullptr && window != nullptr &&
+           window->parentWidget() == nullptr;
+}
+
+bool ScreenNavigator::decidesMainScreen(ScreenEvent event) {
+    switch (event) {
+    case ScreenEvent::microphoneGranted:
+    case ScreenEvent::updateStepOver:
+    case ScreenEvent::consentAnswered:
+        return true;
+    default:
+        return replacementFor(event).has_value();
+    }
+}
+
 void ScreenNavigator::handle(ViewController* from, ScreenEvent event) {
+    if (decidesMainScreen(event) && !showsInMainWindow(from)) {
+        // A window presented over the main one ends there; only the main window's own screen
+        // changes the main screen.
+        platform::Log::line(std::string(log_lines::presentedStepEnded));
+        if (from->presentingViewController() != nullptr) {
+            from->dismiss();
+        } else if (Window* window = from->window()) {
+            window->close();
+        }
+        return;
+    }
     if (const auto next = replacementFor(event)) {
         replace(from, *next);
         return;

@@ -56,6 +56,8 @@ public:
                                                       bool speakerphonePresent);
     // The screen that takes over the reporting screen's place, if the event asks for one.
     [[nodiscard]] static std::optional<Screen> replacementFor(ScreenEvent event);
+    // Whether the event changes the main window's screen.
+    [[nodiscard]] static bool decidesMainScreen(ScreenEvent event);
     // The update window a presenter shows next; none for UpdateScreen::none.
     [[nodiscard]] static std::optional<Screen> updateWindowFor(UpdateScreen pending);
 
@@ -67,6 +69,7 @@ public:
     static void showScreen(ViewController* current, std::unique_ptr<ViewController> next);
 
 private:
+    [[nodiscard]] static bool showsInMainWindow(const ViewController* screen);
     void handle(ViewController* from, ScreenEvent event);
     void replace(ViewController* from, Screen screen);
     void leaveUpdateStep(ViewController* from);

@@ -64,6 +64,8 @@ inline constexpr std::string_view defaultBrowserOpened = "default browser was su
 // The licence document that could not be shown, followed by its path and the reason.
 inline constexpr std::string_view agreementUnreadablePrefix = "licence agreement unreadable: ";
 
+inline constexpr std::string_view presentedStepEnded =
+    "update window closed: it no longer belongs to the main window's screen";
 // A screen the flow would go to that this build does not have yet, followed by its name.
 inline constexpr std::string_view screenNotAvailablePrefix = "screen not available yet: ";
 

@@ -128,12 +128,24 @@ void ViewController::presentViewControllerAsModalWindow(
     window->setContentViewController(std::move(controller));
     presented->presenting_ = this;
     presented_.emplace_back(presented);
-    QObject::connect(window, &Window::closed, this, [this, presented = QPointer(presented)] {
-        if (!presented.isNull() && presented->presenting_ == this) {
-            dismissViewController(presented.data());
+    // Whoever presents it when it closes: a screen that took over may have replaced this one.
+    QObject::connect(window, &Window::closed, presented, [presented] {
+        if (ViewController* presenter = presented->presenting_.data()) {
+            presenter->dismissViewController(presented);
         }
     });
     window->makeKeyAndOrderFront();
+}
+
+void ViewController::takeOverPresentedFrom(ViewController* previous) {
+    if (previous == nullptr || previous == this) {
+        return;
+    }
+    for (ViewController* presented : previous->presentedViewControllers()) {
+        presented->presenting_ = this;
+        presented_.emplace_back(presented);
+    }
+    previous->presented_.clear();
 }
 
 std::vector<ViewController*> ViewController::presentedViewControllers() const {

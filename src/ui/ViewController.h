@@ -40,6 +40,8 @@ public:
     virtual void dismissViewController(ViewController* controller);
     // Asks the presenter to dismiss this controller.
     void dismiss();
+    // Becomes the presenter of what `previous` presented, as its successor in the same window.
+    void takeOverPresentedFrom(ViewController* previous);
 
     void addChildViewController(ViewController* child);
     // Shows a child's view in a container of this controller's view (a tab switch): the

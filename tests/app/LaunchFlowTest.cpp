@@ -43,7 +43,8 @@ protected:
             .requestRegion = [] {},
             .makeReachability =
                 [] { return std::make_unique<FixedReachability>(Answer::unreachable); },
-            .quit = [this] { ++quits; }});
+            .quit = [this] { ++quits; },
+            .downloadClient = &client});
         delegate->applicationDidFinishLaunching();
         const auto screen = [this] {
             const auto lines = log.lines();
@@ -196,29 +197,72 @@ TEST_F(LaunchFlowTest, MenuOpensSettingsAndInformationOverTheMainWindow) {
     EXPECT_TRUE(delegate->window().isVisible());
     EXPECT_EQ(posts, std::vector<std::string>{"openSetting"});
 
-    // Settings already open: only brought forward; another window is replaced.
-    posts.clear();
+    // Ctrl+Q quits from a window over the main one too, which blocks the main one's keys.
     content()->presentViewControllerAsModalWindow(std::make_unique<SettingViewController>());
-    // Ctrl+Q quits from the window over the main one too, which blocks the main one's keys.
-    Window* settings = content()->presentedViewControllers().front()->window();
     const int before = quits;
-    QTest::keyClick(settings, Qt::Key_Q, Qt::ControlModifier);
+    QTest::keyClick(content()->presentedViewControllers().front()->window(), Qt::Key_Q,
+                    Qt::ControlModifier);
     EXPECT_EQ(quits, before + 1);
-    pendingUpdateScreen = UpdateScreen::newVersion;
-    delegate->openSettingFromMenu();
-    EXPECT_TRUE(posts.empty());
-    EXPECT_EQ(pendingUpdateScreen, UpdateScreen::newVersion);
-    content()->presentedViewControllers().front()->window()->close();
-    EXPECT_TRUE(content()->presentedViewControllers().empty());
-    content()->presentViewControllerAsModalWindow(std::make_unique<InfoViewController>(nullptr));
-    pendingUpdateScreen = UpdateScreen::newVersion;
-    delegate->openSettingFromMenu();
-    EXPECT_TRUE(content()->presentedViewControllers().empty());
-    EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none);
+    content()->dismissViewController(content()->presentedViewControllers().front());
+
+    // What is open, the item chosen, and whether that window stays (else it closes, the update
+    // flow ends and the item's window is asked for). A running download is never cancelled.
+    updateClient.newVersionUrl = server.url("/files/held.deb");
+    files["/files/held.deb"] = HttpTestServer::silent();
+    struct Case {
+        Screen open;
+        UpdateScreen pending;
+        bool info;
+        bool stays;
+    };
+    const Case cases[] = {
+        {Screen::settings, UpdateScreen::newVersion, false, true},
+        {Screen::info, UpdateScreen::newVersion, false, false},
+        {Screen::info, UpdateScreen::none, true, true},
+        {Screen::settings, UpdateScreen::none, true, false},
+        {Screen::newVersion, UpdateScreen::newVersion, true, false},
+        {Screen::upToDate, UpdateScreen::upToDate, false, false},
+        {Screen::download, UpdateScreen::downloading, true, true},
+        {Screen::download, UpdateScreen::downloading, false, true},
+    };
+    for (const Case& each : cases) {
+        posts.clear();
+        pendingUpdateScreen = each.pending;
+        content()->presentViewControllerAsModalWindow(navigator.make(each.open));
+        ViewController* shown = content()->presentedViewControllers().front();
+        // Settings ends a waiting update flow as it opens.
+        pendingUpdateScreen = each.pending;
+        each.info ? delegate->openInfoFromMenu() : delegate->openSettingFromMenu();
+        QTest::qWait(50);
+        const auto now = content()->presentedViewControllers();
+        const std::string where = std::to_string(static_cast<int>(each.open)) + " then " +
+                                  (each.info ? "information" : "settings");
+        if (each.stays) {
+            EXPECT_EQ(now, std::vector<ViewController*>{shown}) << where;
+            EXPECT_TRUE(posts.empty()) << where;
+            EXPECT_EQ(pendingUpdateScreen, each.pending) << where;
+            content()->dismissViewController(shown);
+        } else {
+            EXPECT_TRUE(now.empty()) << where;
+            EXPECT_EQ(posts, std::vector<std::string>{each.info ? "openInfo" : "openSetting"})
+                << where;
+            EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none) << where;
+        }
+    }
+    EXPECT_EQ(quits, before + 1);
+}
+
+// Information from the tray counts one visit of its first page, from the tab itself.
+TEST_F(LaunchFlowTest, InformationFromTheMenuCountsOneVisit) {
+    defaults.setInteger("EULAStatus", 1);
+    defaults.setInteger("CheckPrivacyStatus", 1);
+    loginItem.current = LoginItemStatus::enabled;
+    launch(true);
+    ASSERT_NE(waitForScreen<ModeViewController>(), nullptr);
     delegate->openInfoFromMenu();
-    content()->presentViewControllerAsModalWindow(std::make_unique<InfoViewController>(nullptr));
-    delegate->openInfoFromMenu();
-    EXPECT_EQ(posts, (std::vector<std::string>{"openSetting", "openInfo"}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !events("nb_moreinfo").empty(); }, 5000));
+    QTest::qWait(300);
+    EXPECT_EQ(events("nb_moreinfo"), std::vector<std::string>{"phone_app_download"});
 }
 
 } // namespace

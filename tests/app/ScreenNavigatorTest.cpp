@@ -135,6 +135,41 @@ TEST_F(ScreenNavigatorTest, ForcedUpdateCloseButtonQuitsWhereSkipAndCloseBoxDoNo
     EXPECT_EQ(quits, 1);
 }
 
+// What a screen presented stays open over the screen that replaces it, and goes on from there;
+// a window presented over the main one never puts a main screen inside itself.
+TEST_F(ScreenNavigatorTest, PresentedWindowsStayWithTheSuccessorAndNeverHoldAMainScreen) {
+    connectSpeakerphone(false);
+    auto* guide = show<BluetoothViewController>(Screen::bluetoothGuide);
+    QTest::mouseClick(guide->settingButton(), Qt::LeftButton);
+    auto* settings = qobject_cast<SettingViewController*>(presented(guide));
+    ASSERT_NE(settings, nullptr);
+    connectSpeakerphone(true);
+    guide->checkStatusWithNotitfication();
+    auto* mode = waitForContent<ModeViewController>();
+    ASSERT_NE(mode, nullptr);
+    EXPECT_EQ(presented(mode), settings);
+    QTest::mouseClick(settings->updateButton(), Qt::LeftButton);
+    QTest::mouseClick(settings->updateVC()->checkUpdateButton(), Qt::LeftButton);
+    auto* upToDate = waitForPresented<NoNeedOTAViewController>(mode);
+    ASSERT_NE(upToDate, nullptr);
+    QTest::mouseClick(upToDate->confirmButton(), Qt::LeftButton);
+    EXPECT_EQ(presented(mode), nullptr);
+    EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none);
+
+    // An offer whose flow was ended elsewhere: its Cancel closes it and nothing more.
+    pendingUpdateScreen = UpdateScreen::newVersion;
+    mode->presentViewControllerAsModalWindow(navigator.make(Screen::newVersion));
+    auto* offer = qobject_cast<OTAViewController*>(presented(mode));
+    ASSERT_NE(offer, nullptr);
+    pendingUpdateScreen = UpdateScreen::none;
+    QTest::mouseClick(offer->cancelButton(), Qt::LeftButton);
+    QTest::qWait(50);
+    EXPECT_EQ(presented(mode), nullptr);
+    EXPECT_EQ(main.contentViewController(), mode);
+    EXPECT_EQ(log.count("update window closed: it no longer belongs to the main window's screen"),
+              1);
+}
+
 // Escape closes what was presented over the screen as its close box does; over the screen
 // itself it does nothing.
 TEST_F(ScreenNavigatorTest, EscapeClosesPresentedWindowsAsTheirCloseBoxDoes) {

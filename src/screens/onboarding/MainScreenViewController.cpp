@@ -1,6 +1,5 @@
 #include "screens/onboarding/MainScreenViewController.h"
 
-#include "analytics/Analytics.h"
 #include "core/LogLines.h"
 #include "core/NotificationNames.h"
 #include "core/ProcessState.h"
@@ -166,9 +165,8 @@ void MainScreenViewController::openSettingWithNotitfication() {
     });
 }
 
+// The visit counts once, from the tab Information opens on.
 void MainScreenViewController::openInfoWithNotitfication() {
-    // Reported here as well as by the menu: the usage figures count it this way everywhere.
-    Analytics::sendMoreInfoEvent("phone_app_download");
     platform::MainQueue::async([self = QPointer(this)] {
         if (!self.isNull()) {
             self->report(ScreenEvent::infoRequested);
