@@ -481,5 +481,43 @@ Scroll to the end of this text to agree.</translation>
         <source>Lumatix Connection Assistant %1</source>
         <translation>Lumatix Connection Assistant %1</translation>
     </message>
+    <message id="SettingPrivacyDescription">
+        <source>Lumatix Connection Assistant can send anonymous usage data to Lumatix. It tells us which features are used and on which computers, so that we can fix problems and improve the assistant and the Lumatix U speakerphone.
+
+With your consent, the assistant sends:
+• an installation identifier: a random number created when the assistant is set up, not linked to your name, your account or your speakerphone;
+• the version of the assistant;
+• the model of your computer;
+• the platform (operating system) the assistant runs on;
+• when you switch between Meeting mode and Music mode;
+• when you open the pages of the Information window;
+• when the assistant is started for the first time after you agree.
+
+The assistant never sends your name, e-mail address, contacts, files, recordings, the sound of your calls or the contents of your meetings.
+
+Depending on your region, the data goes to our analytics server in mainland China or to our analytics server for the rest of the world. It is used only in summarized form, for statistics about how the assistant is used, and it is not sold or passed on for advertising.
+
+Nothing is sent unless you agree. If you do not agree, the assistant works exactly the same. Use the switch below to change your choice at any time.</source>
+        <translation>Lumatix Connection Assistant can send anonymous usage data to Lumatix. It tells us which features are used and on which computers, so that we can fix problems and improve the assistant and the Lumatix U speakerphone.
+
+With your consent, the assistant sends:
+• an installation identifier: a random number created when the assistant is set up, not linked to your name, your account or your speakerphone;
+• the version of the assistant;
+• the model of your computer;
+• the platform (operating system) the assistant runs on;
+• when you switch between Meeting mode and Music mode;
+• when you open the pages of the Information window;
+• when the assistant is started for the first time after you agree.
+
+The assistant never sends your name, e-mail address, contacts, files, recordings, the sound of your calls or the contents of your meetings.
+
+Depending on your region, the data goes to our analytics server in mainland China or to our analytics server for the rest of the world. It is used only in summarized form, for statistics about how the assistant is used, and it is not sold or passed on for advertising.
+
+Nothing is sent unless you agree. If you do not agree, the assistant works exactly the same. Use the switch below to change your choice at any time.</translation>
+    </message>
+    <message id="LoginItemFailedDescription">
+        <source>The assistant could not turn on launch at login: its startup entry could not be written. You can skip this step and try again later in Settings.</source>
+        <translation>The assistant could not turn on launch at login: its startup entry could not be written. You can skip this step and try again later in Settings.</translation>
+    </message>
 </context>
 </TS>

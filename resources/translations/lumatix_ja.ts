@@ -481,5 +481,43 @@ Scroll to the end of this text to agree.</source>
         <source>Lumatix Connection Assistant %1</source>
         <translation>Lumatix 接続アシスタント %1</translation>
     </message>
+    <message id="SettingPrivacyDescription">
+        <source>Lumatix Connection Assistant can send anonymous usage data to Lumatix. It tells us which features are used and on which computers, so that we can fix problems and improve the assistant and the Lumatix U speakerphone.
+
+With your consent, the assistant sends:
+• an installation identifier: a random number created when the assistant is set up, not linked to your name, your account or your speakerphone;
+• the version of the assistant;
+• the model of your computer;
+• the platform (operating system) the assistant runs on;
+• when you switch between Meeting mode and Music mode;
+• when you open the pages of the Information window;
+• when the assistant is started for the first time after you agree.
+
+The assistant never sends your name, e-mail address, contacts, files, recordings, the sound of your calls or the contents of your meetings.
+
+Depending on your region, the data goes to our analytics server in mainland China or to our analytics server for the rest of the world. It is used only in summarized form, for statistics about how the assistant is used, and it is not sold or passed on for advertising.
+
+Nothing is sent unless you agree. If you do not agree, the assistant works exactly the same. Use the switch below to change your choice at any time.</source>
+        <translation>Lumatix 接続アシスタントは、匿名の利用データを Lumatix に送信できます。どの機能がどのコンピューターで使われているかを知ることで、問題を修正し、アシスタントと Lumatix U スピーカーフォンを改善するためのものです。
+
+同意いただいた場合に送信されるのは次の情報です。
+• インストール ID：アシスタントの設定時に作られる乱数で、お名前、アカウント、スピーカーフォンとは結び付きません
+• アシスタントのバージョン
+• コンピューターの機種
+• アシスタントが動作しているプラットフォーム（OS）
+• 会議モードと音楽モードの切り替え
+• 「情報」ウィンドウの各ページを開いたこと
+• 同意後にアシスタントを初めて起動したこと
+
+お名前、メールアドレス、連絡先、ファイル、録音、通話の音声、会議の内容が送信されることはありません。
+
+データは地域に応じて、中国本土の分析サーバー、またはそれ以外の地域向けの分析サーバーに送信されます。データは集計した形でアシスタントの利用状況の統計にのみ使用し、販売したり広告に利用したりすることはありません。
+
+同意いただかない限り、データは一切送信されません。同意しなくても、アシスタントの機能は変わりません。この選択は下のスイッチでいつでも変更できます。</translation>
+    </message>
+    <message id="LoginItemFailedDescription">
+        <source>The assistant could not turn on launch at login: its startup entry could not be written. You can skip this step and try again later in Settings.</source>
+        <translation>ログイン時の起動をオンにできませんでした。自動起動の項目を書き込めませんでした。この手順をスキップして、後で「設定」からもう一度お試しください。</translation>
+    </message>
 </context>
 </TS>

@@ -481,5 +481,43 @@ Scroll to the end of this text to agree.</source>
         <source>Lumatix Connection Assistant %1</source>
         <translation>Lumatix 连接助手 %1</translation>
     </message>
+    <message id="SettingPrivacyDescription">
+        <source>Lumatix Connection Assistant can send anonymous usage data to Lumatix. It tells us which features are used and on which computers, so that we can fix problems and improve the assistant and the Lumatix U speakerphone.
+
+With your consent, the assistant sends:
+• an installation identifier: a random number created when the assistant is set up, not linked to your name, your account or your speakerphone;
+• the version of the assistant;
+• the model of your computer;
+• the platform (operating system) the assistant runs on;
+• when you switch between Meeting mode and Music mode;
+• when you open the pages of the Information window;
+• when the assistant is started for the first time after you agree.
+
+The assistant never sends your name, e-mail address, contacts, files, recordings, the sound of your calls or the contents of your meetings.
+
+Depending on your region, the data goes to our analytics server in mainland China or to our analytics server for the rest of the world. It is used only in summarized form, for statistics about how the assistant is used, and it is not sold or passed on for advertising.
+
+Nothing is sent unless you agree. If you do not agree, the assistant works exactly the same. Use the switch below to change your choice at any time.</source>
+        <translation>Lumatix 连接助手可以向 Lumatix 发送匿名使用数据。这些数据能让我们了解哪些功能被使用、在哪些电脑上使用，从而修复问题，改进本助手和 Lumatix U 扬声器。
+
+经您同意后，助手会发送：
+• 安装标识符：设置助手时生成的随机编号，与您的姓名、账户或扬声器均无关联；
+• 助手的版本；
+• 电脑的型号；
+• 助手运行的平台（操作系统）；
+• 您在会议模式和音乐模式之间切换的记录；
+• 您打开“信息”窗口各页面的记录；
+• 您同意后助手首次启动的记录。
+
+助手绝不会发送您的姓名、电子邮件地址、联系人、文件、录音、通话声音或会议内容。
+
+根据您所在的地区，数据将发送到我们位于中国大陆的分析服务器，或面向其他地区的分析服务器。数据仅以汇总形式用于统计助手的使用情况，不会出售，也不会用于广告。
+
+未经您同意，不会发送任何数据。即使您不同意，助手的功能也完全相同。您可以随时通过下方的开关更改您的选择。</translation>
+    </message>
+    <message id="LoginItemFailedDescription">
+        <source>The assistant could not turn on launch at login: its startup entry could not be written. You can skip this step and try again later in Settings.</source>
+        <translation>无法开启登录时启动：无法写入自动启动项。您可以跳过此步骤，稍后在“设置”中重试。</translation>
+    </message>
 </context>
 </TS>

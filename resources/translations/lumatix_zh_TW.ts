@@ -481,5 +481,43 @@ Scroll to the end of this text to agree.</source>
         <source>Lumatix Connection Assistant %1</source>
         <translation>Lumatix 連線助理 %1</translation>
     </message>
+    <message id="SettingPrivacyDescription">
+        <source>Lumatix Connection Assistant can send anonymous usage data to Lumatix. It tells us which features are used and on which computers, so that we can fix problems and improve the assistant and the Lumatix U speakerphone.
+
+With your consent, the assistant sends:
+• an installation identifier: a random number created when the assistant is set up, not linked to your name, your account or your speakerphone;
+• the version of the assistant;
+• the model of your computer;
+• the platform (operating system) the assistant runs on;
+• when you switch between Meeting mode and Music mode;
+• when you open the pages of the Information window;
+• when the assistant is started for the first time after you agree.
+
+The assistant never sends your name, e-mail address, contacts, files, recordings, the sound of your calls or the contents of your meetings.
+
+Depending on your region, the data goes to our analytics server in mainland China or to our analytics server for the rest of the world. It is used only in summarized form, for statistics about how the assistant is used, and it is not sold or passed on for advertising.
+
+Nothing is sent unless you agree. If you do not agree, the assistant works exactly the same. Use the switch below to change your choice at any time.</source>
+        <translation>Lumatix 連線助理可以將匿名使用資料傳送給 Lumatix。這些資料讓我們了解哪些功能被使用、在哪些電腦上使用，以便修正問題，並改善本助理與 Lumatix U 揚聲器。
+
+經您同意後，助理會傳送：
+• 安裝識別碼：設定助理時產生的隨機編號，與您的姓名、帳戶或揚聲器皆無關聯；
+• 助理的版本；
+• 電腦的型號；
+• 助理執行的平台（作業系統）；
+• 您在會議模式與音樂模式之間切換的紀錄；
+• 您開啟「資訊」視窗各頁面的紀錄；
+• 您同意後助理首次啟動的紀錄。
+
+助理絕不會傳送您的姓名、電子郵件地址、聯絡人、檔案、錄音、通話聲音或會議內容。
+
+依您所在的地區，資料會傳送到我們位於中國大陸的分析伺服器，或服務其他地區的分析伺服器。資料僅以彙總形式用於統計助理的使用情形，不會出售，也不會用於廣告。
+
+未經您同意，不會傳送任何資料。即使您不同意，助理的功能也完全相同。您可以隨時透過下方的開關變更您的選擇。</translation>
+    </message>
+    <message id="LoginItemFailedDescription">
+        <source>The assistant could not turn on launch at login: its startup entry could not be written. You can skip this step and try again later in Settings.</source>
+        <translation>無法開啟登入時啟動：無法寫入自動啟動項目。您可以略過此步驟，稍後在「設定」中再試一次。</translation>
+    </message>
 </context>
 </TS>

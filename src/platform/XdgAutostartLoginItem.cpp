@@ -18,6 +18,7 @@ namespace fs = std::filesystem;
 const QString desktopEntryGroup = QStringLiteral("[Desktop Entry]");
 const QString hiddenKey = QStringLiteral("Hidden");
 const QString gnomeEnabledKey = QStringLiteral("X-GNOME-Autostart-enabled");
+const QString execKey = QStringLiteral("Exec");
 
 QString toQString(const fs::path& path) {
     return QFile::decodeName(path.c_str());
@@ -79,6 +80,24 @@ bool isDisabled(const QString& text) {
     return hidden || !gnomeEnabled;
 }
 
+// The program the [Desktop Entry] group starts, as written; the last value counts.
+QString execOf(const QString& text) {
+    bool inEntry = false;
+    QString exec;
+    for (const auto& rawLine : text.split(u'\n')) {
+        const QString line = rawLine.trimmed();
+        if (isGroupHeader(line)) {
+            inEntry = line == desktopEntryGroup;
+            continue;
+        }
+        QString value;
+        if (inEntry && keyOf(line, &value) == execKey) {
+            exec = value;
+        }
+    }
+    return exec;
+}
+
 // Exec quoting: an argument with a reserved character goes in double quotes with ", `, $ and
 // \ escaped; then the general string escapes apply on top, and % is doubled so no part of
 // the path reads as a field code.
@@ -120,12 +139,14 @@ QString execValue(const QString& program) {
 QString freshEntry(const QString& executablePath) {
     return desktopEntryGroup + u'\n' + QStringLiteral("Type=Application\n") +
            QStringLiteral("Name=") + QString::fromUtf8(build_config::appName) + u'\n' +
-           QStringLiteral("Exec=") + execValue(executablePath) + u'\n' + gnomeEnabledKey +
+           QStringLiteral("Exec=") + execValue(executablePath) + u'\n' + QStringLiteral("Icon=") +
+           QString::fromUtf8(build_config::bundleIdentifier) + u'\n' + gnomeEnabledKey +
            QStringLiteral("=true\n") + QStringLiteral("Terminal=false\n");
 }
 
-// The existing entry switched on or off, every other line as it was. Without a [Desktop Entry]
-// group there is nothing to switch, so a fresh entry goes in front of the old lines.
+// The existing entry switched on or off, every other line as it was, except that an entry
+// switched on starts this program. Without a [Desktop Entry] group there is nothing to switch,
+// so a fresh entry goes in front of the old lines.
 QString switchedVersionOf(const QString& text, const QString& executablePath, bool on) {
     const QString hidden = hiddenKey + (on ? QStringLiteral("=false") : QStringLiteral("=true"));
     const QString gnome =
@@ -138,6 +159,8 @@ QString switchedVersionOf(const QString& text, const QString& executablePath, bo
     qsizetype groupEnd = lines.size();
     bool hasGnomeKey = false;
     bool hasHidden = false;
+    bool hasExec = false;
+    const QString exec = execKey + u'=' + execValue(executablePath);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].trimmed();
         if (isGroupHeader(line)) {
@@ -159,6 +182,9 @@ QString switchedVersionOf(const QString& text, const QString& executablePath, bo
         } else if (key == gnomeEnabledKey) {
             lines[i] = gnome;
             hasGnomeKey = true;
+        } else if (key == execKey && on) {
+            lines[i] = exec;
+            hasExec = true;
         }
     }
     if (groupStart < 0) {
@@ -172,6 +198,9 @@ QString switchedVersionOf(const QString& text, const QString& executablePath, bo
             --insertAt;
         }
         lines.insert(insertAt, gnome);
+    }
+    if (on && !hasExec) {
+        lines.insert(groupStart + 1, exec);
     }
     if (!on && !hasHidden) {
         // Desktops that ignore GNOME's key still honour Hidden.
@@ -216,9 +245,13 @@ LoginItemStatus XdgAutostartLoginItem::status() const {
     if (!bytes) {
         return LoginItemStatus::notFound;
     }
+    const QString text = QString::fromUtf8(*bytes);
+    // An entry that starts another program (an older install, a build tree) is not ours.
+    if (execOf(text) != execValue(executablePath_)) {
+        return LoginItemStatus::notRegistered;
+    }
     // Switched off entries stay until the user turns them on again in the startup settings.
-    return isDisabled(QString::fromUtf8(*bytes)) ? LoginItemStatus::requiresApproval
-                                                 : LoginItemStatus::enabled;
+    return isDisabled(text) ? LoginItemStatus::requiresApproval : LoginItemStatus::enabled;
 }
 
 bool XdgAutostartLoginItem::enable() {

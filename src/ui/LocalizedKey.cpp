@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 90> rawValues{
+constexpr std::array<std::string_view, 92> rawValues{
     "BluetoothSettingButtonTitle",
     "BluetoothViewDescription",
     "BluetoothViewStep1Description",
@@ -41,6 +41,7 @@ constexpr std::array<std::string_view, 90> rawValues{
     "InfoUserGuideTWTitle",
     "InfoViewTitle",
     "LoginItemDescription",
+    "LoginItemFailedDescription",
     "LoginItemOpenSettingButtonTitle",
     "LoginItemSkipButtonTitle",
     "LoginItemTitle",
@@ -83,6 +84,7 @@ constexpr std::array<std::string_view, 90> rawValues{
     "SettingPreferenceLoginTitle",
     "SettingPrivacyAgreeTitle",
     "SettingPrivacyButtonTitle",
+    "SettingPrivacyDescription",
     "SettingPrivacyDisagreeTitle",
     "SettingPrivacyTitle",
     "SettingQRCodeAndroidCNTitle",

@@ -42,6 +42,7 @@ enum class LocalizedKey {
     InfoUserGuideTWTitle,
     InfoViewTitle,
     LoginItemDescription,
+    LoginItemFailedDescription,
     LoginItemOpenSettingButtonTitle,
     LoginItemSkipButtonTitle,
     LoginItemTitle,
@@ -84,6 +85,7 @@ enum class LocalizedKey {
     SettingPreferenceLoginTitle,
     SettingPrivacyAgreeTitle,
     SettingPrivacyButtonTitle,
+    SettingPrivacyDescription,
     SettingPrivacyDisagreeTitle,
     SettingPrivacyTitle,
     SettingQRCodeAndroidCNTitle,
@@ -99,7 +101,7 @@ enum class LocalizedKey {
 };
 
 // Every case, in declaration order.
-inline constexpr std::array<LocalizedKey, 90> allLocalizedKeys{
+inline constexpr std::array<LocalizedKey, 92> allLocalizedKeys{
     LocalizedKey::BluetoothSettingButtonTitle,
     LocalizedKey::BluetoothViewDescription,
     LocalizedKey::BluetoothViewStep1Description,
@@ -136,6 +138,7 @@ inline constexpr std::array<LocalizedKey, 90> allLocalizedKeys{
     LocalizedKey::InfoUserGuideTWTitle,
     LocalizedKey::InfoViewTitle,
     LocalizedKey::LoginItemDescription,
+    LocalizedKey::LoginItemFailedDescription,
     LocalizedKey::LoginItemOpenSettingButtonTitle,
     LocalizedKey::LoginItemSkipButtonTitle,
     LocalizedKey::LoginItemTitle,
@@ -178,6 +181,7 @@ inline constexpr std::array<LocalizedKey, 90> allLocalizedKeys{
     LocalizedKey::SettingPreferenceLoginTitle,
     LocalizedKey::SettingPrivacyAgreeTitle,
     LocalizedKey::SettingPrivacyButtonTitle,
+    LocalizedKey::SettingPrivacyDescription,
     LocalizedKey::SettingPrivacyDisagreeTitle,
     LocalizedKey::SettingPrivacyTitle,
     LocalizedKey::SettingQRCodeAndroidCNTitle,

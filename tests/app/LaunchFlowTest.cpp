@@ -157,6 +157,7 @@ TEST_F(LaunchFlowTest, DecliningQuitsAndARefusedMicrophoneWaitsForTheNextLaunch)
     QTest::mouseClick(waitForScreen<EULAViewController>()->cancelButton(), Qt::LeftButton);
     // Quit asked, nothing written, no microphone asked for.
     EXPECT_EQ(std::tuple(quits, defaults.writes, microphone->requests), std::tuple(1, writes, 0));
+    ASSERT_EQ(launch(false), "EULA");
     readAndAgree(waitForScreen<EULAViewController>());
     ASSERT_NE(waitForScreen<MicPermissionViewController>(), nullptr);
     EXPECT_TRUE(log.contains("not get Microphone Permission"));

@@ -31,10 +31,15 @@ protected:
 TEST_F(XdgAutostartLoginItemTest, StatusFollowsTheEntryFile) {
     using enum LoginItemStatus;
     EXPECT_EQ(item().status(), notRegistered);
-    const std::string head = "[Desktop Entry]\nType=Application\nExec=/bin/true\n";
-    // Only keys of the [Desktop Entry] group count, and comments are no keys.
+    const std::string ours = "Exec=\"/home/u/My Apps/100%%/lumatix\"\n";
+    const std::string head = "[Desktop Entry]\nType=Application\n" + ours;
+    // Only keys of the [Desktop Entry] group count, and comments are no keys. An entry that
+    // starts another program is not this installation's.
     const std::pair<std::string, LoginItemStatus> cases[] = {
         {head, enabled},
+        {"[Desktop Entry]\nExec=/opt/old/lumatix\n", notRegistered},
+        {head + "Exec=/opt/old/lumatix\n", notRegistered},
+        {"[Desktop Entry]\nType=Application\n[Other]\n" + ours, notRegistered},
         {head + "Hidden=false\nX-GNOME-Autostart-enabled=true\n", enabled},
         {head + "Hidden=true\n", requiresApproval},
         {head + "X-GNOME-Autostart-enabled=false\n", requiresApproval},
@@ -55,13 +60,15 @@ TEST_F(XdgAutostartLoginItemTest, EnablingWritesAnEntryForTheExecutable) {
     auto loginItem = item();
     EXPECT_TRUE(loginItem.enable());
     EXPECT_EQ(loginItem.status(), LoginItemStatus::enabled);
-    EXPECT_THAT(readFile(entry), AllOf(StartsWith("[Desktop Entry]\n"),
-                                       HasSubstr("\nType=Application\n"), HasSubstr("\nName="),
-                                       HasSubstr("\nExec=\"/home/u/My Apps/100%%/lumatix\"\n")));
+    EXPECT_THAT(readFile(entry),
+                AllOf(StartsWith("[Desktop Entry]\n"), HasSubstr("\nType=Application\n"),
+                      HasSubstr("\nName="), HasSubstr("\nExec=\"/home/u/My Apps/100%%/lumatix\"\n"),
+                      HasSubstr("\nIcon=")));
     EXPECT_EQ(filesIn(entry.parent_path()).size(), 1U);
 }
 
-// Rewritten in place of the old one: a full disk leaves the old entry whole.
+// Rewritten in place of the old one: a full disk leaves the old entry whole. Switched on, an
+// entry of another program starts this one.
 TEST_F(XdgAutostartLoginItemTest, ADisabledEntryIsSwitchedOnWithItsOtherLinesKept) {
     const std::string before = "# written by hand\n[Desktop Entry]\nExec=/opt/x --min\n"
                                "Hidden=true\nX-GNOME-Autostart-enabled=false\nX-Delay=5\n\n"
@@ -75,14 +82,19 @@ TEST_F(XdgAutostartLoginItemTest, ADisabledEntryIsSwitchedOnWithItsOtherLinesKep
     EXPECT_EQ(readFile(entry), before);
     EXPECT_EQ(log.lines().size(), 1U);
     EXPECT_EQ(filesIn(entry.parent_path()).size(), 1U);
+    EXPECT_EQ(loginItem.status(), LoginItemStatus::notRegistered);
     EXPECT_TRUE(loginItem.enable());
-    EXPECT_EQ(readFile(entry), "# written by hand\n[Desktop Entry]\nExec=/opt/x --min\n"
-                               "Hidden=false\nX-GNOME-Autostart-enabled=true\nX-Delay=5\n\n"
-                               "[Desktop Action quit]\nHidden=true\n");
+    EXPECT_EQ(loginItem.status(), LoginItemStatus::enabled);
+    const std::string ours = "Exec=\"/home/u/My Apps/100%%/lumatix\"\n";
+    EXPECT_EQ(readFile(entry), "# written by hand\n[Desktop Entry]\n" + ours +
+                                   "Hidden=false\nX-GNOME-Autostart-enabled=true\nX-Delay=5\n\n"
+                                   "[Desktop Action quit]\nHidden=true\n");
     // Switched off again, the entry stays (it also hides one the system may install).
     EXPECT_TRUE(loginItem.disable());
     EXPECT_EQ(loginItem.status(), LoginItemStatus::requiresApproval);
-    EXPECT_EQ(readFile(entry), before);
+    EXPECT_EQ(readFile(entry), "# written by hand\n[Desktop Entry]\n" + ours +
+                                   "Hidden=true\nX-GNOME-Autostart-enabled=false\nX-Delay=5\n\n"
+                                   "[Desktop Action quit]\nHidden=true\n");
     fs::remove(entry);
     EXPECT_TRUE(loginItem.disable());
     EXPECT_FALSE(fs::exists(entry));

@@ -1,7 +1,10 @@
 #include "core/PersistedSettings.h"
+#include "platform/Platform.h"
 #include "screens/onboarding/BluetoothViewController.h"
 #include "screens/onboarding/EULAViewController.h"
 #include "screens/onboarding/GDPRViewController.h"
+#include "screens/onboarding/LoginItemViewController.h"
+#include "screens/update/CheckOTAViewController.h"
 #include "support/AppFixture.h"
 
 #include <QTextCursor>
@@ -59,8 +62,33 @@ TEST_F(AgreementScreensTest, AMissingAgreementNeverLeavesAnEmptyPanel) {
     EXPECT_EQ(licence->contentText()->toPlainText(),
               Localization::localizedString(LocalizedKey::EULAUnavailableDescription));
     EXPECT_EQ(log.count("licence agreement unreadable: LumatixUphoneappEULA_EN.html: missing"), 1);
-    // Short enough to fit: agreeing needs no scrolling.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return licence->agreeButton()->isEnabled(); }, 2000));
+    // Nothing to agree to; Disagree still leaves.
+    QTest::qWait(50);
+    EXPECT_FALSE(licence->agreeButton()->isEnabled());
+    QTest::mouseClick(licence->cancelButton(), Qt::LeftButton);
+    EXPECT_EQ(quits, 1);
+}
+
+// The first answer counts: a second click while it is under way changes nothing.
+TEST_F(AgreementScreensTest, EachAgreementAnswersOnce) {
+    useHomeResources({"LumatixUphoneappEULA_EN.html"});
+    FixedMicrophoneAccess microphone(true);
+    platform::Platform::install({.microphoneAccess = &microphone});
+    for (const Screen screen : {Screen::eula, Screen::consent}) {
+        log.clear();
+        auto* agreement = show<AgreementViewController>(screen);
+        scrollTo(agreement);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return agreement->agreeButton()->isEnabled(); }, 2000));
+        QTest::mouseClick(agreement->agreeButton(), Qt::LeftButton);
+        QTest::mouseClick(agreement->agreeButton(), Qt::LeftButton);
+        QTest::mouseClick(agreement->cancelButton(), Qt::LeftButton);
+        QTest::qWait(50);
+        EXPECT_EQ(log.count("didAgreeClick"), 1) << static_cast<int>(screen);
+        EXPECT_EQ(log.count("didCancelClick"), 0) << static_cast<int>(screen);
+    }
+    EXPECT_EQ(microphone.requests, 1);
+    EXPECT_EQ(PersistedSettings::getCheckPrivacyStatus(), 1);
+    EXPECT_EQ(quits, 0);
 }
 
 // A later agreement stores the answer without reporting the launch again.
@@ -75,6 +103,27 @@ TEST_F(AgreementScreensTest, OnlyTheFirstAgreementReportsTheLaunch) {
     EXPECT_EQ(log.count("didAgreeClick"), 1);
     QTest::qWait(100);
     EXPECT_EQ(server.requestCount(), 0);
+}
+
+// Turning launch at login on moves on at once, before any status check; a failure stays on
+// the screen, saying so.
+TEST_F(AgreementScreensTest, LaunchAtLoginMovesOnAtOnceOrSaysWhyNot) {
+    for (const bool works : {false, true}) {
+        loginItem.enableWorks = works;
+        auto* screen = show<LoginItemViewController>(Screen::loginItem);
+        const QString explanation = screen->loginItemDescriptionText()->toPlainText();
+        QTest::mouseClick(screen->openSettingButton(), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        if (works) {
+            EXPECT_NE(qobject_cast<CheckOTAViewController*>(main.contentViewController()), nullptr);
+        } else {
+            EXPECT_EQ(main.contentViewController(), screen);
+            EXPECT_EQ(screen->loginItemDescriptionText()->toPlainText(),
+                      Localization::localizedString(LocalizedKey::LoginItemFailedDescription));
+            EXPECT_NE(explanation, screen->loginItemDescriptionText()->toPlainText());
+        }
+    }
 }
 
 } // namespace

@@ -137,9 +137,13 @@ public:
     [[nodiscard]] platform::LoginItemStatus status() const override { return current; }
     bool enable() override {
         ++enableCalls;
+        if (!enableWorks) {
+            return false;
+        }
         current = platform::LoginItemStatus::enabled;
         return true;
     }
+    bool enableWorks = true;
     bool disable() override {
         ++disableCalls;
         current = platform::LoginItemStatus::requiresApproval;

@@ -55,12 +55,22 @@ void AgreementViewController::viewDidLoad() {
     agreeButton_ = makeButton(root, texts_.agree, false);
     ButtonStyle::styleDisabledLarge(agreeButton_);
     agreeButton_->setEnabled(false);
-    connect(agreeButton_, &Button::clicked, this, [this] { didAgreeClick(); });
+    connect(agreeButton_, &Button::clicked, this,
+            [this] { answerOnce(&AgreementViewController::didAgreeClick); });
     cancelButton_ = makeButton(root, texts_.cancel, false);
-    connect(cancelButton_, &Button::clicked, this, [this] { didCancelClick(); });
+    connect(cancelButton_, &Button::clicked, this,
+            [this] { answerOnce(&AgreementViewController::didCancelClick); });
 
     startLayout();
-    loadContent(contentText_);
+    agreeable_ = loadContent(contentText_);
+}
+
+void AgreementViewController::answerOnce(void (AgreementViewController::*answer)()) {
+    if (answered_) {
+        return;
+    }
+    answered_ = true;
+    (this->*answer)();
 }
 
 void AgreementViewController::layoutElements(QSize viewSize) {
@@ -75,8 +85,9 @@ void AgreementViewController::viewDidAppear() {
 }
 
 void AgreementViewController::contentViewDidChangeBounds() {
-    // Once on, the button stays on: later scrolling has nothing to decide.
-    if (agreeButton_->isEnabled()) {
+    // Once on, the button stays on: later scrolling has nothing to decide. Without a document
+    // there is nothing to agree to.
+    if (agreeButton_->isEnabled() || !agreeable_) {
         return;
     }
     const QScrollBar* scroller = contentText_->verticalScrollBar();

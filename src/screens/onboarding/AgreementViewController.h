@@ -44,11 +44,14 @@ protected:
     void viewDidLoad() override;
     void viewDidAppear() override;
     void layoutElements(QSize viewSize) override;
-    // Fills the content text; runs once the elements are built.
-    virtual void loadContent(TextView* content) = 0;
+    // Fills the content text; runs once the elements are built. False when there is nothing
+    // to agree to (the document could not be loaded): Agree then stays off.
+    virtual bool loadContent(TextView* content) = 0;
 
 private:
     void enableAgreeButton();
+    // The first answer counts: a second click while the first is under way does nothing.
+    void answerOnce(void (AgreementViewController::*answer)());
 
     Texts texts_;
     TextView* titleText_ = nullptr;
@@ -56,4 +59,6 @@ private:
     TextView* contentText_ = nullptr;
     Button* agreeButton_ = nullptr;
     Button* cancelButton_ = nullptr;
+    bool agreeable_ = true;
+    bool answered_ = false;
 };

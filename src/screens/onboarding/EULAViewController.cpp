@@ -98,19 +98,21 @@ std::optional<QString> EULAViewController::loadAgreementText() {
     return std::nullopt;
 }
 
-void EULAViewController::loadContent(TextView* content) {
+bool EULAViewController::loadContent(TextView* content) {
     content->setPixelFont(14);
     content->setTextColor(colorNavy());
     content->setAlignment(Qt::AlignHCenter);
     // Selectable, so a user can copy a clause.
     content->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     content->viewport()->setCursor(Qt::IBeamCursor);
-    if (const auto html = loadAgreementText()) {
+    const auto html = loadAgreementText();
+    if (html) {
         content->setHtml(*html);
     } else {
         content->setText(Localization::localizedString(LocalizedKey::EULAUnavailableDescription));
     }
     applyAgreementLook(content);
+    return html.has_value();
 }
 
 void EULAViewController::didAgreeClick() {

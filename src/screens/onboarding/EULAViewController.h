@@ -28,7 +28,7 @@ public:
     void didCancelClick() override;
 
 protected:
-    void loadContent(TextView* content) override;
+    bool loadContent(TextView* content) override;
 
 private:
     void handleMicrophoneAnswer(bool granted);

@@ -13,11 +13,12 @@ GDPRViewController::GDPRViewController()
                                .cancel = LocalizedKey::PrivacyAlertCancelButton,
                                .content = AccessibleKey::UsageDataText}) {}
 
-void GDPRViewController::loadContent(TextView* content) {
+bool GDPRViewController::loadContent(TextView* content) {
     content->setPixelFont(14);
     content->setText(Localization::localizedString(LocalizedKey::PrivacyAlertDescription));
     content->setTextColor(colorNavy());
     content->setAlignment(Qt::AlignLeft);
+    return true;
 }
 
 void GDPRViewController::didAgreeClick() {

@@ -14,5 +14,5 @@ public:
     void didCancelClick() override;
 
 protected:
-    void loadContent(TextView* content) override;
+    bool loadContent(TextView* content) override;
 };

@@ -5,7 +5,10 @@
 #include "platform/LoginItem.h"
 #include "platform/Platform.h"
 #include "platform/Timer.h"
+#include "ui/Accessibility.h"
 #include "ui/Button.h"
+#include "ui/Localization.h"
+#include "ui/TextView.h"
 
 #include <QLabel>
 
@@ -49,9 +52,15 @@ void LoginItemViewController::checkStatusWithNotitfication() {
 
 void LoginItemViewController::didOpenSettingClick() {
     platform::Log::line(log_lines::openSettingClick);
-    // No desktop has a page where the user approves it, so the click itself switches it on;
-    // the next check sees it and moves on.
-    platform::Platform::loginItem().enable();
+    // No desktop has a page where the user approves it, so the click itself switches it on,
+    // and the screen moves on at once. A failure stays here for the user to read.
+    if (platform::Platform::loginItem().enable()) {
+        moveOn();
+        return;
+    }
+    loginItemDescriptionText_->setText(
+        Localization::localizedString(LocalizedKey::LoginItemFailedDescription));
+    Accessibility::announce(loginItemDescriptionText_);
 }
 
 void LoginItemViewController::didSkipClick() {

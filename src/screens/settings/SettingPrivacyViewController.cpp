@@ -26,7 +26,7 @@ void SettingPrivacyViewController::viewDidLoad() {
     QWidget* root = view();
     privacyTitleText_ = makeText(root, LocalizedKey::PrivacyTitle, colorNavy(), 14, false);
     privacyContentText_ =
-        makeText(root, LocalizedKey::PrivacyAlertDescription, colorTabText(), 12, false);
+        makeText(root, LocalizedKey::SettingPrivacyDescription, colorTabText(), 12, false);
     // Longer translations scroll inside the box.
     privacyContentText_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Scrolled from the keyboard too; read, not typed into: no text cursor.
