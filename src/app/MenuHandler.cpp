@@ -7,7 +7,10 @@
 MenuHandler::MenuHandler(const QString& title, MenuActions* target, QWidget* parent)
     : QMenu(title, parent), target_(target) {
     buildMenuItems();
+    // Tray hosts differ in whether and when they announce an opening, so the items also
+    // follow the screen as it changes.
     connect(this, &QMenu::aboutToShow, this, &MenuHandler::rebuildMenuState);
+    followMainScreenState(this, [this] { rebuildMenuState(); });
 }
 
 const std::vector<std::pair<MenuHandler::Command, LocalizedKey>>& MenuHandler::commands() {

@@ -2,13 +2,17 @@
 
 #include "BuildConfig.h"
 #include "app/MenuHandler.h"
+#include "core/ProcessState.h"
 #include "platform/Log.h"
 #include "ui/ImageLibrary.h"
 #include "ui/Palette.h"
+#include "ui/Window.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QSystemTrayIcon>
+#include <QWindow>
 
 namespace {
 
@@ -42,6 +46,7 @@ StatusItem::StatusItem(MenuHandler* menu, QObject* parent)
     connect(icon_, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason why) {
                 if (why == QSystemTrayIcon::Trigger) {
+                    giveMenuAParentOnWayland();
                     menu_->popup(QCursor::pos());
                 }
             });
@@ -54,3 +59,18 @@ StatusItem::StatusItem(MenuHandler* menu, QObject* parent)
 }
 
 StatusItem::~StatusItem() = default;
+
+// A Wayland popup needs a window on screen to belong to: the main window, brought forward.
+void StatusItem::giveMenuAParentOnWayland() {
+    Window* main = Window::withNumber(mainWindowNumber);
+    if (QGuiApplication::platformName() != QLatin1String("wayland") || main == nullptr) {
+        return;
+    }
+    if (!main->isVisible()) {
+        main->makeKeyAndOrderFront();
+    }
+    menu_->winId();
+    if (QWindow* popup = menu_->windowHandle()) {
+        popup->setTransientParent(main->windowHandle());
+    }
+}

@@ -16,6 +16,8 @@ public:
     [[nodiscard]] MenuHandler* menu() const { return menu_; }
 
 private:
+    void giveMenuAParentOnWayland();
+
     MenuHandler* menu_;
     QSystemTrayIcon* icon_;
 };

@@ -134,7 +134,7 @@ void AppManger::checkBTStatus() {
     if (mainScreenState == 0) {
         return;
     }
-    mainScreenState = speakerDevice().isPresent() ? 2 : 1;
+    setMainScreenState(speakerDevice().isPresent() ? 2 : 1);
     platform::NotificationCenter::defaultCenter().post(notification_names::checkStatus);
 }
 
@@ -158,7 +158,7 @@ void AppManger::noticeDeviceChange() {
     if (mainScreenState == 0 || speakerDevice().isPresent() == wasPresent) {
         return;
     }
-    mainScreenState = speakerDevice().isPresent() ? 2 : 1;
+    setMainScreenState(speakerDevice().isPresent() ? 2 : 1);
     platform::NotificationCenter::defaultCenter().post(notification_names::checkStatus);
 }
 

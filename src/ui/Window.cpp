@@ -192,6 +192,7 @@ void Window::showEvent(QShowEvent* event) {
     if (content_ != nullptr && !content_->isAppeared()) {
         content_->noteAppeared();
     }
+    shown_ = true;
 }
 
 void Window::hideEvent(QHideEvent* event) {

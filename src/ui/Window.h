@@ -64,6 +64,8 @@ public:
     [[nodiscard]] ViewController* contentViewController() const { return content_; }
 
     void makeKeyAndOrderFront();
+    // Whether the window has been on screen; its first content sees it false.
+    [[nodiscard]] bool hasBeenShown() const { return shown_; }
 
     // Escape closes the window as its close box does (windows presented over another).
     void setClosesOnEscape(bool closes) { closesOnEscape_ = closes; }
@@ -102,6 +104,7 @@ private:
     unsigned styleMask_ = titled | closable | miniaturizable | resizable;
     bool releasedWhenClosed_ = true;
     bool closesOnEscape_ = false;
+    bool shown_ = false;
     Rect frame_;
     WindowDelegate* delegate_ = nullptr;
     ViewController* content_ = nullptr;

@@ -24,10 +24,14 @@ QString WindowSetup::mainWindowTitle() {
             platform::Platform::bundle().infoString("CFBundleVersion").value_or(std::string())));
 }
 
+// The usual frame when the window is first placed, and when it comes back from another size
+// (the launch step's update window); otherwise it stays where the user put it.
 void WindowSetup::setUpMainWindow(Window& window) {
     commonSetUp(window);
     window.setTitleBar(mainWindowTitle(), Qt::white, colorNavy());
-    window.setFrame(mainWindowFrame(), false);
+    if (!window.hasBeenShown() || window.frame().size != mainWindowFrame().size) {
+        window.setFrame(mainWindowFrame(), false);
+    }
 }
 
 void WindowSetup::setUpSecondaryWindow(Window& window, LocalizedKey titleKey) {

@@ -56,7 +56,10 @@ TEST_F(ScreenNavigatorTest, MainScreensHandOverOnceWithinOneTickKeepingTheFrame)
     connectSpeakerphone(true);
     const int timers = platform::Timer::activeCount();
     auto* mode = show(Screen::mode);
+    // Where the user dragged it.
+    main.move(main.pos() + QPoint(-140, 78));
     const Rect frame = main.frame();
+    EXPECT_EQ(frame, Rect(60, 222, 1200, 662));
     EXPECT_EQ(mainScreenState, 2);
     connectSpeakerphone(false);
     // The timer and the notification may both ask within one turn.
@@ -73,6 +76,7 @@ TEST_F(ScreenNavigatorTest, MainScreensHandOverOnceWithinOneTickKeepingTheFrame)
     ASSERT_NE(waitForContent<ModeViewController>(), nullptr);
     EXPECT_EQ(mainScreenState, 2);
     EXPECT_EQ(platform::Timer::activeCount(), timers + 1);
+    EXPECT_EQ(main.frame(), frame);
 }
 
 // Checks started from Settings: without an offer, whatever the network says, the up-to-date

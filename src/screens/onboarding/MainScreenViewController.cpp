@@ -61,7 +61,7 @@ void MainScreenViewController::viewDidAppear() {
     if (shown != nullptr) {
         WindowSetup::setUpMainWindow(*shown);
     }
-    mainScreenState = screenState_;
+    setMainScreenState(screenState_);
     auto& center = platform::NotificationCenter::defaultCenter();
     // A second appearance must not double the observers.
     center.removeObserver(this);

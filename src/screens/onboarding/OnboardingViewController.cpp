@@ -26,7 +26,7 @@ void OnboardingViewController::viewDidAppear() {
             WindowSetup::setUpMainWindow(*shown);
         }
     }
-    mainScreenState = 0;
+    setMainScreenState(0);
 }
 
 void OnboardingViewController::viewDidDisappear() {
