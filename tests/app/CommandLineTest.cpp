@@ -1,9 +1,13 @@
 #include "app/CommandLine.h"
 
+#include "BuildConfig.h"
 #include "support/CapturedLog.h"
 #include "support/PlatformDoubles.h"
 #include "support/ScopedPlatform.h"
 
+#include <QLocalServer>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -74,6 +78,40 @@ TEST(CommandLineTest, DevicesAndFailedModesWithTheirExitStatus) {
     EXPECT_EQ(run({"--mode", "music"}), 1);
     EXPECT_NE(err.str().find("Lumatix U"), std::string::npos);
     EXPECT_EQ(hardware.outputRequests.size(), outputRequests);
+}
+
+// Both programs answer --version and --help by themselves: a stalled sound server (a socket
+// that takes connections and never answers) is not even connected to. A command that needs
+// the server reaches that one, and gives up on it.
+TEST(CommandLineTest, VersionAndHelpNeverReachForTheSoundServer) {
+    QTemporaryDir folder;
+    QLocalServer stalled;
+    ASSERT_TRUE(stalled.listen(folder.filePath(QStringLiteral("native"))));
+    auto environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PULSE_SERVER"), "unix:" + stalled.fullServerName());
+    const auto run = [&](const char* program, const QString& option) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QString::fromUtf8(program), {option});
+        EXPECT_TRUE(process.waitForFinished(20000));
+        return std::tuple(process.exitCode(), process.readAllStandardOutput().toStdString(),
+                          process.readAllStandardError().toStdString());
+    };
+    const auto version =
+        std::string(build_config::appName) + ' ' + std::string(build_config::buildVersion) + '\n';
+    for (const char* program : {LUMATIX_COMMAND, LUMATIX_DESKTOP_COMMAND}) {
+        for (const auto& [option, output] :
+             {std::pair(QStringLiteral("--version"), version),
+              std::pair(QStringLiteral("--help"), CommandLine::usage())}) {
+            SCOPED_TRACE(program + (' ' + option.toStdString()));
+            EXPECT_EQ(run(program, option), std::tuple(0, output, std::string()));
+            EXPECT_FALSE(stalled.waitForNewConnection(0));
+        }
+    }
+    const auto [status, output, errors] = run(LUMATIX_COMMAND, QStringLiteral("--list-devices"));
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(errors.find("no sound server answered"), std::string::npos) << errors;
+    EXPECT_TRUE(stalled.waitForNewConnection(0));
 }
 
 } // namespace
