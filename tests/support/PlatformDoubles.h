@@ -5,6 +5,7 @@
 #include "platform/MicrophoneAccess.h"
 #include "platform/Reachability.h"
 #include "platform/UserDefaults.h"
+#include "platform/UserState.h"
 
 #include <QThreadPool>
 #include <algorithm>
@@ -36,6 +37,19 @@ private:
         ++writes;
     }
     std::map<std::string, platform::DefaultsValue> values_;
+};
+
+class MemoryUserState final : public platform::UserState {
+public:
+    [[nodiscard]] std::optional<std::string> value(const std::string& key) override {
+        const auto found = values.find(key);
+        return found == values.end() ? std::nullopt : std::optional(found->second);
+    }
+    bool setValue(const std::string& key, const std::string& value) override {
+        values[key] = value;
+        return true;
+    }
+    std::map<std::string, std::string> values;
 };
 
 // Like a real server, a setter only succeeds for a device or profile that exists; every

@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
     setenv("XDG_CONFIG_HOME", (root + "/config").constData(), 1);
     setenv("XDG_DATA_HOME", (root + "/data").constData(), 1);
     setenv("XDG_CACHE_HOME", (root + "/cache").constData(), 1);
+    setenv("XDG_STATE_HOME", (root + "/state").constData(), 1);
     // No sound server unless a test starts its own.
     setenv("PULSE_SERVER", (root + "/no-pulse-server").constData(), 1);
     setenv("PULSE_RUNTIME_PATH", (root + "/pulse").constData(), 1);
