@@ -38,7 +38,8 @@ TEST(CommandLineTest, ParsesEveryCommandAndRejectsTheRest) {
 // Modes that go through: the command against a real server.
 TEST(CommandLineTest, DevicesAndFailedModesWithTheirExitStatus) {
     MemoryAudioHardware hardware;
-    ScopedPlatform scoped({.audioHardware = &hardware});
+    MemoryUserState state;
+    ScopedPlatform scoped({.audioHardware = &hardware, .userState = &state});
     CapturedLog log;
     std::ostringstream out, err;
     const auto run = [&](std::vector<std::string> arguments) {

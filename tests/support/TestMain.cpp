@@ -18,7 +18,6 @@ class ProcessStateReset : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo& /*test*/) override { resetProcessState(); }
     void OnTestEnd(const ::testing::TestInfo& /*test*/) override {
         AppManger::shared().stopCheckBTStatusTimer();
-        AppManger::shared().forgetInputBeforeMeeting();
     }
 };
 
