@@ -91,28 +91,6 @@ TEST_F(AudioTest, ModesChooseTheirDevices) {
         EXPECT_EQ(hardware.outputRequests, output);
         EXPECT_EQ(hardware.inputRequests, input);
     }
-    // Music mode gives back the microphone Meeting mode took over, remembered by its server's
-    // name in the user's state; a second Meeting keeps it.
-    const auto mic = [](AudioDeviceID id, std::string name, std::string serverName) {
-        return AudioDeviceInfo{id, std::move(name), "", std::nullopt, std::move(serverName)};
-    };
-    hardware.setOutputs({{7, "Lumatix U"}});
-    const Devices usbSecond{mic(2, "Built-in Microphone", "builtin"), mic(5, "USB Mic", "usb"),
-                            mic(8, "Lumatix U", "lumatix")};
-    hardware.setInputs(usbSecond);
-    hardware.defaultInput = 5;
-    Audio::refreshSpeakerDevice();
-    // The inputs once Meeting mode took over, and the one Music mode then takes.
-    for (const auto& [inputs, expected] : std::vector<std::pair<Devices, AudioDeviceID>>{
-             {usbSecond, 5}, {{usbSecond[0], usbSecond[2]}, 2}}) {
-        ASSERT_EQ(switchMode(true), switched);
-        ASSERT_EQ(switchMode(true), switched);
-        EXPECT_EQ(hardware.defaultInput, 8u);
-        EXPECT_EQ(state.value("input"), "usb");
-        hardware.setInputs(inputs);
-        ASSERT_EQ(switchMode(false), switched);
-        EXPECT_EQ(hardware.defaultInput, expected);
-    }
     // Of two speakerphones, the microphone matches the one chosen.
     hardware.setOutputs({{7, "Lumatix U"}, {8, "Lumatix U (2)"}});
     hardware.setInputs({{20, "Lumatix U Microphone"}, {21, "Lumatix U (2) Microphone"}});
@@ -145,14 +123,12 @@ TEST(MicrophoneChoiceTest, RemembersAndChoosesTheMicrophoneForMusic) {
          std::vector<std::tuple<std::string, Inputs, Remembered, std::optional<AudioDeviceID>>>{
              {"previous present", {webcam, builtin, headset}, "headset", 2},
              {"previous gone", {webcam, line, builtin}, "headset", 4},
-             {"nothing remembered", {webcam, builtin}, std::nullopt, 4},
              {"on the PCI bus", {line, onPci}, std::nullopt, 5},
              {"on the platform bus", {webcam, onSoc}, "gone", 6},
              {"form factor before bus", {line, webcamOnPci}, std::nullopt, 3},
              {"no internal one", {headset, webcam}, "gone", 2},
              {"speakerphone remembered", {speakerphone, webcam}, "lumatix", 1},
              {"speakerphone only", {internalSpeakerphone, speakerphone}, "lumatix", std::nullopt},
-             {"none at all", {}, "headset", std::nullopt},
          }) {
         const auto choice = MicrophoneChoice::forMusic(inputs, remembered);
         EXPECT_EQ(choice ? std::optional(choice->id) : std::nullopt, chosen) << what;

@@ -64,7 +64,7 @@ public:
     [[nodiscard]] Devices inputOnlyDevices() override { return enumerate(inputs_); }
     [[nodiscard]] Cards cards() override { return cards_; }
     [[nodiscard]] std::optional<ID> defaultInputDevice() override { return defaultInput; }
-    [[nodiscard]] bool isSynchronized() const override { return synchronized; }
+    [[nodiscard]] bool isSynchronized() const override { return true; }
     void setDefaultOutputDevice(ID id, platform::AudioCompletion done) override {
         answer(done, choose(outputs_, id, outputRequests, defaultOutput));
     }
@@ -101,7 +101,6 @@ public:
 
     // Runs once a card took a profile, before the answer: where its new devices come in.
     std::function<void(const std::string& profile)> profileSwitched;
-    bool synchronized = true;
     // Every request gets this answer instead of the one the devices call for.
     std::optional<platform::AudioResult> forcedAnswer;
     // The system's defaults; defaultInput may be set to what it records from before.
