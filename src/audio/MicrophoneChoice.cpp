@@ -6,7 +6,7 @@
 
 namespace {
 
-bool isSpeakerphones(const platform::AudioDeviceInfo& input) {
+bool belongsToSpeakerphone(const platform::AudioDeviceInfo& input) {
     return Audio::isSpeakerName(input.name);
 }
 
@@ -24,7 +24,7 @@ std::optional<platform::AudioDeviceInfo>
 MicrophoneChoice::forMusic(const Inputs& inputs, const std::optional<std::string>& remembered) {
     const auto first = [&inputs](auto matches) -> std::optional<platform::AudioDeviceInfo> {
         const auto found = std::ranges::find_if(inputs, [&matches](const auto& input) {
-            return !isSpeakerphones(input) && matches(input);
+            return !belongsToSpeakerphone(input) && matches(input);
         });
         return found != inputs.end() ? std::optional(*found) : std::nullopt;
     };
@@ -45,7 +45,7 @@ MicrophoneChoice::toRemember(const Inputs& inputs, std::optional<platform::Audio
     const auto listed = std::ranges::find_if(
         inputs, [&current](const auto& input) { return current && input.id == *current; });
     // Music mode leaves the speakerphone's microphone: never worth remembering.
-    if (listed == inputs.end() || isSpeakerphones(*listed) || listed->serverName.empty()) {
+    if (listed == inputs.end() || belongsToSpeakerphone(*listed) || listed->serverName.empty()) {
         return std::nullopt;
     }
     return listed->serverName;
