@@ -19,11 +19,13 @@
 #include "core/SpeakerDevice.h"
 #include "platform/MainQueue.h"
 #include "platform/PulseAudioHardware.h"
+#include "support/PlatformDoubles.h"
 #include "support/PulseServer.h"
 #include "support/ScopedPlatform.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -125,7 +127,7 @@ bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds limit)
 struct Monitor {
     explicit Monitor(bool followChanges)
         : hardware("lumatix-bench", {.followChanges = followChanges}),
-          scoped({.audioHardware = &hardware}) {
+          scoped({.audioHardware = &hardware, .userState = &userState}) {
         Audio::waitUntilSynchronized(std::chrono::seconds(5));
         mainScreenState = 2;
         AppManger::shared().startCheckBTStatusTimer();
@@ -140,6 +142,7 @@ struct Monitor {
     Monitor& operator=(const Monitor&) = delete;
 
     platform::PulseAudioHardware hardware;
+    MemoryUserState userState;
     ScopedPlatform scoped;
     QTimer poll;
 };
@@ -308,6 +311,9 @@ BENCHMARK(BM_TwoPactlCalls)->Iterations(100)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    // The mode command remembers a microphone: never in the user's own state.
+    QTemporaryDir state;
+    setenv("XDG_STATE_HOME", state.path().toUtf8().constData(), 1);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

@@ -39,7 +39,8 @@ runtime=$(mktemp -d /tmp/lumatix-demo-XXXXXX)
 trap 'stop_started; rm -rf "$runtime"' EXIT
 trap 'exit 130' INT TERM
 export HOME=$run/home XDG_CONFIG_HOME=$run/home/.config XDG_DATA_HOME=$run/home/.local/share
-export XDG_CACHE_HOME=$run/home/.cache XDG_RUNTIME_DIR=$runtime
+export XDG_CACHE_HOME=$run/home/.cache XDG_STATE_HOME=$run/home/.local/state
+export XDG_RUNTIME_DIR=$runtime
 unset WAYLAND_DISPLAY XDG_CURRENT_DESKTOP DESKTOP_SESSION SESSION_MANAGER
 say "sandbox $run (home, logs, screenshots), sockets in $runtime"
 
@@ -174,7 +175,8 @@ defaults_are() {
 say "starting $build/bin/lumatix-connection-assistant (log: $app_log)"
 # Nothing of the caller's environment but what the sandbox gives it.
 env -i PATH="$PATH" HOME="$HOME" XDG_CONFIG_HOME="$XDG_CONFIG_HOME" XDG_DATA_HOME="$XDG_DATA_HOME" \
-  XDG_CACHE_HOME="$XDG_CACHE_HOME" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" DISPLAY="$DISPLAY" \
+  XDG_CACHE_HOME="$XDG_CACHE_HOME" XDG_STATE_HOME="$XDG_STATE_HOME" \
+  XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" DISPLAY="$DISPLAY" \
   DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" PULSE_SERVER="$PULSE_SERVER" \
   LANG=C.UTF-8 LANGUAGE=en QT_QPA_PLATFORM=xcb \
   "$build/bin/lumatix-connection-assistant" >"$app_log" 2>&1 &

@@ -24,11 +24,14 @@ int Application::run(int argc, char** argv) {
         return checkResources(argv[0]);
     }
     const auto request = CommandLine::parse(arguments);
-    if (request.action != CommandLineRequest::Action::runApplication) {
+    if (request.needsSoundServer()) {
         // The sound server is spoken to on an event loop; no display is needed.
         QCoreApplication app(argc, argv);
         platform::LinuxPlatform services(platform::LinuxPlatform::Scope::audioOnly,
                                          platform::LinuxPlatform::currentExecutable(argv[0]));
+        return CommandLine::run(request, std::cout, std::cerr);
+    }
+    if (request.action != CommandLineRequest::Action::runApplication) {
         return CommandLine::run(request, std::cout, std::cerr);
     }
     return runDesktop(argc, argv);

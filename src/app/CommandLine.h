@@ -19,6 +19,12 @@ struct CommandLineRequest {
 
     Action action = Action::runApplication;
     std::string error; // for invalid
+
+    // Whether answering needs the sound server; the others answer at once without it.
+    [[nodiscard]] bool needsSoundServer() const {
+        return action == Action::listDevices || action == Action::meetingMode ||
+               action == Action::musicMode;
+    }
 };
 
 class CommandLine {

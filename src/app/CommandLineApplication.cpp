@@ -5,21 +5,27 @@
 #include "platform/Executable.h"
 #include "platform/Platform.h"
 #include "platform/PulseAudioHardware.h"
+#include "platform/StateFile.h"
 
 #include <iostream>
 
 int CommandLineApplication::run(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     const auto request = CommandLine::parse(arguments);
-    if (request.action != CommandLineRequest::Action::runApplication) {
-        // Only the sound server is needed, on GLib's loop: no QCoreApplication, no display.
-        // One answer is all it needs: no change events.
+    if (request.needsSoundServer()) {
+        // Only the sound server and the user's state are needed, on GLib's loop: no
+        // QCoreApplication, no display. One answer is all it needs: no change events.
         platform::PulseAudioHardware hardware{std::string(build_config::appName),
                                               {.followChanges = false}};
-        const auto previous = platform::Platform::install({.audioHardware = &hardware});
+        platform::StateFile state(platform::StateFile::defaultPath());
+        const auto previous =
+            platform::Platform::install({.audioHardware = &hardware, .userState = &state});
         const int status = CommandLine::run(request, std::cout, std::cerr);
         platform::Platform::restore(previous);
         return status;
+    }
+    if (request.action != CommandLineRequest::Action::runApplication) {
+        return CommandLine::run(request, std::cout, std::cerr);
     }
     const auto desktop =
         platform::Executable::current(argc > 0 ? argv[0] : nullptr)

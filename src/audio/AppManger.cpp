@@ -2,6 +2,7 @@
 
 #include "audio/Audio.h"
 #include "audio/BluetoothProfiles.h"
+#include "audio/MicrophoneChoice.h"
 #include "core/LogLines.h"
 #include "core/NotificationNames.h"
 #include "core/ProcessState.h"
@@ -11,6 +12,7 @@
 #include "platform/NotificationCenter.h"
 #include "platform/Platform.h"
 #include "platform/Timer.h"
+#include "platform/UserState.h"
 
 #include <algorithm>
 
@@ -23,6 +25,8 @@ constexpr std::chrono::milliseconds checkInterval{3000};
 // A Bluetooth device takes about a second to bring up its headset link.
 constexpr std::chrono::milliseconds profileSettleLimit{2000};
 constexpr std::chrono::milliseconds profilePollInterval{50};
+// The user's state keeps the microphone Music mode gives back under this key.
+const std::string rememberedInputKey = "input";
 
 ModeSwitch modeSwitchFrom(AudioResult result) {
     switch (result) {
@@ -166,8 +170,8 @@ void AppManger::switchToMeetingMode(ModeSwitchDone done) {
     platform::Log::line(log_lines::meetingClick);
     profileWait_.reset();
     // Looked up afresh: the record may be a tick old.
-    const auto inputs = Audio::getInputDevices();
-    const auto pair = meetingPair(Audio::getOutputDevices(), inputs, speakerNameMark);
+    const auto pair =
+        meetingPair(Audio::getOutputDevices(), Audio::getInputDevices(), speakerNameMark);
     if (!pair) {
         report(done, ModeSwitch::noSpeakerphone);
         return;
@@ -177,12 +181,12 @@ void AppManger::switchToMeetingMode(ModeSwitchDone done) {
         const auto card = Audio::cardOfOutput(pair->output.first);
         const auto profile = card ? BluetoothProfiles::meetingProfile(*card) : std::nullopt;
         if (profile && *profile != card->activeProfile) {
-            rememberInputBeforeMeeting(inputs);
+            rememberInputBeforeMeeting();
             meetingAfterProfileSwitch(card->id, *profile, pair->output.second, std::move(done));
             return;
         }
     } else {
-        rememberInputBeforeMeeting(inputs);
+        rememberInputBeforeMeeting();
     }
     applyDefaults(pair->output.first,
                   pair->input ? std::optional(pair->input->first) : std::nullopt, std::move(done));
@@ -218,7 +222,6 @@ void AppManger::meetingAfterProfileSwitch(platform::AudioCardID card, const std:
 void AppManger::switchToMusicMode(ModeSwitchDone done) {
     platform::Log::line(log_lines::musicClick);
     profileWait_.reset();
-    const auto inputs = Audio::getInputDevices();
     const auto& speaker = speakerDevice();
     if (!speaker.isPresent()) {
         report(done, ModeSwitch::noSpeakerphone);
@@ -232,9 +235,7 @@ void AppManger::switchToMusicMode(ModeSwitchDone done) {
             return;
         }
     }
-    const auto microphone = musicInput(inputs, inputBeforeMeeting_);
-    applyDefaults(speaker.deviceID, microphone ? std::optional(microphone->first) : std::nullopt,
-                  std::move(done));
+    applyDefaults(speaker.deviceID, musicMicrophone(), std::move(done));
 }
 
 void AppManger::musicAfterProfileSwitch(platform::AudioCardID card, const std::string& profile,
@@ -249,15 +250,13 @@ void AppManger::musicAfterProfileSwitch(platform::AudioCardID card, const std::s
         }
         waitForProfile(
             card, profile, [output] { return output().has_value(); },
-            [this, output, done](bool arrived) {
+            [output, done](bool arrived) {
                 const auto speaker = output();
                 if (!arrived || !speaker) {
                     report(done, ModeSwitch::profileTimedOut);
                     return;
                 }
-                const auto microphone = musicInput(Audio::getInputDevices(), inputBeforeMeeting_);
-                applyDefaults(speaker->first,
-                              microphone ? std::optional(microphone->first) : std::nullopt, done);
+                applyDefaults(speaker->first, musicMicrophone(), done);
             });
     });
 }
@@ -282,26 +281,16 @@ void AppManger::waitForProfile(platform::AudioCardID card, const std::string& pr
         });
 }
 
-std::optional<DeviceTable::value_type>
-AppManger::musicInput(const DeviceTable& inputs, const std::optional<std::string>& before) {
-    if (before && !Audio::isSpeakerName(*before)) {
-        const auto same = std::find_if(inputs.begin(), inputs.end(), [&before](const auto& entry) {
-            return entry.second == *before;
-        });
-        if (same != inputs.end()) {
-            return *same;
-        }
-    }
-    return Audio::firstDeviceNotContaining(inputs, speakerNameMark);
+std::optional<platform::AudioDeviceID> AppManger::musicMicrophone() {
+    const auto chosen = MicrophoneChoice::forMusic(
+        Audio::getInputDeviceDetails(), platform::Platform::userState().value(rememberedInputKey));
+    return chosen ? std::optional(chosen->id) : std::nullopt;
 }
 
-// A microphone of the speakerphone is never worth remembering: Music mode leaves it.
-void AppManger::rememberInputBeforeMeeting(const DeviceTable& inputs) {
-    const auto current = Audio::getDefaultInputDevice();
-    const auto listed = std::find_if(inputs.begin(), inputs.end(), [&current](const auto& entry) {
-        return current && entry.first == *current;
-    });
-    if (listed != inputs.end() && !Audio::isSpeakerName(listed->second)) {
-        inputBeforeMeeting_ = listed->second;
+// Remembered for the next Music mode, whichever process runs it.
+void AppManger::rememberInputBeforeMeeting() {
+    if (const auto name = MicrophoneChoice::toRemember(Audio::getInputDeviceDetails(),
+                                                       Audio::getDefaultInputDevice())) {
+        platform::Platform::userState().setValue(rememberedInputKey, *name);
     }
 }

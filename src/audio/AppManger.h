@@ -37,14 +37,9 @@ public:
     // abandons one still waiting for a profile; the abandoned one's done never runs.
     void switchToMeetingMode(ModeSwitchDone done = {});
     // Output to the speakerphone (back in its music profile, if it has one), input to another
-    // microphone: the one recorded from before Meeting mode took over, while it is there, else
-    // the first other one the system lists.
+    // microphone: the one in use before Meeting mode last took over, remembered in the user's
+    // state across processes, while it is there; else as MicrophoneChoice prefers.
     void switchToMusicMode(ModeSwitchDone done = {});
-    // The microphone Music mode takes from these inputs.
-    [[nodiscard]] static std::optional<DeviceTable::value_type>
-    musicInput(const DeviceTable& inputs, const std::optional<std::string>& before);
-    // Forgets the microphone recorded from before Meeting mode.
-    void forgetInputBeforeMeeting() { inputBeforeMeeting_.reset(); }
 
     [[nodiscard]] const platform::Timer* checkBTStatusTimer() const {
         return checkBTStatusTimer_.get();
@@ -56,7 +51,8 @@ private:
 
     void devicesChanged();
     void noticeDeviceChange();
-    void rememberInputBeforeMeeting(const DeviceTable& inputs);
+    static void rememberInputBeforeMeeting();
+    [[nodiscard]] static std::optional<platform::AudioDeviceID> musicMicrophone();
     void meetingAfterProfileSwitch(platform::AudioCardID card, const std::string& profile,
                                    const std::string& speakerName, ModeSwitchDone done);
     void musicAfterProfileSwitch(platform::AudioCardID card, const std::string& profile,
@@ -68,6 +64,4 @@ private:
     std::unique_ptr<platform::Timer> checkBTStatusTimer_;
     std::unique_ptr<platform::Timer> profileWait_;
     bool changeNoticePending_ = false;
-    // The name of the input the system recorded from when Meeting mode last took it over.
-    std::optional<std::string> inputBeforeMeeting_;
 };

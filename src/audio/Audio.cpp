@@ -57,6 +57,10 @@ DeviceTable Audio::getInputDevices() {
     return tableOf(platform::Platform::audioHardware().inputOnlyDevices());
 }
 
+std::vector<platform::AudioDeviceInfo> Audio::getInputDeviceDetails() {
+    return platform::Platform::audioHardware().inputOnlyDevices();
+}
+
 std::optional<platform::AudioDeviceID> Audio::getDefaultInputDevice() {
     return platform::Platform::audioHardware().defaultInputDevice();
 }
@@ -113,10 +117,4 @@ std::optional<DeviceTable::value_type> Audio::firstDeviceContaining(const Device
                                                                     std::string_view text) {
     return firstMatching(
         table, [text](const std::string& name) { return name.find(text) != std::string::npos; });
-}
-
-std::optional<DeviceTable::value_type> Audio::firstDeviceNotContaining(const DeviceTable& table,
-                                                                       std::string_view text) {
-    return firstMatching(
-        table, [text](const std::string& name) { return name.find(text) == std::string::npos; });
 }

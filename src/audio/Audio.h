@@ -31,6 +31,8 @@ public:
     [[nodiscard]] static DeviceTable getOutputDevices();
     // Devices that only record; a device that also plays is never among them.
     [[nodiscard]] static DeviceTable getInputDevices();
+    // The same devices with all the system says of them.
+    [[nodiscard]] static std::vector<platform::AudioDeviceInfo> getInputDeviceDetails();
     // The input the system records from now, if known.
     [[nodiscard]] static std::optional<platform::AudioDeviceID> getDefaultInputDevice();
     // The card a device belongs to, as the system reports it now.
@@ -52,7 +54,4 @@ public:
     // The first entry, in the system's order, whose name contains the text.
     [[nodiscard]] static std::optional<DeviceTable::value_type>
     firstDeviceContaining(const DeviceTable& table, std::string_view text);
-    // The first entry whose name does not contain the text.
-    [[nodiscard]] static std::optional<DeviceTable::value_type>
-    firstDeviceNotContaining(const DeviceTable& table, std::string_view text);
 };

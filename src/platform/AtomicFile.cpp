@@ -42,7 +42,7 @@ void syncFolder(const std::filesystem::path& folder) {
 } // namespace
 
 bool AtomicFile::write(const std::filesystem::path& path, std::string_view contents,
-                       std::string* error) {
+                       std::string* error, std::optional<unsigned> mode) {
     const auto folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     std::string temporary = folder.string();
     temporary.append("/.").append(path.filename().string()).append(".XXXXXX");
@@ -51,9 +51,11 @@ bool AtomicFile::write(const std::filesystem::path& path, std::string_view conte
         *error = describe("Cannot create a temporary file for", path, errno);
         return false;
     }
-    struct stat existing {};
-    const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0644;
-    ::fchmod(fd, mode);
+    if (!mode) {
+        struct stat existing {};
+        mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0644;
+    }
+    ::fchmod(fd, static_cast<mode_t>(*mode));
 
     const bool written = writeAll(fd, contents) && ::fsync(fd) == 0;
     const int writeError = errno;

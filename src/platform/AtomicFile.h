@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,9 +12,10 @@ namespace platform {
 // never a mix. (QSaveFile is not enough: it commits a short write as success.)
 class AtomicFile {
 public:
-    // False with a description in *error when nothing was replaced.
+    // False with a description in *error when nothing was replaced. The new file gets `mode`
+    // as its permissions, by default those of the file it replaces, else 0644.
     static bool write(const std::filesystem::path& path, std::string_view contents,
-                      std::string* error);
+                      std::string* error, std::optional<unsigned> mode = std::nullopt);
 };
 
 } // namespace platform

@@ -23,6 +23,13 @@ struct AudioDeviceInfo {
     std::string description;
     // The card (USB or Bluetooth device) it belongs to; none for virtual devices.
     std::optional<AudioCardID> card;
+    // The server's own name for it ("alsa_input.pci-0000_00_1f.3.analog-stereo"): unlike the
+    // identifier, it stays the same across restarts of the server. Empty if unknown.
+    std::string serverName;
+    // What the server says of where the device sits: its form factor ("internal", "webcam",
+    // "headset") and bus ("pci", "platform", "usb", "bluetooth"); empty if unknown.
+    std::string formFactor;
+    std::string bus;
 
     friend bool operator==(const AudioDeviceInfo&, const AudioDeviceInfo&) = default;
 };

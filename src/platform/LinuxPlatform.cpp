@@ -7,14 +7,17 @@
 #include "platform/PlistUserDefaults.h"
 #include "platform/PulseAudioHardware.h"
 #include "platform/SleepWatcher.h"
+#include "platform/StateFile.h"
 #include "platform/XdgAutostartLoginItem.h"
 
 namespace platform {
 
 LinuxPlatform::LinuxPlatform(Scope scope, const std::filesystem::path& executable)
     : audio_(std::make_unique<PulseAudioHardware>(std::string(build_config::appName))),
-      bundle_(std::make_unique<Bundle>(Bundle::forExecutable(executable))) {
-    Platform::Services services{.audioHardware = audio_.get(), .bundle = bundle_.get()};
+      bundle_(std::make_unique<Bundle>(Bundle::forExecutable(executable))),
+      state_(std::make_unique<StateFile>(StateFile::defaultPath())) {
+    Platform::Services services{
+        .audioHardware = audio_.get(), .bundle = bundle_.get(), .userState = state_.get()};
     if (scope == Scope::desktop) {
         defaults_ = std::make_unique<PlistUserDefaults>(PlistUserDefaults::defaultPath());
         // The command users run, beside this program: it starts whichever desktop program is

@@ -11,7 +11,7 @@ namespace platform {
 class LinuxPlatform {
 public:
     enum class Scope {
-        audioOnly, // the one-shot command line: no settings files, no desktop
+        audioOnly, // the one-shot command line: no settings store, no desktop
         desktop,
     };
 
@@ -29,6 +29,7 @@ private:
     std::unique_ptr<LoginItem> loginItem_;
     std::unique_ptr<MicrophoneAccess> microphone_;
     std::unique_ptr<Bundle> bundle_;
+    std::unique_ptr<UserState> state_;
     std::unique_ptr<class SleepWatcher> sleepWatcher_;
     Platform::Services previous_;
 };

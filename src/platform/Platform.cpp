@@ -44,6 +44,9 @@ Platform::Services Platform::install(const Services& services) {
     if (services.bundle != nullptr) {
         current.bundle = services.bundle;
     }
+    if (services.userState != nullptr) {
+        current.userState = services.userState;
+    }
     return previous;
 }
 
@@ -69,6 +72,10 @@ MicrophoneAccess& Platform::microphoneAccess() {
 
 Bundle& Platform::bundle() {
     return require(installed().bundle, "bundle");
+}
+
+UserState& Platform::userState() {
+    return require(installed().userState, "userState");
 }
 
 } // namespace platform

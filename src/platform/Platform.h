@@ -7,6 +7,7 @@ class Bundle;
 class LoginItem;
 class MicrophoneAccess;
 class UserDefaults;
+class UserState;
 
 // The platform services the application reaches. main() installs the real ones, tests their
 // own; reaching one that nobody installed stops the process with a line naming it.
@@ -18,6 +19,7 @@ public:
         LoginItem* loginItem = nullptr;
         MicrophoneAccess* microphoneAccess = nullptr;
         Bundle* bundle = nullptr;
+        UserState* userState = nullptr;
     };
 
     // Installs the given services (null members keep the current ones); returns the old set.
@@ -30,6 +32,7 @@ public:
     static LoginItem& loginItem();
     static MicrophoneAccess& microphoneAccess();
     static Bundle& bundle();
+    static UserState& userState();
 };
 
 } // namespace platform

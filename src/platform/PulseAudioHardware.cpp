@@ -29,6 +29,8 @@ struct Endpoint {
     std::string serverName;
     std::string description;
     std::string productName;
+    std::string formFactor;
+    std::string bus;
     std::uint32_t card = PA_INVALID_INDEX;
     bool monitor = false;
 
@@ -289,9 +291,14 @@ struct PulseAudioHardware::Connection {
 
     static Endpoint endpoint(std::uint32_t index, const char* name, const char* description,
                              const pa_proplist* properties, std::uint32_t card, bool monitor) {
-        return {
-            index, text(name), text(description), property(properties, PA_PROP_DEVICE_PRODUCT_NAME),
-            card,  monitor};
+        return {index,
+                text(name),
+                text(description),
+                property(properties, PA_PROP_DEVICE_PRODUCT_NAME),
+                property(properties, PA_PROP_DEVICE_FORM_FACTOR),
+                property(properties, PA_PROP_DEVICE_BUS),
+                card,
+                monitor};
     }
 
     static void onSink(pa_context*, const pa_sink_info* info, int eol, void* userdata) {
@@ -382,9 +389,13 @@ struct PulseAudioHardware::Connection {
     }
 
     [[nodiscard]] AudioDeviceInfo info(const Endpoint& e) const {
-        return {e.index, deviceName(e.productName, cardDescription(e.card), e.description),
+        return {e.index,
+                deviceName(e.productName, cardDescription(e.card), e.description),
                 e.description,
-                e.card != PA_INVALID_INDEX ? std::optional<AudioCardID>(e.card) : std::nullopt};
+                e.card != PA_INVALID_INDEX ? std::optional<AudioCardID>(e.card) : std::nullopt,
+                e.serverName,
+                e.formFactor,
+                e.bus};
     }
 
     [[nodiscard]] std::vector<AudioDeviceInfo>

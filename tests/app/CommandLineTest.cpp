@@ -1,9 +1,13 @@
 #include "app/CommandLine.h"
 
+#include "BuildConfig.h"
 #include "support/CapturedLog.h"
 #include "support/PlatformDoubles.h"
 #include "support/ScopedPlatform.h"
 
+#include <QLocalServer>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -34,7 +38,8 @@ TEST(CommandLineTest, ParsesEveryCommandAndRejectsTheRest) {
 // Modes that go through: the command against a real server.
 TEST(CommandLineTest, DevicesAndFailedModesWithTheirExitStatus) {
     MemoryAudioHardware hardware;
-    ScopedPlatform scoped({.audioHardware = &hardware});
+    MemoryUserState state;
+    ScopedPlatform scoped({.audioHardware = &hardware, .userState = &state});
     CapturedLog log;
     std::ostringstream out, err;
     const auto run = [&](std::vector<std::string> arguments) {
@@ -52,28 +57,58 @@ TEST(CommandLineTest, DevicesAndFailedModesWithTheirExitStatus) {
               "  7\tLumatix U (Lumatix U Analog Stereo)\t[speakerphone]\n"
               "Input devices:\n  2\tBuilt-in Microphone\n  5\tLumatix U\t[speakerphone]\n");
 
-    // The server's answer (none: as the devices call for), whether there is one, the command,
-    // its exit status and what it says.
+    // The server's answer (none: as the devices call for), the command, its exit status and
+    // what it says. No server at all is the test below.
     using platform::AudioResult;
-    for (const auto& [answer, synchronized, arguments, status, message] :
-         std::vector<std::tuple<std::optional<AudioResult>, bool, std::vector<std::string>, int,
-                                std::string>>{
-             {std::nullopt, true, {"--mode", "party"}, 2, "party"},
-             {AudioResult::refused, true, {"--mode", "meeting"}, 1, "did not accept"},
-             {AudioResult::timedOut, true, {"--mode", "music"}, 1, "did not answer"},
-             {std::nullopt, false, {"--list-devices"}, 1, "no sound server"},
+    for (const auto& [answer, arguments, status, message] : std::vector<
+             std::tuple<std::optional<AudioResult>, std::vector<std::string>, int, std::string>>{
+             {std::nullopt, {"--mode", "party"}, 2, "party"},
+             {AudioResult::refused, {"--mode", "meeting"}, 1, "did not accept"},
+             {AudioResult::timedOut, {"--mode", "music"}, 1, "did not answer"},
          }) {
         hardware.forcedAnswer = answer;
-        hardware.synchronized = synchronized;
         EXPECT_EQ(run(arguments), status) << message;
         EXPECT_NE(err.str().find(message), std::string::npos) << err.str();
     }
-    hardware.synchronized = true;
     const auto outputRequests = hardware.outputRequests.size();
     hardware.setOutputs({{3, "Built-in Speakers"}});
     EXPECT_EQ(run({"--mode", "music"}), 1);
     EXPECT_NE(err.str().find("Lumatix U"), std::string::npos);
     EXPECT_EQ(hardware.outputRequests.size(), outputRequests);
+}
+
+// Both programs answer --version and --help by themselves: a stalled sound server (a socket
+// that takes connections and never answers) is not even connected to. A command that needs
+// the server reaches that one, and gives up on it.
+TEST(CommandLineTest, VersionAndHelpNeverReachForTheSoundServer) {
+    QTemporaryDir folder;
+    QLocalServer stalled;
+    ASSERT_TRUE(stalled.listen(folder.filePath(QStringLiteral("native"))));
+    auto environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PULSE_SERVER"), "unix:" + stalled.fullServerName());
+    const auto run = [&](const char* program, const QString& option) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QString::fromUtf8(program), {option});
+        EXPECT_TRUE(process.waitForFinished(20000));
+        return std::tuple(process.exitCode(), process.readAllStandardOutput().toStdString(),
+                          process.readAllStandardError().toStdString());
+    };
+    const auto version =
+        std::string(build_config::appName) + ' ' + std::string(build_config::buildVersion) + '\n';
+    for (const char* program : {LUMATIX_COMMAND, LUMATIX_DESKTOP_COMMAND}) {
+        for (const auto& [option, output] :
+             {std::pair(QStringLiteral("--version"), version),
+              std::pair(QStringLiteral("--help"), CommandLine::usage())}) {
+            SCOPED_TRACE(program + (' ' + option.toStdString()));
+            EXPECT_EQ(run(program, option), std::tuple(0, output, std::string()));
+            EXPECT_FALSE(stalled.waitForNewConnection(0));
+        }
+    }
+    const auto [status, output, errors] = run(LUMATIX_COMMAND, QStringLiteral("--list-devices"));
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(errors.find("no sound server answered"), std::string::npos) << errors;
+    EXPECT_TRUE(stalled.waitForNewConnection(0));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "audio/AppManger.h"
 #include "audio/BluetoothProfiles.h"
+#include "audio/MicrophoneChoice.h"
 #include "core/ProcessState.h"
 #include "core/SpeakerDevice.h"
 #include "platform/NotificationCenter.h"
@@ -27,7 +28,8 @@ protected:
     ~AudioTest() override { platform::NotificationCenter::defaultCenter().removeObserver(this); }
 
     MemoryAudioHardware hardware;
-    ScopedPlatform scoped{{.audioHardware = &hardware}};
+    MemoryUserState state;
+    ScopedPlatform scoped{{.audioHardware = &hardware, .userState = &state}};
     CapturedLog log;
     int posts = 0;
 };
@@ -61,7 +63,6 @@ TEST_F(AudioTest, ModesChooseTheirDevices) {
     const Devices outs{{1, "Built-in Speakers"}, {7, "Lumatix U"}};
     const Devices mics{{2, "Built-in Microphone"}, {8, "Lumatix U"}};
     const Devices ownMics{{8, "Lumatix U"}, {9, "My Lumatix U"}};
-    const Devices usbFirst{{9, "USB Mic"}, {2, "Built-in Microphone"}, {8, "Lumatix U"}};
     // Mode, outputs, inputs, the outputs at the last refresh (Music mode's record), the defaults
     // asked for (output, input), and the outcome: a speakerphone gone since the record refuses.
     using IDs = std::vector<AudioDeviceID>;
@@ -72,7 +73,6 @@ TEST_F(AudioTest, ModesChooseTheirDevices) {
              {"music, only its own", outs, ownMics, outs, {7}, {}, switched},
              {"music, last record", {}, mics, outs, {7}, {2}, refused},
              {"music, no record", outs, mics, {}, {}, {}, noSpeakerphone},
-             {"music, system's order", outs, usbFirst, outs, {7}, {9}, switched},
          }) {
         SCOPED_TRACE(what);
         const bool meeting = what.starts_with("meeting");
@@ -91,27 +91,54 @@ TEST_F(AudioTest, ModesChooseTheirDevices) {
         EXPECT_EQ(hardware.outputRequests, output);
         EXPECT_EQ(hardware.inputRequests, input);
     }
-    // Music mode gives back the microphone Meeting mode took over, while it is there.
-    hardware.setOutputs({{7, "Lumatix U"}});
-    const Devices usbSecond{{2, "Built-in Microphone"}, {5, "USB Mic"}, {8, "Lumatix U"}};
-    hardware.setInputs(usbSecond);
-    hardware.defaultInput = 5;
-    Audio::refreshSpeakerDevice();
-    // The inputs once Meeting mode took over, and the one Music mode then takes.
-    for (const auto& [inputs, expected] :
-         std::vector<std::pair<Devices, AudioDeviceID>>{{usbSecond, 5}, {mics, 2}}) {
-        ASSERT_EQ(switchMode(true), switched);
-        EXPECT_EQ(hardware.defaultInput, 8u);
-        hardware.setInputs(inputs);
-        ASSERT_EQ(switchMode(false), switched);
-        EXPECT_EQ(hardware.defaultInput, expected);
-    }
     // Of two speakerphones, the microphone matches the one chosen.
     hardware.setOutputs({{7, "Lumatix U"}, {8, "Lumatix U (2)"}});
     hardware.setInputs({{20, "Lumatix U Microphone"}, {21, "Lumatix U (2) Microphone"}});
     AppManger::shared().switchToMeetingMode();
     ASSERT_TRUE(hardware.defaultOutput && hardware.defaultInput);
     EXPECT_EQ(*hardware.defaultInput - 20, *hardware.defaultOutput - 7);
+}
+
+// Music mode's microphone: the remembered one while it is there; else the computer's own (by
+// form factor, else by bus) before webcams, headsets and line inputs; else the system's first;
+// never the speakerphone's. Meeting mode remembers any other microphone in use.
+TEST(MicrophoneChoiceTest, RemembersAndChoosesTheMicrophoneForMusic) {
+    const auto mic = [](AudioDeviceID id, std::string server, std::string formFactor,
+                        std::string bus) {
+        const auto name = server.starts_with("lumatix") ? "Lumatix U" : "Mic " + server;
+        return AudioDeviceInfo{id, name, "", std::nullopt, server, formFactor, bus};
+    };
+    const auto webcam = mic(1, "webcam", "webcam", "usb");
+    const auto headset = mic(2, "headset", "headset", "bluetooth");
+    const auto line = mic(3, "line", "", "usb");
+    const auto builtin = mic(4, "builtin", "internal", "");
+    const auto onPci = mic(5, "pci", "", "pci");
+    const auto onSoc = mic(6, "soc", "", "platform");
+    const auto webcamOnPci = mic(7, "webcam-pci", "webcam", "pci");
+    const auto speakerphone = mic(8, "lumatix", "", "usb");
+    const auto internalSpeakerphone = mic(9, "lumatix-pci", "internal", "pci");
+    using Inputs = MicrophoneChoice::Inputs;
+    using Remembered = std::optional<std::string>;
+    for (const auto& [what, inputs, remembered, chosen] :
+         std::vector<std::tuple<std::string, Inputs, Remembered, std::optional<AudioDeviceID>>>{
+             {"previous present", {webcam, builtin, headset}, "headset", 2},
+             {"previous gone", {webcam, line, builtin}, "headset", 4},
+             {"on the PCI bus", {line, onPci}, std::nullopt, 5},
+             {"on the platform bus", {webcam, onSoc}, "gone", 6},
+             {"form factor before bus", {line, webcamOnPci}, std::nullopt, 3},
+             {"no internal one", {headset, webcam}, "gone", 2},
+             {"speakerphone remembered", {speakerphone, webcam}, "lumatix", 1},
+             {"speakerphone only", {internalSpeakerphone, speakerphone}, "lumatix", std::nullopt},
+         }) {
+        const auto choice = MicrophoneChoice::forMusic(inputs, remembered);
+        EXPECT_EQ(choice ? std::optional(choice->id) : std::nullopt, chosen) << what;
+    }
+    const Inputs inputs{webcam, speakerphone};
+    for (const auto& [current, remembered] :
+         std::vector<std::pair<std::optional<AudioDeviceID>, Remembered>>{
+             {1, "webcam"}, {8, std::nullopt}, {2, std::nullopt}, {std::nullopt, std::nullopt}}) {
+        EXPECT_EQ(MicrophoneChoice::toRemember(inputs, current), remembered);
+    }
 }
 
 // Headset and music profiles by family, availability and priority, as PulseAudio and PipeWire
@@ -162,7 +189,8 @@ TEST_F(AudioTest, ModesTakeTheBluetoothProfileThatHasWhatTheyNeed) {
     };
     hardware.setCards(card({profile("a2dp_sink", 40), duplex("headset_head_unit", 30),
                             profile("off", 0, true, 0, 0)}));
-    const Devices mics{{2, "Built-in Microphone"}, {3, "USB Mic"}};
+    const Devices mics{{2, "Built-in Microphone", "", std::nullopt, "builtin"},
+                       {3, "USB Mic", "", std::nullopt, "usb"}};
     // A profile brings devices with new identifiers, unless a slow link holds them back.
     bool held = false;
     hardware.profileSwitched = [&](const std::string& profile) {

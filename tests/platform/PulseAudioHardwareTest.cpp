@@ -82,7 +82,8 @@ TEST_F(PulseAudioHardwareTest, ListsDevicesFollowsTheServerAndChangesOnlyTheDefa
     EXPECT_THAT(namesOf(inputs), ElementsAre("Lumatix U", "Built-in Microphone", "USB Microphone"));
     // Without a product name or a card, a device goes by its description.
     for (const auto& device : outputs) {
-        EXPECT_EQ(device, (AudioDeviceInfo{device.id, device.name, device.name, std::nullopt}));
+        EXPECT_EQ(device, (AudioDeviceInfo{device.id, device.name, device.name, std::nullopt,
+                                           device.id == outputs[0].id ? "lumatix" : "builtin"}));
     }
     EXPECT_THAT(hardware->cards(), IsEmpty());
 
@@ -108,16 +109,23 @@ TEST_F(PulseAudioHardwareTest, ListsDevicesFollowsTheServerAndChangesOnlyTheDefa
     ASSERT_TRUE(server.setDefaults("builtin", "lumatix.monitor"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !hardware->defaultInputDevice(); }));
 
-    // Devices plugged in later show up by themselves, by their product's name, and say so.
+    // Devices plugged in later show up by themselves, by their product's name, with where they
+    // sit, and say so.
     const int changesBefore = changes;
     ASSERT_TRUE(server.load({true, "usb", "USB Headset Analog Stereo", "USB Headset"}) &&
-                server.load({false, "usb_in", "USB Headset Mono", "USB Headset"}));
+                server.load({false, "usb_in", "USB Headset Mono", "USB Headset",
+                             "device.form_factor=headset device.bus=usb"}));
     // The remapped source's plain master is an input too.
     ASSERT_TRUE(QTest::qWaitFor([&] { return hardware->inputOnlyDevices().size() == 5; }));
     EXPECT_GT(changes, changesBefore);
-    const auto named = [](const AudioDeviceInfo& d) { return d.name + " / " + d.description; };
-    EXPECT_EQ(named(hardware->outputDevices().back()), "USB Headset / USB Headset Analog Stereo");
-    EXPECT_EQ(named(hardware->inputOnlyDevices().back()), "USB Headset / USB Headset Mono");
+    const auto named = [](const AudioDeviceInfo& d) {
+        return d.name + " / " + d.description + " / " + d.serverName + " / " + d.formFactor +
+               " / " + d.bus;
+    };
+    EXPECT_EQ(named(hardware->outputDevices().back()),
+              "USB Headset / USB Headset Analog Stereo / usb /  / ");
+    EXPECT_EQ(named(hardware->inputOnlyDevices().back()),
+              "USB Headset / USB Headset Mono / usb_in / headset / usb");
 
     // The server judges card profiles: a card that does not exist is refused.
     EXPECT_EQ(answerOf<AudioResult>([&](AudioCompletion done) {

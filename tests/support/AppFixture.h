@@ -126,10 +126,12 @@ protected:
                              .endpoints = {.analyticsServerGlobal = server.url(),
                                            .analyticsServerChina = server.url()}}};
     FixedLoginItem loginItem{platform::LoginItemStatus::notRegistered};
+    MemoryUserState state;
     ScopedPlatform scoped{{.userDefaults = &defaults,
                            .audioHardware = &hardware,
                            .loginItem = &loginItem,
-                           .bundle = &bundle}};
+                           .bundle = &bundle,
+                           .userState = &state}};
     CapturedLog log;
     net::HttpClient client{{.stallLimit = 400ms}};
     NetworkManger updateClient{client, server.url()};

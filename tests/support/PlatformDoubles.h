@@ -5,6 +5,7 @@
 #include "platform/MicrophoneAccess.h"
 #include "platform/Reachability.h"
 #include "platform/UserDefaults.h"
+#include "platform/UserState.h"
 
 #include <QThreadPool>
 #include <algorithm>
@@ -38,6 +39,19 @@ private:
     std::map<std::string, platform::DefaultsValue> values_;
 };
 
+class MemoryUserState final : public platform::UserState {
+public:
+    [[nodiscard]] std::optional<std::string> value(const std::string& key) override {
+        const auto found = values.find(key);
+        return found == values.end() ? std::nullopt : std::optional(found->second);
+    }
+    bool setValue(const std::string& key, const std::string& value) override {
+        values[key] = value;
+        return true;
+    }
+    std::map<std::string, std::string> values;
+};
+
 // Like a real server, a setter only succeeds for a device or profile that exists; every
 // request is noted. Answers come at once.
 class MemoryAudioHardware final : public platform::AudioHardware {
@@ -50,7 +64,7 @@ public:
     [[nodiscard]] Devices inputOnlyDevices() override { return enumerate(inputs_); }
     [[nodiscard]] Cards cards() override { return cards_; }
     [[nodiscard]] std::optional<ID> defaultInputDevice() override { return defaultInput; }
-    [[nodiscard]] bool isSynchronized() const override { return synchronized; }
+    [[nodiscard]] bool isSynchronized() const override { return true; }
     void setDefaultOutputDevice(ID id, platform::AudioCompletion done) override {
         answer(done, choose(outputs_, id, outputRequests, defaultOutput));
     }
@@ -87,7 +101,6 @@ public:
 
     // Runs once a card took a profile, before the answer: where its new devices come in.
     std::function<void(const std::string& profile)> profileSwitched;
-    bool synchronized = true;
     // Every request gets this answer instead of the one the devices call for.
     std::optional<platform::AudioResult> forcedAnswer;
     // The system's defaults; defaultInput may be set to what it records from before.

@@ -266,7 +266,8 @@ bool PulseServer::load(const Device& device) const {
     };
     const std::string properties =
         "device.description=\"" + device.description + "\"" +
-        (device.productName.empty() ? "" : " device.product.name=\"" + device.productName + "\"");
+        (device.productName.empty() ? "" : " device.product.name=\"" + device.productName + "\"") +
+        (device.properties.empty() ? "" : " " + device.properties);
     if (device.sink) {
         return loadUntilListed("module-null-sink",
                                "sink_name=" + device.name + " sink_properties='" + properties + "'",
@@ -285,7 +286,7 @@ bool PulseServer::load(const Device& device) const {
                                          description + "\"'",
                                      false, name);
     };
-    if (device.productName.empty()) {
+    if (device.productName.empty() && device.properties.empty()) {
         return nullSource(device.name, device.description);
     }
     // A null source takes no properties; a remap of one does.

@@ -29,9 +29,11 @@ public:
         std::string name;        // letters, digits, '.', '-', '_'
         std::string description; // what clients show; no quotes or backslashes
         // device.product.name, as real ALSA and Bluetooth devices carry it; none when empty. A
-        // source with one is a remap of a null source "<name>_raw" ("Null Input"), loaded just
-        // before it.
+        // source with one, or with other properties, is a remap of a null source "<name>_raw"
+        // ("Null Input"), loaded just before it.
         std::string productName;
+        // Other properties, unquoted: "device.form_factor=webcam device.bus=usb".
+        std::string properties;
     };
     struct CommandResult {
         int exitCode = -1;  // -1 when it could not run or was killed
@@ -51,8 +53,10 @@ public:
         devices_.push_back({true, std::move(name), std::move(description), std::move(product)});
         return *this;
     }
-    PulseServer& addSource(std::string name, std::string description, std::string product = {}) {
-        devices_.push_back({false, std::move(name), std::move(description), std::move(product)});
+    PulseServer& addSource(std::string name, std::string description, std::string product = {},
+                           std::string properties = {}) {
+        devices_.push_back({false, std::move(name), std::move(description), std::move(product),
+                            std::move(properties)});
         return *this;
     }
 

@@ -7,13 +7,14 @@
 #include <optional>
 #include <string>
 
-// A fresh folder for one test, with XDG_CONFIG_HOME pointed into it; every variable set
-// through it gets its previous value back when it goes.
+// A fresh folder for one test, with XDG_CONFIG_HOME and XDG_STATE_HOME pointed into it;
+// every variable set through it gets its previous value back when it goes.
 class TemporaryHome {
 public:
     TemporaryHome() {
         std::filesystem::create_directories(path() / "config");
         setEnv("XDG_CONFIG_HOME", (path() / "config").string());
+        setEnv("XDG_STATE_HOME", (path() / "state").string());
     }
     ~TemporaryHome() {
         for (const auto& [name, value] : saved_) {

@@ -18,7 +18,6 @@ class ProcessStateReset : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo& /*test*/) override { resetProcessState(); }
     void OnTestEnd(const ::testing::TestInfo& /*test*/) override {
         AppManger::shared().stopCheckBTStatusTimer();
-        AppManger::shared().forgetInputBeforeMeeting();
     }
 };
 
@@ -38,6 +37,7 @@ int main(int argc, char** argv) {
     setenv("XDG_CONFIG_HOME", (root + "/config").constData(), 1);
     setenv("XDG_DATA_HOME", (root + "/data").constData(), 1);
     setenv("XDG_CACHE_HOME", (root + "/cache").constData(), 1);
+    setenv("XDG_STATE_HOME", (root + "/state").constData(), 1);
     // No sound server unless a test starts its own.
     setenv("PULSE_SERVER", (root + "/no-pulse-server").constData(), 1);
     setenv("PULSE_RUNTIME_PATH", (root + "/pulse").constData(), 1);
