@@ -56,10 +56,9 @@ TEST_F(ScreenNavigatorTest, MainScreensHandOverOnceWithinOneTickKeepingTheFrame)
     connectSpeakerphone(true);
     const int timers = platform::Timer::activeCount();
     auto* mode = show(Screen::mode);
-    // Where the user dragged it.
-    main.move(main.pos() + QPoint(-140, 78));
+    // Away from its first place, as where the user dragged it (Wayland reports no drags).
+    main.setFrameOrigin({60, 222});
     const Rect frame = main.frame();
-    EXPECT_EQ(frame, Rect(60, 222, 1200, 662));
     EXPECT_EQ(mainScreenState, 2);
     connectSpeakerphone(false);
     // The timer and the notification may both ask within one turn.
