@@ -39,10 +39,46 @@ void syncFolder(const std::filesystem::path& folder) {
     }
 }
 
+// Links followed before giving up, as the kernel does.
+constexpr int maxLinkHops = 40;
+
 } // namespace
 
-bool AtomicFile::write(const std::filesystem::path& path, std::string_view contents,
+std::filesystem::path AtomicFile::writeTarget(const std::filesystem::path& path) {
+    std::filesystem::path target = path;
+    for (int hop = 0; hop < maxLinkHops; ++hop) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(target, error)) || error) {
+            return target;
+        }
+        const auto next = std::filesystem::read_symlink(target, error);
+        if (error) {
+            return target;
+        }
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return target;
+}
+
+bool AtomicFile::createFolders(const std::filesystem::path& folder, std::string* error) {
+    std::filesystem::path partial;
+    for (const auto& piece : folder) {
+        partial /= piece;
+        if (partial == partial.root_path() || piece == "." || piece == "..") {
+            continue;
+        }
+        if (::mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST) {
+            *error = describe("Cannot create the folder", partial, errno);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool AtomicFile::write(const std::filesystem::path& linkOrPath, std::string_view contents,
                        std::string* error) {
+    // A rename over a link would replace the link with a plain file.
+    const auto path = writeTarget(linkOrPath);
     const auto folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     std::string temporary = folder.string();
     temporary.append("/.").append(path.filename().string()).append(".XXXXXX");
@@ -52,7 +88,7 @@ bool AtomicFile::write(const std::filesystem::path& path, std::string_view conte
         return false;
     }
     struct stat existing {};
-    const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0644;
+    const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0600;
     ::fchmod(fd, mode);
 
     const bool written = writeAll(fd, contents) && ::fsync(fd) == 0;

@@ -11,9 +11,16 @@ namespace platform {
 // never a mix. (QSaveFile is not enough: it commits a short write as success.)
 class AtomicFile {
 public:
-    // False with a description in *error when nothing was replaced.
+    // False with a description in *error when nothing was replaced. A new file is readable by
+    // its user alone (0600); an existing one keeps its mode. When the path is a symbolic link
+    // (a dotfile manager's), the file it leads to is replaced and the link stays.
     static bool write(const std::filesystem::path& path, std::string_view contents,
                       std::string* error);
+    // Creates the missing folders of a path, each readable by its user alone (0700); false
+    // with a description in *error.
+    static bool createFolders(const std::filesystem::path& folder, std::string* error);
+    // Where a write to path lands: path itself, or the end of its chain of symbolic links.
+    [[nodiscard]] static std::filesystem::path writeTarget(const std::filesystem::path& path);
 };
 
 } // namespace platform

@@ -5,7 +5,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <system_error>
 #include <utility>
 
 namespace platform {
@@ -25,14 +24,8 @@ std::optional<std::string> InstallationRecord::read() {
 
 bool InstallationRecord::write(std::string_view text, std::string* error) {
     const auto file = path();
-    std::error_code folderError;
-    std::filesystem::create_directories(file.parent_path(), folderError);
-    if (folderError) {
-        *error = "Cannot create the folder " + file.parent_path().string() + ": " +
-                 folderError.message();
-        return false;
-    }
-    return AtomicFile::write(file, text, error);
+    return AtomicFile::createFolders(file.parent_path(), error) &&
+           AtomicFile::write(file, text, error);
 }
 
 } // namespace platform

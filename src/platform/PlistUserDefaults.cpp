@@ -14,7 +14,9 @@
 #include <cstring>
 #include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -23,22 +25,51 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QString toQString(const fs::path& path) {
-    return QFile::decodeName(path.c_str());
-}
+// What reading the store found. An I/O failure is not the file's fault: it is kept.
+struct ReadResult {
+    std::optional<std::vector<char>> data;
+    bool missing = false;
+    std::string ioProblem;
+};
 
-std::optional<std::vector<char>> readAll(const fs::path& file, std::string* problem) {
-    QFile in(toQString(file));
-    if (!in.open(QIODevice::ReadOnly)) {
-        *problem = "it cannot be read: " + in.errorString().toStdString();
-        return std::nullopt;
+// Reads at most one byte more than a store may hold, so a huge file costs nothing. Opening
+// without blocking keeps a FIFO in its place from hanging the start.
+ReadResult readStore(const fs::path& file) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        if (errno == ENOENT) {
+            return {.missing = true};
+        }
+        return {.ioProblem = std::strerror(errno)};
     }
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError) {
-        *problem = "it cannot be read: " + in.errorString().toStdString();
-        return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int error = errno;
+        ::close(fd);
+        return {.ioProblem = S_ISDIR(info.st_mode) ? std::strerror(EISDIR)
+                             : error != 0          ? std::strerror(error)
+                                                   : "it is not a regular file"};
     }
-    return std::vector<char>(bytes.begin(), bytes.end());
+    std::vector<char> data(PropertyList::maxBytes + 1);
+    std::size_t filled = 0;
+    while (filled < data.size()) {
+        const ssize_t got = ::read(fd, data.data() + filled, data.size() - filled);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            const int error = errno;
+            ::close(fd);
+            return {.ioProblem = std::strerror(error)};
+        }
+        if (got == 0) {
+            break;
+        }
+        filled += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    data.resize(filled);
+    return {.data = std::move(data)};
 }
 
 // Moves the file to the first free name; RENAME_NOREPLACE keeps a name that turns up between
@@ -79,14 +110,11 @@ std::optional<fs::path> moveAside(const fs::path& file, std::string* problem) {
 // The bytes go to a temporary file in the same folder that is synced and then renamed over
 // the old one, so a crash or a full disk never leaves a half-written settings file.
 std::optional<std::string> writeAtomically(const fs::path& file, const std::string& bytes) {
-    std::error_code error;
-    if (const auto folder = file.parent_path(); !folder.empty()) {
-        fs::create_directories(folder, error);
-        if (error) {
-            return "cannot create the folder " + folder.string() + ": " + error.message();
-        }
-    }
     std::string problem;
+    if (const auto folder = AtomicFile::writeTarget(file).parent_path();
+        !folder.empty() && !AtomicFile::createFolders(folder, &problem)) {
+        return problem;
+    }
     if (!AtomicFile::write(file, bytes, &problem)) {
         return problem;
     }
@@ -97,31 +125,37 @@ std::optional<std::string> writeAtomically(const fs::path& file, const std::stri
 
 PlistUserDefaults::PlistUserDefaults(std::filesystem::path file)
     : file_(std::move(file)), contents_(std::make_unique<PropertyList>()) {
-    std::error_code error;
-    if (!fs::exists(file_, error) && !error) {
+    ReadResult read = readStore(file_);
+    if (read.missing) {
         return; // first run
     }
+    if (!read.data) {
+        // The answers in it may be fine: never move it aside nor write over it.
+        keepFile_ = true;
+        Log::line("Settings file " + file_.string() + " cannot be read (" + read.ioProblem +
+                  "); running with settings in memory and leaving the file as it is");
+        return;
+    }
     std::string problem;
-    if (const auto data = readAll(file_, &problem)) {
-        PropertyList::Error parseError;
-        if (auto parsed = PropertyList::parse(*data, &parseError)) {
-            if (parsed->isDictionary()) {
-                *contents_ = std::move(*parsed);
-                return;
-            }
-            problem = "its root is not a dictionary";
-        } else {
-            problem = parseError.description;
+    PropertyList::Error parseError;
+    if (auto parsed = PropertyList::parse(*read.data, &parseError)) {
+        if (parsed->isDictionary()) {
+            *contents_ = std::move(*parsed);
+            return;
         }
+        problem = "its root is not a dictionary";
+    } else {
+        problem = parseError.description;
     }
     std::string moveProblem;
     if (const auto movedTo = moveAside(file_, &moveProblem)) {
         Log::line("Settings file " + file_.string() + " is unusable (" + problem +
                   "); moved it to " + movedTo->string() + " and started with empty settings");
     } else {
+        keepFile_ = true;
         Log::line("Settings file " + file_.string() + " is unusable (" + problem +
                   ") and could not be moved aside (" + moveProblem +
-                  "); started with empty settings");
+                  "); started with empty settings and leaving the file as it is");
     }
 }
 
@@ -170,6 +204,11 @@ void PlistUserDefaults::removeObject(const std::string& key) {
 }
 
 bool PlistUserDefaults::synchronize() {
+    if (keepFile_) {
+        Log::line("Settings not saved to " + file_.string() +
+                  ": the file there could not be read or set aside, so it is left as it is");
+        return false;
+    }
     PropertyList::Error error;
     const auto xml = contents_->toXml(&error);
     if (!xml) {

@@ -262,11 +262,10 @@ bool XdgAutostartLoginItem::writeEntry(bool on) {
         contents = on ? freshEntry(executablePath_)
                       : switchedVersionOf(freshEntry(executablePath_), executablePath_, false);
     }
-    fs::create_directories(path.parent_path(), error);
-    if (error) {
-        return fail(error.message());
-    }
     std::string problem;
+    if (!AtomicFile::createFolders(path.parent_path(), &problem)) {
+        return fail(problem);
+    }
     if (!AtomicFile::write(path, contents.toStdString(), &problem)) {
         return fail(problem);
     }

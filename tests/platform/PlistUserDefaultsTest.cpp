@@ -1,5 +1,6 @@
 #include "platform/PlistUserDefaults.h"
 
+#include "platform/PropertyList.h"
 #include "support/CapturedLog.h"
 #include "support/FileSizeLimit.h"
 #include "support/TemporaryHome.h"
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <set>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using platform::DefaultsValue;
@@ -70,10 +73,25 @@ TEST_F(PlistUserDefaultsTest, ValuesKeepTheirTypeThroughTheFile) {
 // (the cases follow each other within the same second), and one line names both paths.
 TEST_F(PlistUserDefaultsTest, AnUnusableFileIsMovedAsideAndTheStoreStartsEmpty) {
     const std::string whole = header + "<dict><key>volume</key><integer>7</integer></dict></plist>";
+    const auto nested = [](std::size_t levels) {
+        std::string text = header + "<dict><key>k</key>";
+        for (std::size_t i = 1; i < levels; ++i) {
+            text += "<array>";
+        }
+        for (std::size_t i = 1; i < levels; ++i) {
+            text += "</array>";
+        }
+        return text + "</dict></plist>";
+    };
+    // Cut off, empty, binary, not a dictionary, one level too deep, a million levels (which
+    // crash libplist's reader), and a valid store padded past the size limit.
     for (const std::string& contents :
          {whole.substr(0, whole.rfind("</plist>")), std::string(),
-          std::string("bplist00\x00\xfe junk", 15), header + "<array/></plist>"}) {
-        SCOPED_TRACE(contents);
+          std::string("bplist00\x00\xfe junk", 15), header + "<array/></plist>",
+          nested(platform::PropertyList::maxDepth + 1), nested(1000000),
+          header + std::string(platform::PropertyList::maxBytes, ' ') +
+              "<dict><key>volume</key><integer>7</integer></dict></plist>"}) {
+        SCOPED_TRACE(contents.substr(0, 200));
         writeFile(file, contents);
         const auto before = filesInFolder();
         log.clear();
@@ -108,5 +126,93 @@ TEST_F(PlistUserDefaultsTest, AWriteThatFailsMidwayLeavesThePreviousFileIntact) 
         ASSERT_TRUE(defaults.synchronize());
         EXPECT_EQ(PlistUserDefaults(file).objectForKey("name"),
                   DefaultsValue(std::string(size, 'y')));
+    }
+}
+
+// A file the store cannot read may still hold good answers: it stays where and as it is, and
+// the answers of this run live in memory.
+TEST_F(PlistUserDefaultsTest, AFileThatCannotBeReadIsNeitherMovedNorOverwritten) {
+    const bool root = getuid() == 0;
+    // A folder in its place (EISDIR, as an I/O error is for root), and a file without read
+    // permission (EACCES, which root does not get).
+    for (const bool folderInPlace : {true, false}) {
+        if (!folderInPlace && root) {
+            continue;
+        }
+        SCOPED_TRACE(folderInPlace);
+        fs::remove_all(folder);
+        if (folderInPlace) {
+            fs::create_directories(file / "inside");
+        } else {
+            writeFile(file,
+                      header + "<dict><key>EULAStatus</key><integer>1</integer></dict></plist>");
+            fs::permissions(file, fs::perms::none);
+        }
+        const auto before = filesInFolder();
+        log.clear();
+        PlistUserDefaults defaults(file);
+        defaults.setInteger("EULAStatus", 1);
+        EXPECT_EQ(defaults.objectForKey("EULAStatus"), DefaultsValue(std::int64_t{1}));
+        EXPECT_FALSE(defaults.synchronize());
+        EXPECT_EQ(filesInFolder(), before);
+        EXPECT_EQ(fs::is_directory(file), folderInPlace);
+        EXPECT_THAT(log.lines(), ElementsAre(AllOf(HasSubstr("cannot be read"),
+                                                   HasSubstr("leaving the file as it is")),
+                                             HasSubstr("Settings not saved")));
+        fs::permissions(file, fs::perms::owner_all, fs::perm_options::add);
+    }
+}
+
+// Settings are the user's alone: a new store, its folder and a new record are closed to
+// others; a file the user opened up keeps its mode; a store that is a link (a dotfile
+// manager's) is written through to the file it leads to and stays a link.
+TEST_F(PlistUserDefaultsTest, NewFilesArePrivateAndALinkedStoreIsWrittenThrough) {
+    ::umask(022);
+    const auto modeOf = [](const fs::path& path) {
+        struct stat info {};
+        ::stat(path.c_str(), &info);
+        return info.st_mode & 0777;
+    };
+    PlistUserDefaults fresh(file);
+    fresh.setBool("isFirstLaunch", false);
+    ASSERT_TRUE(fresh.synchronize());
+    EXPECT_EQ(modeOf(file), 0600U);
+    EXPECT_EQ(modeOf(folder), 0700U);
+    fs::permissions(file, fs::perms::group_read, fs::perm_options::add);
+    fresh.setBool("isFirstLaunch", true);
+    ASSERT_TRUE(fresh.synchronize());
+    EXPECT_EQ(modeOf(file), 0640U);
+
+    const auto target = home.path() / "dotfiles" / "lumatix.plist";
+    writeFile(target, readFile(file));
+    fs::remove(file);
+    fs::create_symlink(target, file);
+    PlistUserDefaults linked(file);
+    EXPECT_EQ(linked.objectForKey("isFirstLaunch"), DefaultsValue(true));
+    linked.setObject("DeviceUniqueID", "id");
+    ASSERT_TRUE(linked.synchronize());
+    EXPECT_TRUE(fs::is_symlink(file));
+    EXPECT_EQ(PlistUserDefaults(target).objectForKey("DeviceUniqueID"),
+              DefaultsValue(std::string("id")));
+    EXPECT_EQ(filesInFolder(), std::set<fs::path>{file});
+}
+
+// The depth counted before libplist's reader sees a text is never less than the depth that
+// reader would find: closings hidden in comments or character data do not count.
+TEST(PropertyListTest, NestingDepthIsNeverUnderCounted) {
+    const std::vector<std::pair<std::string, std::size_t>> rows{
+        {"<plist><dict><key>a</key><array><true/></array></dict></plist>", 2},
+        {"<plist><array/><dict/><array ></array></plist>", 1},
+        {"<plist><array>\n<dict\n><key>x</key><array/></dict></array></plist>", 2},
+        {"<plist><array><!-- </array> --><array></array></array></plist>", 2},
+        {"<plist><array><!-- <array> --></array></plist>", 2},
+        {"<plist><array><![CDATA[</array>]]><array/></array></plist>", 1},
+        {"<plist><array><![CDATA[</array>]]><array></array></array></plist>", 2},
+        {"<plist><arrays><dictionary></plist>", 0},
+        {"<plist><array><array><array", 3},
+        {"</array></array><array></plist>", 1},
+    };
+    for (const auto& [xml, depth] : rows) {
+        EXPECT_EQ(platform::PropertyList::nestingDepth(xml), depth) << xml;
     }
 }
