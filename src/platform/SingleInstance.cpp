@@ -4,9 +4,19 @@
 
 #include <QByteArrayView>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QThread>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -18,6 +28,8 @@ constexpr char reopenWithTokenPrefix[] = "reopen ";
 // few separators.
 constexpr qsizetype maximumTokenLength = 256;
 constexpr qsizetype maximumLineLength = maximumTokenLength + 16;
+// A launch holds the start-up lock for milliseconds; one held longer is stuck, not starting.
+constexpr int lockWaitMs = 5000;
 
 bool isPlainToken(QByteArrayView token) {
     if (token.isEmpty() || token.size() > maximumTokenLength) {
@@ -29,20 +41,120 @@ bool isPlainToken(QByteArrayView token) {
     });
 }
 
+// Whether folder is this user's private folder; made (0700) when missing and asked to.
+std::string privateFolderProblem(const QString& folder, bool create) {
+    const QByteArray path = QFile::encodeName(folder);
+    if (create) {
+        // The cache folder itself may not be there yet.
+        QDir().mkpath(QFileInfo(folder).path());
+    }
+    if (create && ::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
+        return std::strerror(errno);
+    }
+    struct stat info {};
+    if (::lstat(path.constData(), &info) != 0) {
+        return std::strerror(errno);
+    }
+    return SingleInstance::folderProblem(info.st_mode, info.st_uid, ::getuid());
+}
+
+// Held while a launch decides whether to hand over or listen; released when it goes.
+class StartupLock {
+public:
+    explicit StartupLock(const QString& path) {
+        fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC,
+                     0600);
+        if (fd_ < 0) {
+            Log::line("Cannot open the start-up lock " + path.toStdString() + ": " +
+                      std::strerror(errno));
+            return;
+        }
+        QElapsedTimer waited;
+        waited.start();
+        while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+            if (waited.elapsed() > lockWaitMs) {
+                Log::line("Start-up lock " + path.toStdString() + " still held after " +
+                          std::to_string(lockWaitMs) + " ms; starting anyway");
+                return;
+            }
+            QThread::msleep(10);
+        }
+    }
+    ~StartupLock() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    StartupLock(const StartupLock&) = delete;
+    StartupLock& operator=(const StartupLock&) = delete;
+
+private:
+    int fd_ = -1;
+};
+
 } // namespace
 
-SingleInstance::SingleInstance(QString socketPath, QObject* parent)
-    : QObject(parent), socketPath_(std::move(socketPath)) {}
+SingleInstance::SingleInstance(QString socketPath, QObject* parent, uid_t user)
+    : QObject(parent), socketPath_(std::move(socketPath)), user_(user) {}
 
 SingleInstance::~SingleInstance() = default;
 
-QString SingleInstance::socketPathFor(const QString& appId) {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QDir(runtime).exists()) {
-        return runtime + QLatin1Char('/') + appId + QStringLiteral(".socket");
+std::string SingleInstance::folderProblem(mode_t mode, uid_t owner, uid_t user) {
+    if (!S_ISDIR(mode)) {
+        return "it is not a folder";
     }
-    return QDir::tempPath() + QLatin1Char('/') + appId + QLatin1Char('-') +
-           QString::number(getuid()) + QStringLiteral(".socket");
+    if (owner != user) {
+        return "it belongs to user " + std::to_string(owner);
+    }
+    if ((mode & 077) != 0) {
+        return "others may enter it";
+    }
+    return {};
+}
+
+QString SingleInstance::socketPathFor(const QString& appId) {
+    const QString cacheHome = qEnvironmentVariable("XDG_CACHE_HOME");
+    return socketPathIn(qEnvironmentVariable("XDG_RUNTIME_DIR"), QDir::tempPath(),
+                        cacheHome.startsWith(QLatin1Char('/'))
+                            ? cacheHome
+                            : QDir::homePath() + QStringLiteral("/.cache"),
+                        appId);
+}
+
+QString SingleInstance::socketPathIn(const QString& runtimeDir, const QString& tempDir,
+                                     const QString& cacheDir, const QString& appId) {
+    const QString socketName = appId + QStringLiteral(".socket");
+    if (!runtimeDir.isEmpty()) {
+        if (const auto problem = privateFolderProblem(runtimeDir, false); problem.empty()) {
+            return runtimeDir + QLatin1Char('/') + socketName;
+        } else {
+            Log::line("XDG_RUNTIME_DIR " + runtimeDir.toStdString() + " not used: " + problem);
+        }
+    }
+    // A name others can guess: it is used only when it is this user's own private folder.
+    for (const QString& folder :
+         {tempDir + QLatin1Char('/') + appId + QLatin1Char('-') + QString::number(::getuid()),
+          cacheDir + QLatin1Char('/') + appId}) {
+        const auto problem = privateFolderProblem(folder, true);
+        if (problem.empty()) {
+            return folder + QLatin1Char('/') + socketName;
+        }
+        Log::line("Instance folder " + folder.toStdString() + " not used: " + problem);
+    }
+    return {};
+}
+
+SingleInstance::Start SingleInstance::start(int timeoutMs, const QString& activationToken) {
+    if (socketPath_.isEmpty()) {
+        Log::line("No private folder for the instance socket; a second launch will start a "
+                  "second instance");
+        return Start::alone;
+    }
+    const StartupLock lock(socketPath_ + QStringLiteral(".lock"));
+    if (handOverToRunningInstance(timeoutMs, activationToken)) {
+        return Start::handedOver;
+    }
+    return listen() ? Start::listening : Start::alone;
 }
 
 std::optional<QString> SingleInstance::reopenRequestIn(const QByteArray& line) {
@@ -65,6 +177,17 @@ bool SingleInstance::handOverToRunningInstance(int timeoutMs, const QString& act
     QLocalSocket socket;
     socket.connectToServer(socketPath_);
     if (!socket.waitForConnected(timeoutMs)) {
+        return false;
+    }
+    // Only a listener of this user may hear about this launch, and keep it from starting.
+    struct ucred peer {};
+    socklen_t size = sizeof(peer);
+    if (::getsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer,
+                     &size) != 0 ||
+        peer.uid != user_) {
+        Log::line("Instance socket " + socketPath_.toStdString() +
+                  " is held by another user's process; not handing over");
+        socket.abort();
         return false;
     }
     const QByteArray token = activationToken.toLatin1();

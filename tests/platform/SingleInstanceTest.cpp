@@ -1,14 +1,30 @@
 #include "platform/SingleInstance.h"
 
+#include "support/CapturedLog.h"
 #include "support/TemporaryHome.h"
+#include "support/TestFiles.h"
 
+#include <QCoreApplication>
 #include <QLocalSocket>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QSocketNotifier>
 #include <QTest>
+#include <cstring>
+#include <fcntl.h>
 #include <fstream>
+#include <functional>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <iostream>
+#include <map>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+namespace fs = std::filesystem;
 using platform::SingleInstance;
+using namespace ::testing;
 
 // A second launch hands over; a socket left by a crash is taken over; strangers are ignored.
 TEST(SingleInstanceTest, SecondLaunchBringsTheFirstForward) {
@@ -37,9 +53,169 @@ TEST(SingleInstanceTest, SecondLaunchBringsTheFirstForward) {
     EXPECT_TRUE(reopened.wait(5000));
     EXPECT_EQ(reopened.takeFirst().front().toString(), "weston-4:7_ab/c=");
 
-    home.setEnv("XDG_RUNTIME_DIR", std::nullopt);
-    EXPECT_TRUE(SingleInstance::socketPathFor("app").endsWith(
-        QStringLiteral("app-%1.socket").arg(getuid())));
+    // A listener of another user hears nothing of this launch.
+    CapturedLog log;
+    EXPECT_FALSE(SingleInstance(socket, nullptr, getuid() + 1).handOverToRunningInstance(1000));
+    EXPECT_THAT(log.lines(), ElementsAre(HasSubstr("held by another user")));
+    QTest::qWait(100);
+    EXPECT_EQ(reopened.count(), 0);
+}
+
+TEST(SingleInstanceTest, OnlyAPrivateFolderOfThisUserHoldsTheSocket) {
+    // Mode, owner, refused.
+    for (const auto& [mode, owner, refused] :
+         std::vector<std::tuple<mode_t, uid_t, bool>>{{S_IFDIR | 0700, getuid(), false},
+                                                      {S_IFDIR | 0750, getuid(), true},
+                                                      {S_IFDIR | 0701, getuid(), true},
+                                                      {S_IFDIR | 0700, getuid() + 1, true},
+                                                      {S_IFLNK | 0777, getuid(), true},
+                                                      {S_IFREG | 0600, getuid(), true}}) {
+        EXPECT_EQ(!SingleInstance::folderProblem(mode, owner, getuid()).empty(), refused)
+            << std::oct << mode << " " << owner;
+    }
+    TemporaryHome home;
+    CapturedLog log;
+    const auto dir = [&](const std::string& name) { return home.path() / name; };
+    const auto q = [](const std::filesystem::path& path) {
+        return QString::fromStdString(path.string());
+    };
+    const QString squatted = q(dir("tmp") / ("app-" + std::to_string(getuid())));
+    fs::create_directories(dir("runtime"));
+    fs::create_directories(dir("tmp"));
+    fs::permissions(dir("runtime"), fs::perms::owner_all);
+    EXPECT_EQ(
+        SingleInstance::socketPathIn(q(dir("runtime")), q(dir("tmp")), q(dir("cache")), "app"),
+        q(dir("runtime") / "app.socket"));
+    // A runtime folder open to others is passed over; the temporary one is made private.
+    fs::permissions(dir("runtime"), fs::perms::all);
+    EXPECT_EQ(
+        SingleInstance::socketPathIn(q(dir("runtime")), q(dir("tmp")), q(dir("cache")), "app"),
+        squatted + "/app.socket");
+    EXPECT_EQ(fs::status(squatted.toStdString()).permissions(), fs::perms::owner_all);
+    // What another user could have left at that guessable name: a file, a link to a folder, a
+    // folder open to others, another user's folder (root alone can make that one).
+    const std::vector<std::function<void()>> squats{
+        [&] { writeFile(squatted.toStdString(), ""); },
+        [&] {
+            fs::create_directories(dir("elsewhere"));
+            fs::permissions(dir("elsewhere"), fs::perms::owner_all);
+            fs::create_directory_symlink(dir("elsewhere"), squatted.toStdString());
+        },
+        [&] { fs::create_directory(squatted.toStdString()); },
+        [&] {
+            fs::create_directory(squatted.toStdString());
+            fs::permissions(squatted.toStdString(), fs::perms::owner_all);
+            ASSERT_EQ(chown(squatted.toUtf8().constData(), 65534, 65534), getuid() == 0 ? 0 : -1);
+        },
+    };
+    for (std::size_t i = 0; i < squats.size(); ++i) {
+        fs::remove_all(squatted.toStdString());
+        ::umask(022);
+        squats[i]();
+        log.clear();
+        EXPECT_EQ(SingleInstance::socketPathIn({}, q(dir("tmp")), q(dir("cache")), "app"),
+                  q(dir("cache") / "app" / "app.socket"))
+            << i;
+        EXPECT_THAT(log.lines(), ElementsAre(HasSubstr(squatted.toStdString()))) << i;
+    }
+}
+
+// Launches at the same moment: exactly one of them runs, and every other one hands over to it.
+// Each launch is this test again in a process of its own, told so by the environment.
+TEST(SingleInstanceTest, LaunchesAtOnceLeaveExactlyOneInstance) {
+    if (const char* socket = std::getenv("LUMATIX_LAUNCH_SOCKET")) {
+        std::string go;
+        std::getline(std::cin, go);
+        SingleInstance instance(QString::fromUtf8(socket));
+        QObject::connect(&instance, &SingleInstance::reopenRequested,
+                         [] { std::cout << "reopen requested" << std::endl; });
+        const auto start = instance.start(2000);
+        std::cout << "start=" << static_cast<int>(start) << std::endl;
+        if (start == SingleInstance::Start::listening) {
+            // Serves later launches until the test closes this process's input.
+            QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+            bool closed = false;
+            QObject::connect(&input, &QSocketNotifier::activated, [&] { closed = true; });
+            EXPECT_TRUE(QTest::qWaitFor([&] { return closed; }, 30000));
+        }
+        return;
+    }
+    TemporaryHome home;
+    const std::string socket = (home.path() / "app.socket").string();
+    const auto launch = [&] {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LUMATIX_LAUNCH_SOCKET", QString::fromStdString(socket));
+        process->setProcessEnvironment(environment);
+        process->start(QCoreApplication::applicationFilePath(),
+                       {"--gtest_filter=SingleInstanceTest.LaunchesAtOnceLeaveExactlyOneInstance"});
+        EXPECT_TRUE(process->waitForStarted(10000));
+        return process;
+    };
+    // What a launch printed after key; waits for it (-1 when it never came).
+    std::map<QProcess*, QByteArray> output;
+    const auto reported = [&](QProcess& process, const QByteArray& key) {
+        QByteArray& out = output[&process];
+        const auto found = [&] {
+            out += process.readAllStandardOutput();
+            return out.contains("\n" + key);
+        };
+        if (!QTest::qWaitFor(found, 20000)) {
+            return -1;
+        }
+        const auto at = out.indexOf("\n" + key) + key.size() + 1;
+        return out.mid(at, out.indexOf('\n', at) - at).toInt();
+    };
+
+    // While a launch holds the lock, the next one waits and then hands over to it.
+    {
+        const int lock = ::open((socket + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+        auto waiting = launch();
+        waiting->write("go\n");
+        QTest::qWait(300);
+        EXPECT_FALSE(fs::exists(socket));
+        SingleInstance first(QString::fromStdString(socket));
+        QSignalSpy reopened(&first, &SingleInstance::reopenRequested);
+        ASSERT_TRUE(first.listen());
+        ::close(lock);
+        EXPECT_TRUE(waiting->state() == QProcess::NotRunning || waiting->waitForFinished(20000));
+        EXPECT_EQ(reported(*waiting, "start="),
+                  static_cast<int>(SingleInstance::Start::handedOver));
+        EXPECT_TRUE(reopened.count() == 1 || reopened.wait(5000));
+    }
+    fs::remove(socket);
+
+    std::vector<std::unique_ptr<QProcess>> launches;
+    for (int i = 0; i < 4; ++i) {
+        launches.push_back(launch());
+    }
+    for (auto& process : launches) {
+        process->write("go\n");
+    }
+    std::map<int, int> starts;
+    QProcess* listener = nullptr;
+    for (auto& process : launches) {
+        const int start = reported(*process, "start=");
+        ++starts[start];
+        if (start == static_cast<int>(SingleInstance::Start::listening)) {
+            listener = process.get();
+        }
+    }
+    EXPECT_EQ(starts,
+              (std::map<int, int>{{static_cast<int>(SingleInstance::Start::handedOver), 3},
+                                  {static_cast<int>(SingleInstance::Start::listening), 1}}));
+    ASSERT_NE(listener, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            output[listener] += listener->readAllStandardOutput();
+            return output[listener].count("reopen requested") == 3;
+        },
+        20000));
+    for (auto& process : launches) {
+        process->closeWriteChannel();
+        EXPECT_TRUE(process->state() == QProcess::NotRunning || process->waitForFinished(20000));
+    }
 }
 
 // Lines from later launches: the request, with or without a token; anything else is nothing.
