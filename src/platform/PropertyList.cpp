@@ -125,7 +125,12 @@ std::optional<PropertyList> PropertyList::parse(const std::vector<char>& data, E
     if (!endsWithClosingTag(data)) {
         return fail("the XML property list is incomplete: it does not end with </plist>");
     }
-    if (nestingDepth(std::string_view(data.data(), data.size())) > maxDepth) {
+    const std::string_view text(data.data(), data.size());
+    // XML has no NUL character, and libplist 2.2 aborts (an assertion) on a string holding one.
+    if (const auto nul = text.find('\0'); nul < text.rfind("</plist>")) {
+        return fail("it holds a NUL byte at offset " + std::to_string(nul));
+    }
+    if (nestingDepth(text) > maxDepth) {
         return fail("it nests deeper than " + std::to_string(maxDepth) + " levels");
     }
     plist_t root = nullptr;
@@ -200,10 +205,10 @@ std::optional<std::string> PropertyList::stringValue(const std::string& key) con
     if (node == nullptr || plist_get_node_type(node) != PLIST_STRING) {
         return std::nullopt;
     }
-    char* raw = nullptr;
-    plist_get_string_val(node, &raw);
-    const std::unique_ptr<char, FreeWithFree> value(raw);
-    return std::string(value ? value.get() : "");
+    // By length: plist_get_string_val asserts when a string holds a NUL character.
+    std::uint64_t length = 0;
+    const char* value = plist_get_string_ptr(node, &length);
+    return value != nullptr ? std::string(value, length) : std::string();
 }
 
 void PropertyList::setBool(const std::string& key, bool value) {

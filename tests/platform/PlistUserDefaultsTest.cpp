@@ -1,15 +1,18 @@
 #include "platform/PlistUserDefaults.h"
 
+#include "fuzz/StoreFuzzEntry.h"
 #include "platform/PropertyList.h"
 #include "support/CapturedLog.h"
 #include "support/FileSizeLimit.h"
 #include "support/TemporaryHome.h"
 #include "support/TestFiles.h"
 
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <limits>
 #include <set>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -83,10 +86,12 @@ TEST_F(PlistUserDefaultsTest, AnUnusableFileIsMovedAsideAndTheStoreStartsEmpty) 
         }
         return text + "</dict></plist>";
     };
-    // Cut off, empty, binary, not a dictionary, one level too deep, a million levels (which
-    // crash libplist's reader), and a valid store padded past the size limit.
+    // Cut off, empty, binary, not a dictionary, a NUL in a text (libplist asserts on it), one
+    // level too deep, a million levels (which crash libplist's reader), and a valid store
+    // padded past the size limit.
     for (const std::string& contents :
          {whole.substr(0, whole.rfind("</plist>")), std::string(),
+          header + std::string("<dict><key>k</key><string>a\0b</string></dict></plist>", 53),
           std::string("bplist00\x00\xfe junk", 15), header + "<array/></plist>",
           nested(platform::PropertyList::maxDepth + 1), nested(1000000),
           header + std::string(platform::PropertyList::maxBytes, ' ') +
@@ -197,6 +202,32 @@ TEST_F(PlistUserDefaultsTest, NewFilesArePrivateAndALinkedStoreIsWrittenThrough)
     EXPECT_EQ(filesInFolder(), std::set<fs::path>{file});
 }
 
+// A writer killed mid-save leaves its temporary file behind; the next save removes it, but
+// never one a live writer still holds, nor a file of another name.
+TEST_F(PlistUserDefaultsTest, TemporaryFilesOfAKilledWriterGoAtTheNextSave) {
+    const auto beside = [&](const std::string& name) { return folder / name; };
+    const std::vector<fs::path> dead{beside(".com.example.test.plist.a1B2c3"),
+                                     beside(".com.example.test.plist.zzzzzz")};
+    const std::vector<fs::path> kept{beside(".com.example.test.plist.live01"),
+                                     beside(".com.example.test.plist.toolong"),
+                                     beside(".other.plist.a1B2c3"), beside("notes")};
+    for (const auto& path : dead) {
+        writeFile(path, "half");
+    }
+    for (const auto& path : kept) {
+        writeFile(path, "keep");
+    }
+    const int live = ::open(kept[0].c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(live, LOCK_EX), 0);
+    PlistUserDefaults defaults(file);
+    defaults.setBool("isFirstLaunch", false);
+    ASSERT_TRUE(defaults.synchronize());
+    ::close(live);
+    std::set<fs::path> expected(kept.begin(), kept.end());
+    expected.insert(file);
+    EXPECT_EQ(filesInFolder(), expected);
+}
+
 // The depth counted before libplist's reader sees a text is never less than the depth that
 // reader would find: closings hidden in comments or character data do not count.
 TEST(PropertyListTest, NestingDepthIsNeverUnderCounted) {
@@ -215,4 +246,15 @@ TEST(PropertyListTest, NestingDepthIsNeverUnderCounted) {
     for (const auto& [xml, depth] : rows) {
         EXPECT_EQ(platform::PropertyList::nestingDepth(xml), depth) << xml;
     }
+}
+
+// Every settings file the fuzzer kept stays handled (the fuzzer run on them names a failing one).
+TEST(StoreCorpusTest, EveryStoredInputIsHandled) {
+    std::size_t inputs = 0;
+    for (const auto& entry : fs::directory_iterator(LUMATIX_STORE_CORPUS_DIR)) {
+        const std::string bytes = readFile(entry.path());
+        fuzzStoreReading(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+        ++inputs;
+    }
+    EXPECT_GT(inputs, 0U);
 }
