@@ -19,8 +19,9 @@ build=(
   libglib2.0-dev gsettings-desktop-schemas
   # QR codes of the phone-app store addresses, made at build time
   qrencode
-  # PNG icons rendered from the SVG at build time
-  librsvg2-bin
+  # PNG icons rendered from the SVG at build time; the Debian package (dpkg-shlibdeps and file
+  # compute its dependencies)
+  librsvg2-bin dpkg-dev file
 )
 # Running it: Qt's platform plugins, SVG, fonts for every language.
 run=(
@@ -39,9 +40,8 @@ tests=(
   pipewire pipewire-pulse wireplumber
   # the fuzzers (-DLUMATIX_BUILD_FUZZ=ON): clang with its libFuzzer runtime
   clang libclang-rt-14-dev
-  # the Debian package (dpkg-shlibdeps and file compute its dependencies) and the checks of
-  # the installed files
-  dpkg-dev file desktop-file-utils appstream lintian man-db
+  # the checks of the installed files and of the package
+  desktop-file-utils appstream lintian man-db
   # the window tests under real display servers: a headless Weston compositor with Qt's
   # Wayland platform, and Xvfb with openbox (xprop tells when it is up)
   xvfb xauth dbus weston qt6-wayland openbox x11-utils
