@@ -2,9 +2,8 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/PlistUserDefaults.h"
+#include "platform/SmallFile.h"
 
-#include <fstream>
-#include <iterator>
 #include <utility>
 
 namespace platform {
@@ -14,12 +13,8 @@ std::filesystem::path InstallationRecord::path() {
 }
 
 std::optional<std::string> InstallationRecord::read() {
-    std::ifstream in(path(), std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return in.bad() ? std::nullopt : std::optional(std::move(text));
+    // A record is a few lines; anything else at its path is no record.
+    return SmallFile::read(path(), 64 * 1024).bytes;
 }
 
 bool InstallationRecord::write(std::string_view text, std::string* error) {

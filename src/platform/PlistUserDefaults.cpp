@@ -4,6 +4,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
+#include "platform/SmallFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -24,53 +25,6 @@ namespace platform {
 namespace {
 
 namespace fs = std::filesystem;
-
-// What reading the store found. An I/O failure is not the file's fault: it is kept.
-struct ReadResult {
-    std::optional<std::vector<char>> data;
-    bool missing = false;
-    std::string ioProblem;
-};
-
-// Reads at most one byte more than a store may hold, so a huge file costs nothing. Opening
-// without blocking keeps a FIFO in its place from hanging the start.
-ReadResult readStore(const fs::path& file) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        if (errno == ENOENT) {
-            return {.missing = true};
-        }
-        return {.ioProblem = std::strerror(errno)};
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        const int error = errno;
-        ::close(fd);
-        return {.ioProblem = S_ISDIR(info.st_mode) ? std::strerror(EISDIR)
-                             : error != 0          ? std::strerror(error)
-                                                   : "it is not a regular file"};
-    }
-    std::vector<char> data(PropertyList::maxBytes + 1);
-    std::size_t filled = 0;
-    while (filled < data.size()) {
-        const ssize_t got = ::read(fd, data.data() + filled, data.size() - filled);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            const int error = errno;
-            ::close(fd);
-            return {.ioProblem = std::strerror(error)};
-        }
-        if (got == 0) {
-            break;
-        }
-        filled += static_cast<std::size_t>(got);
-    }
-    ::close(fd);
-    data.resize(filled);
-    return {.data = std::move(data)};
-}
 
 // Moves the file to the first free name; RENAME_NOREPLACE keeps a name that turns up between
 // the check and the move from being overwritten.
@@ -125,27 +79,30 @@ std::optional<std::string> writeAtomically(const fs::path& file, const std::stri
 
 PlistUserDefaults::PlistUserDefaults(std::filesystem::path file)
     : file_(std::move(file)), contents_(std::make_unique<PropertyList>()) {
-    ReadResult read = readStore(file_);
+    const auto read = SmallFile::read(file_, PropertyList::maxBytes);
     if (read.missing) {
         return; // first run
     }
-    if (!read.data) {
+    std::string problem = read.problem;
+    if (!read.bytes && !read.tooLarge) {
         // The answers in it may be fine: never move it aside nor write over it.
         keepFile_ = true;
-        Log::line("Settings file " + file_.string() + " cannot be read (" + read.ioProblem +
+        Log::line("Settings file " + file_.string() + " cannot be read (" + problem +
                   "); running with settings in memory and leaving the file as it is");
         return;
     }
-    std::string problem;
-    PropertyList::Error parseError;
-    if (auto parsed = PropertyList::parse(*read.data, &parseError)) {
-        if (parsed->isDictionary()) {
-            *contents_ = std::move(*parsed);
-            return;
+    if (read.bytes) {
+        PropertyList::Error parseError;
+        if (auto parsed = PropertyList::parse(
+                std::vector<char>(read.bytes->begin(), read.bytes->end()), &parseError)) {
+            if (parsed->isDictionary()) {
+                *contents_ = std::move(*parsed);
+                return;
+            }
+            problem = "its root is not a dictionary";
+        } else {
+            problem = parseError.description;
         }
-        problem = "its root is not a dictionary";
-    } else {
-        problem = parseError.description;
     }
     std::string moveProblem;
     if (const auto movedTo = moveAside(file_, &moveProblem)) {

@@ -56,7 +56,7 @@ std::unique_ptr<StagedFile> StagedFile::create(fs::path destination, std::string
         const fs::path temporary =
             folder / ("." + destination.filename().string() + ".part-" + randomSuffix());
         const int fd =
-            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd >= 0) {
             return std::unique_ptr<StagedFile>(
                 new StagedFile(std::move(destination), temporary, fd));

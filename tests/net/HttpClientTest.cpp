@@ -265,6 +265,8 @@ TEST_F(HttpClientTest, RefusedDownloadsLeaveTheFolderUntouched) {
     const Outcome saved = download("/p.deb", false, nullptr, sha256);
     EXPECT_EQ(saved.download.sha256, sha256);
     EXPECT_EQ(readFile(destination), package);
+    EXPECT_EQ(std::filesystem::status(destination).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     EXPECT_EQ(log.lines(), std::vector<std::string>{"download saved: " + destination.string() +
                                                     " SHA-256 " + sha256});
 }

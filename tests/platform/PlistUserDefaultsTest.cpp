@@ -137,17 +137,19 @@ TEST_F(PlistUserDefaultsTest, AWriteThatFailsMidwayLeavesThePreviousFileIntact) 
 // A file the store cannot read may still hold good answers: it stays where and as it is, and
 // the answers of this run live in memory.
 TEST_F(PlistUserDefaultsTest, AFileThatCannotBeReadIsNeitherMovedNorOverwritten) {
-    const bool root = getuid() == 0;
-    // A folder in its place (EISDIR, as an I/O error is for root), and a file without read
-    // permission (EACCES, which root does not get).
-    for (const bool folderInPlace : {true, false}) {
-        if (!folderInPlace && root) {
+    // A folder in its place (EISDIR, as an I/O error is for root), a FIFO (which must not
+    // block the start), and a file without read permission (EACCES, which root does not get).
+    for (const std::string kind : {"folder", "fifo", "unreadable"}) {
+        if (kind == "unreadable" && getuid() == 0) {
             continue;
         }
-        SCOPED_TRACE(folderInPlace);
+        SCOPED_TRACE(kind);
         fs::remove_all(folder);
-        if (folderInPlace) {
+        fs::create_directories(folder);
+        if (kind == "folder") {
             fs::create_directories(file / "inside");
+        } else if (kind == "fifo") {
+            ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
         } else {
             writeFile(file,
                       header + "<dict><key>EULAStatus</key><integer>1</integer></dict></plist>");
@@ -160,11 +162,14 @@ TEST_F(PlistUserDefaultsTest, AFileThatCannotBeReadIsNeitherMovedNorOverwritten)
         EXPECT_EQ(defaults.objectForKey("EULAStatus"), DefaultsValue(std::int64_t{1}));
         EXPECT_FALSE(defaults.synchronize());
         EXPECT_EQ(filesInFolder(), before);
-        EXPECT_EQ(fs::is_directory(file), folderInPlace);
+        EXPECT_EQ(fs::is_directory(file), kind == "folder");
+        EXPECT_EQ(fs::is_fifo(file), kind == "fifo");
         EXPECT_THAT(log.lines(), ElementsAre(AllOf(HasSubstr("cannot be read"),
                                                    HasSubstr("leaving the file as it is")),
                                              HasSubstr("Settings not saved")));
-        fs::permissions(file, fs::perms::owner_all, fs::perm_options::add);
+        if (kind == "unreadable") {
+            fs::permissions(file, fs::perms::owner_all, fs::perm_options::add);
+        }
     }
 }
 
