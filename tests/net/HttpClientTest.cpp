@@ -119,7 +119,6 @@ TEST_F(HttpClientTest, OnlyACompleteDownloadReplacesTheFile) {
     const std::string image = std::string(3 * 1024 * 1024, 'i') + "end";
     server.route("/image.dmg", HttpTestServer::json(image, 200, "application/octet-stream"));
     server.route("/stalled", HttpTestServer::silent());
-    server.route("/to-ftp", HttpTestServer::redirect("ftp://127.0.0.1/image.dmg"));
     // Path, how the error starts (none: success), cancel at the first progress, disk full.
     const std::vector<std::tuple<std::string, std::optional<std::string>, bool, bool>> cases{
         {"/image.dmg", std::nullopt, false, false},
@@ -127,7 +126,6 @@ TEST_F(HttpClientTest, OnlyACompleteDownloadReplacesTheFile) {
         {"/stalled", "no data for 400 ms", false, false},
         {"/image.dmg", "cancelled", true, false},
         {"/image.dmg", "cannot write beside", false, true},
-        {"/to-ftp", "", false, false},
     };
     for (const auto& [path, error, cancel, diskFull] : cases) {
         writeFile(destination, "good image");

@@ -60,14 +60,11 @@ TEST(SingleInstanceTest, SecondLaunchBringsTheFirstForward) {
 }
 
 TEST(SingleInstanceTest, OnlyAPrivateFolderOfThisUserHoldsTheSocket) {
-    // Mode, owner, refused.
+    // Mode, owner, refused (files and links: below).
     for (const auto& [mode, owner, refused] :
          std::vector<std::tuple<mode_t, uid_t, bool>>{{S_IFDIR | 0700, getuid(), false},
-                                                      {S_IFDIR | 0750, getuid(), true},
                                                       {S_IFDIR | 0701, getuid(), true},
-                                                      {S_IFDIR | 0700, getuid() + 1, true},
-                                                      {S_IFLNK | 0777, getuid(), true},
-                                                      {S_IFREG | 0600, getuid(), true}}) {
+                                                      {S_IFDIR | 0700, getuid() + 1, true}}) {
         EXPECT_EQ(!SingleInstance::folderProblem(mode, owner, getuid()).empty(), refused)
             << std::oct << mode << " " << owner;
     }
@@ -92,7 +89,7 @@ TEST(SingleInstanceTest, OnlyAPrivateFolderOfThisUserHoldsTheSocket) {
     EXPECT_EQ(fs::status(squatted.toStdString()).permissions(), fs::perms::owner_all);
     // What another user could have left at that guessable name: a file, a link to a folder, a
     // folder open to others, another user's folder (root alone can make that one).
-    const std::vector<std::function<void()>> squats{
+    std::vector<std::function<void()>> squats{
         [&] { writeFile(squatted.toStdString(), ""); },
         [&] {
             fs::create_directories(dir("elsewhere"));
@@ -100,12 +97,14 @@ TEST(SingleInstanceTest, OnlyAPrivateFolderOfThisUserHoldsTheSocket) {
             fs::create_directory_symlink(dir("elsewhere"), squatted.toStdString());
         },
         [&] { fs::create_directory(squatted.toStdString()); },
-        [&] {
+    };
+    if (getuid() == 0) {
+        squats.emplace_back([&] {
             fs::create_directory(squatted.toStdString());
             fs::permissions(squatted.toStdString(), fs::perms::owner_all);
-            ASSERT_EQ(chown(squatted.toUtf8().constData(), 65534, 65534), getuid() == 0 ? 0 : -1);
-        },
-    };
+            ASSERT_EQ(chown(squatted.toUtf8().constData(), 65534, 65534), 0);
+        });
+    }
     for (std::size_t i = 0; i < squats.size(); ++i) {
         fs::remove_all(squatted.toStdString());
         ::umask(022);
