@@ -1,20 +1,17 @@
 #include "platform/SingleInstance.h"
 
 #include "platform/Log.h"
+#include "platform/StartupLock.h"
 
 #include <QByteArrayView>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QThread>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,8 +25,6 @@ constexpr char reopenWithTokenPrefix[] = "reopen ";
 // few separators.
 constexpr qsizetype maximumTokenLength = 256;
 constexpr qsizetype maximumLineLength = maximumTokenLength + 16;
-// A launch holds the start-up lock for milliseconds; one held longer is stuck, not starting.
-constexpr int lockWaitMs = 5000;
 
 bool isPlainToken(QByteArrayView token) {
     if (token.isEmpty() || token.size() > maximumTokenLength) {
@@ -57,40 +52,6 @@ std::string privateFolderProblem(const QString& folder, bool create) {
     }
     return SingleInstance::folderProblem(info.st_mode, info.st_uid, ::getuid());
 }
-
-// Held while a launch decides whether to hand over or listen; released when it goes.
-class StartupLock {
-public:
-    explicit StartupLock(const QString& path) {
-        fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC,
-                     0600);
-        if (fd_ < 0) {
-            Log::line("Cannot open the start-up lock " + path.toStdString() + ": " +
-                      std::strerror(errno));
-            return;
-        }
-        QElapsedTimer waited;
-        waited.start();
-        while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-            if (waited.elapsed() > lockWaitMs) {
-                Log::line("Start-up lock " + path.toStdString() + " still held after " +
-                          std::to_string(lockWaitMs) + " ms; starting anyway");
-                return;
-            }
-            QThread::msleep(10);
-        }
-    }
-    ~StartupLock() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    StartupLock(const StartupLock&) = delete;
-    StartupLock& operator=(const StartupLock&) = delete;
-
-private:
-    int fd_ = -1;
-};
 
 } // namespace
 
