@@ -103,7 +103,8 @@ bool AtomicFile::write(const std::filesystem::path& linkOrPath, std::string_view
     // A rename over a link would replace the link with a plain file.
     const auto path = writeTarget(linkOrPath);
     const auto folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    const std::string prefix = "." + path.filename().string() + ".";
+    // Distinct enough that no file of the user's is ever taken for a leftover.
+    const std::string prefix = "." + path.filename().string() + ".tmp-";
     removeLeftovers(folder, prefix);
     std::string temporary = (folder / prefix).string() + "XXXXXX";
     const int fd = ::mkstemp(temporary.data());

@@ -211,11 +211,12 @@ TEST_F(PlistUserDefaultsTest, NewFilesArePrivateAndALinkedStoreIsWrittenThrough)
 // never one a live writer still holds, nor a file of another name.
 TEST_F(PlistUserDefaultsTest, TemporaryFilesOfAKilledWriterGoAtTheNextSave) {
     const auto beside = [&](const std::string& name) { return folder / name; };
-    const std::vector<fs::path> dead{beside(".com.example.test.plist.a1B2c3"),
-                                     beside(".com.example.test.plist.zzzzzz")};
-    const std::vector<fs::path> kept{beside(".com.example.test.plist.live01"),
-                                     beside(".com.example.test.plist.toolong"),
-                                     beside(".other.plist.a1B2c3"), beside("notes")};
+    const std::vector<fs::path> dead{beside(".com.example.test.plist.tmp-a1B2c3"),
+                                     beside(".com.example.test.plist.tmp-zzzzzz")};
+    const std::vector<fs::path> kept{beside(".com.example.test.plist.tmp-live01"),
+                                     beside(".com.example.test.plist.backup"),
+                                     beside(".com.example.test.plist.tmp-toolong"),
+                                     beside(".other.plist.tmp-a1B2c3"), beside("notes")};
     for (const auto& path : dead) {
         writeFile(path, "half");
     }
