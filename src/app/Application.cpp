@@ -57,10 +57,10 @@ int Application::runDesktop(int argc, char** argv) {
 
     platform::SingleInstance instance(
         platform::SingleInstance::socketPathFor(QApplication::applicationName()));
-    if (instance.handOverToRunningInstance(1000, QString::fromStdString(activationToken))) {
+    if (instance.start(1000, QString::fromStdString(activationToken)) ==
+        platform::SingleInstance::Start::handedOver) {
         return 0;
     }
-    instance.listen();
 
     platform::LinuxPlatform services(platform::LinuxPlatform::Scope::desktop,
                                      platform::LinuxPlatform::currentExecutable(argv[0]));

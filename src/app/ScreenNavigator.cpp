@@ -126,6 +126,8 @@ std::unique_ptr<ViewController> ScreenNavigator::make(Screen screen) {
             .versionName = services_.updateClient != nullptr
                                ? services_.updateClient->newVersionName
                                : std::string(),
+            .sha256 = services_.updateClient != nullptr ? services_.updateClient->newVersionSha256
+                                                        : std::string(),
             .downloadsFolder = services_.downloadsFolder,
             .revealFile = services_.revealFile,
             .watchdogInterval = services_.downloadWatchdog,

@@ -20,9 +20,11 @@ inline constexpr std::string_view launchScreenPrefix = "launch screen: ";
 // JSON, followed by the address.
 inline constexpr std::string_view httpFailedPrefix = "request failed: ";
 inline constexpr std::string_view httpNotJsonPrefix = "reply is not JSON: ";
-// Region lookup: the address, this separator, then the decoded reply or "empty".
+// Region lookup: the address without its key, this separator, then what came back.
 inline constexpr std::string_view regionResponseSeparator = " response data: ";
 inline constexpr std::string_view regionResponseEmpty = "empty";
+inline constexpr std::string_view regionResponseReceived = "received";
+inline constexpr std::string_view regionResponseWithoutCountry = "no country code";
 inline constexpr std::string_view countryCodePrefix = "countryCode = ";
 // Update check: the two request addresses, the offered name and the forced reply ("nil" when
 // nothing was decoded).

@@ -46,7 +46,8 @@ void DataRequest::responseJSON(JsonHandler handler) {
               if (!response.error) {
                   value = decodeBody(response.statusCode, body);
                   if (!value) {
-                      platform::Log::line(std::string(log_lines::httpNotJsonPrefix) + url_);
+                      platform::Log::line(std::string(log_lines::httpNotJsonPrefix) +
+                                          HttpClient::redactedForLog(url_));
                   }
               }
               if (handler) {
@@ -145,8 +146,8 @@ void DataRequest::finish() {
 
 void DataRequest::deliverLater(HttpResponse response) {
     if (response.error) {
-        platform::Log::line(std::string(log_lines::httpFailedPrefix) + url_ + ": " +
-                            *response.error);
+        platform::Log::line(std::string(log_lines::httpFailedPrefix) +
+                            HttpClient::redactedForLog(url_) + ": " + *response.error);
     }
     // Always from the event loop, so a handler never runs inside the caller's own call.
     platform::MainQueue::async([self = shared_from_this(), response = std::move(response)] {

@@ -30,6 +30,10 @@ public:
         std::chrono::milliseconds stallLimit{std::chrono::seconds(60)};
         // JSON replies are small; a larger body is refused rather than held in memory.
         std::int64_t maxJsonBodyBytes = 1024 * 1024;
+        // No package is this large; a larger download is refused or stopped.
+        std::int64_t maxDownloadBytes = std::int64_t{1} << 30;
+        // A server trickling bytes slower than the stall limit still ends here.
+        std::chrono::milliseconds downloadDeadline{std::chrono::minutes(30)};
     };
 
     HttpClient();
@@ -55,6 +59,17 @@ public:
 
     // Only http and https are fetched. Empty when the address may be fetched, else why not.
     [[nodiscard]] static std::string refusalReason(const QUrl& url);
+    // Downloads come over https only; plain http only from this machine (the test servers).
+    [[nodiscard]] static std::string downloadRefusalReason(const QUrl& url);
+    // A redirect hop must pass the same rule as the first address, and never leads from https
+    // to plain http beyond this machine. Empty when it may be followed.
+    [[nodiscard]] static std::string redirectRefusalReason(const QUrl& from, const QUrl& to,
+                                                           bool downloading);
+    // 127.0.0.0/8, ::1 and localhost.
+    [[nodiscard]] static bool isLoopbackHost(const QString& host);
+    // The address for a log line: the values of secrets in its query (keys, tokens,
+    // signatures) are replaced by "…".
+    [[nodiscard]] static std::string redactedForLog(std::string_view url);
     // Why a request must end before it starts: a failure already recorded (a cancel before
     // start), else the address's refusal; empty when it may go ahead.
     [[nodiscard]] static std::string failureBeforeStart(const std::string& recorded,
@@ -67,7 +82,8 @@ private:
     friend class DownloadRequest;
 
     // Starts a GET with the client's limits and the scheme check on every redirect.
-    [[nodiscard]] QNetworkReply* startGet(const QUrl& url, const HttpHeaders& headers);
+    [[nodiscard]] QNetworkReply* startGet(const QUrl& url, const HttpHeaders& headers,
+                                          bool downloading = false);
     // Why a finished reply failed in transport; empty when it carried an HTTP answer, whatever
     // its status.
     [[nodiscard]] std::string transportFailure(const QNetworkReply& reply) const;

@@ -12,10 +12,17 @@ namespace platform {
 // never a mix. (QSaveFile is not enough: it commits a short write as success.)
 class AtomicFile {
 public:
-    // False with a description in *error when nothing was replaced. The new file gets `mode`
-    // as its permissions, by default those of the file it replaces, else 0644.
+    // False with a description in *error when nothing was replaced. A new file gets `mode`,
+    // by default readable by its user alone (0600); an existing one keeps its mode unless
+    // `mode` is given. When the path is a symbolic link (a dotfile manager's), the file it
+    // leads to is replaced and the link stays.
     static bool write(const std::filesystem::path& path, std::string_view contents,
                       std::string* error, std::optional<unsigned> mode = std::nullopt);
+    // Creates the missing folders of a path, each readable by its user alone (0700); false
+    // with a description in *error.
+    static bool createFolders(const std::filesystem::path& folder, std::string* error);
+    // Where a write to path lands: path itself, or the end of its chain of symbolic links.
+    [[nodiscard]] static std::filesystem::path writeTarget(const std::filesystem::path& path);
 };
 
 } // namespace platform

@@ -2,10 +2,8 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/PlistUserDefaults.h"
+#include "platform/SmallFile.h"
 
-#include <fstream>
-#include <iterator>
-#include <system_error>
 #include <utility>
 
 namespace platform {
@@ -15,24 +13,14 @@ std::filesystem::path InstallationRecord::path() {
 }
 
 std::optional<std::string> InstallationRecord::read() {
-    std::ifstream in(path(), std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return in.bad() ? std::nullopt : std::optional(std::move(text));
+    // A record is a few lines; anything else at its path is no record.
+    return SmallFile::read(path(), 64 * 1024).bytes;
 }
 
 bool InstallationRecord::write(std::string_view text, std::string* error) {
     const auto file = path();
-    std::error_code folderError;
-    std::filesystem::create_directories(file.parent_path(), folderError);
-    if (folderError) {
-        *error = "Cannot create the folder " + file.parent_path().string() + ": " +
-                 folderError.message();
-        return false;
-    }
-    return AtomicFile::write(file, text, error);
+    return AtomicFile::createFolders(file.parent_path(), error) &&
+           AtomicFile::write(file, text, error);
 }
 
 } // namespace platform

@@ -4,6 +4,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
+#include "platform/SmallFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -22,24 +23,6 @@ namespace platform {
 namespace {
 
 namespace fs = std::filesystem;
-
-QString toQString(const fs::path& path) {
-    return QFile::decodeName(path.c_str());
-}
-
-std::optional<std::vector<char>> readAll(const fs::path& file, std::string* problem) {
-    QFile in(toQString(file));
-    if (!in.open(QIODevice::ReadOnly)) {
-        *problem = "it cannot be read: " + in.errorString().toStdString();
-        return std::nullopt;
-    }
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError) {
-        *problem = "it cannot be read: " + in.errorString().toStdString();
-        return std::nullopt;
-    }
-    return std::vector<char>(bytes.begin(), bytes.end());
-}
 
 // Moves the file to the first free name; RENAME_NOREPLACE keeps a name that turns up between
 // the check and the move from being overwritten.
@@ -79,14 +62,11 @@ std::optional<fs::path> moveAside(const fs::path& file, std::string* problem) {
 // The bytes go to a temporary file in the same folder that is synced and then renamed over
 // the old one, so a crash or a full disk never leaves a half-written settings file.
 std::optional<std::string> writeAtomically(const fs::path& file, const std::string& bytes) {
-    std::error_code error;
-    if (const auto folder = file.parent_path(); !folder.empty()) {
-        fs::create_directories(folder, error);
-        if (error) {
-            return "cannot create the folder " + folder.string() + ": " + error.message();
-        }
-    }
     std::string problem;
+    if (const auto folder = AtomicFile::writeTarget(file).parent_path();
+        !folder.empty() && !AtomicFile::createFolders(folder, &problem)) {
+        return problem;
+    }
     if (!AtomicFile::write(file, bytes, &problem)) {
         return problem;
     }
@@ -97,14 +77,22 @@ std::optional<std::string> writeAtomically(const fs::path& file, const std::stri
 
 PlistUserDefaults::PlistUserDefaults(std::filesystem::path file)
     : file_(std::move(file)), contents_(std::make_unique<PropertyList>()) {
-    std::error_code error;
-    if (!fs::exists(file_, error) && !error) {
+    const auto read = SmallFile::read(file_, PropertyList::maxBytes);
+    if (read.missing) {
         return; // first run
     }
-    std::string problem;
-    if (const auto data = readAll(file_, &problem)) {
+    std::string problem = read.problem;
+    if (!read.bytes && !read.tooLarge) {
+        // The answers in it may be fine: never move it aside nor write over it.
+        keepFile_ = true;
+        Log::line("Settings file " + file_.string() + " cannot be read (" + problem +
+                  "); running with settings in memory and leaving the file as it is");
+        return;
+    }
+    if (read.bytes) {
         PropertyList::Error parseError;
-        if (auto parsed = PropertyList::parse(*data, &parseError)) {
+        if (auto parsed = PropertyList::parse(
+                std::vector<char>(read.bytes->begin(), read.bytes->end()), &parseError)) {
             if (parsed->isDictionary()) {
                 *contents_ = std::move(*parsed);
                 return;
@@ -119,9 +107,10 @@ PlistUserDefaults::PlistUserDefaults(std::filesystem::path file)
         Log::line("Settings file " + file_.string() + " is unusable (" + problem +
                   "); moved it to " + movedTo->string() + " and started with empty settings");
     } else {
+        keepFile_ = true;
         Log::line("Settings file " + file_.string() + " is unusable (" + problem +
                   ") and could not be moved aside (" + moveProblem +
-                  "); started with empty settings");
+                  "); started with empty settings and leaving the file as it is");
     }
 }
 
@@ -170,6 +159,11 @@ void PlistUserDefaults::removeObject(const std::string& key) {
 }
 
 bool PlistUserDefaults::synchronize() {
+    if (keepFile_) {
+        Log::line("Settings not saved to " + file_.string() +
+                  ": the file there could not be read or set aside, so it is left as it is");
+        return false;
+    }
     PropertyList::Error error;
     const auto xml = contents_->toXml(&error);
     if (!xml) {

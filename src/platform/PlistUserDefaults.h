@@ -12,8 +12,11 @@ class PropertyList;
 // User defaults kept as an XML property list file.
 class PlistUserDefaults final : public UserDefaults {
 public:
-    // Loads the file if it exists. A file that cannot be parsed is moved aside (never deleted
-    // or overwritten), one line says so, and the store starts empty.
+    // Loads the file if it exists (through a symbolic link too). A file that cannot be parsed,
+    // or is larger or deeper than a store can be, is moved aside (never deleted or
+    // overwritten), one line says so, and the store starts empty. A file that cannot be read
+    // (no permission, an I/O error, a folder in its place) is kept: the store then runs in
+    // memory and never writes over it.
     explicit PlistUserDefaults(std::filesystem::path file);
     ~PlistUserDefaults() override;
 
@@ -32,6 +35,8 @@ public:
 private:
     std::filesystem::path file_;
     std::unique_ptr<PropertyList> contents_;
+    // Set when the file on disk must not be replaced.
+    bool keepFile_ = false;
 };
 
 } // namespace platform

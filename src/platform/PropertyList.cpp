@@ -1,5 +1,6 @@
 #include "platform/PropertyList.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 #include <plist/plist.h>
@@ -61,6 +62,44 @@ bool endsWithClosingTag(const std::vector<char>& data) {
 
 } // namespace
 
+std::size_t PropertyList::nestingDepth(std::string_view xml) {
+    const auto namedAt = [&](std::size_t at, std::string_view name) {
+        const std::size_t end = at + name.size();
+        return xml.substr(at, name.size()) == name &&
+               (end >= xml.size() || std::string_view(" \t\r\n/>").find(xml[end]) != xml.npos);
+    };
+    std::size_t depth = 0;
+    std::size_t deepest = 0;
+    // End of the comment or character data the scan is in.
+    std::size_t hiddenUntil = 0;
+    for (std::size_t at = 0; (at = xml.find('<', at)) != std::string_view::npos;) {
+        for (const auto& [open, close] :
+             {std::pair<std::string_view, std::string_view>{"<!--", "-->"}, {"<![CDATA[", "]]>"}}) {
+            if (at >= hiddenUntil && xml.substr(at, open.size()) == open) {
+                const auto end = xml.find(close, at + open.size());
+                hiddenUntil = end == std::string_view::npos ? xml.size() : end + close.size();
+            }
+        }
+        const bool hidden = at < hiddenUntil;
+        ++at;
+        const bool closing = at < xml.size() && xml[at] == '/';
+        const std::size_t name = closing ? at + 1 : at;
+        if (!namedAt(name, "array") && !namedAt(name, "dict")) {
+            continue;
+        }
+        const auto end = xml.find('>', name);
+        if (closing) {
+            // One hidden from the reader must not lower the count.
+            if (!hidden && depth > 0) {
+                --depth;
+            }
+        } else if (end == std::string_view::npos || xml[end - 1] != '/') {
+            deepest = std::max(deepest, ++depth);
+        }
+    }
+    return deepest;
+}
+
 PropertyList::PropertyList() : impl_(std::make_unique<Impl>(plist_new_dict())) {}
 PropertyList::~PropertyList() = default;
 PropertyList::PropertyList(PropertyList&&) noexcept = default;
@@ -76,19 +115,28 @@ std::optional<PropertyList> PropertyList::parse(const std::vector<char>& data, E
     if (data.empty()) {
         return fail("the data is empty");
     }
-    if (data.size() > std::numeric_limits<std::uint32_t>::max()) {
-        return fail("the data is too large for a property list");
+    if (data.size() > maxBytes) {
+        return fail("it is larger than " + std::to_string(maxBytes) + " bytes");
     }
     const auto length = static_cast<std::uint32_t>(data.size());
-    const bool binary = plist_is_binary(data.data(), length) != 0;
-    if (!binary && !endsWithClosingTag(data)) {
+    if (plist_is_binary(data.data(), length) != 0) {
+        return fail("it is a binary property list; only XML ones are read");
+    }
+    if (!endsWithClosingTag(data)) {
         return fail("the XML property list is incomplete: it does not end with </plist>");
     }
+    const std::string_view text(data.data(), data.size());
+    // XML has no NUL character, and libplist 2.2 aborts (an assertion) on a string holding one.
+    if (const auto nul = text.find('\0'); nul < text.rfind("</plist>")) {
+        return fail("it holds a NUL byte at offset " + std::to_string(nul));
+    }
+    if (nestingDepth(text) > maxDepth) {
+        return fail("it nests deeper than " + std::to_string(maxDepth) + " levels");
+    }
     plist_t root = nullptr;
-    plist_from_memory(data.data(), length, &root);
+    plist_from_xml(data.data(), length, &root);
     if (root == nullptr) {
-        return fail(binary ? "the binary property list is malformed"
-                           : "the data is not a well-formed XML property list");
+        return fail("the data is not a well-formed XML property list");
     }
     PropertyList list;
     list.impl_ = std::make_unique<Impl>(root);
@@ -157,10 +205,10 @@ std::optional<std::string> PropertyList::stringValue(const std::string& key) con
     if (node == nullptr || plist_get_node_type(node) != PLIST_STRING) {
         return std::nullopt;
     }
-    char* raw = nullptr;
-    plist_get_string_val(node, &raw);
-    const std::unique_ptr<char, FreeWithFree> value(raw);
-    return std::string(value ? value.get() : "");
+    // By length: plist_get_string_val asserts when a string holds a NUL character.
+    std::uint64_t length = 0;
+    const char* value = plist_get_string_ptr(node, &length);
+    return value != nullptr ? std::string(value, length) : std::string();
 }
 
 void PropertyList::setBool(const std::string& key, bool value) {

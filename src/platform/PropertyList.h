@@ -5,17 +5,23 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
 
-// A parsed property list (XML or binary) that can be edited and written back as XML with
-// every entry it does not touch kept as it was.
+// A parsed XML property list that can be edited and written back as XML with every entry it
+// does not touch kept as it was. Settings are small and shallow: what is not is refused before
+// libplist's reader sees it, since that reader recurses once per level and overflows the stack
+// on deep nesting. Binary property lists are refused too (their reader has no depth limit).
 class PropertyList {
 public:
     struct Error {
         std::string description;
     };
+
+    static constexpr std::size_t maxBytes = 1024 * 1024;
+    static constexpr std::size_t maxDepth = 64;
 
     // An empty dictionary.
     PropertyList();
@@ -25,8 +31,13 @@ public:
     PropertyList(const PropertyList&) = delete;
     PropertyList& operator=(const PropertyList&) = delete;
 
-    // No value and a description in *error for anything that is not a whole property list.
+    // No value and a description in *error for anything that is not a whole XML property list
+    // within maxBytes and maxDepth.
     static std::optional<PropertyList> parse(const std::vector<char>& data, Error* error);
+    // How deep the arrays and dictionaries of an XML text nest, counted so that it is never
+    // less than what the XML reader sees: every opening tag counts, closings hidden in comments
+    // or character data do not.
+    [[nodiscard]] static std::size_t nestingDepth(std::string_view xml);
 
     [[nodiscard]] bool isDictionary() const;
     // Entries of the top-level dictionary; 0 for other kinds of root.

@@ -1,12 +1,19 @@
 #include "platform/SingleInstance.h"
 
 #include "platform/Log.h"
+#include "platform/StartupLock.h"
 
 #include <QByteArrayView>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -29,20 +36,86 @@ bool isPlainToken(QByteArrayView token) {
     });
 }
 
+// Whether folder is this user's private folder; made (0700) when missing and asked to.
+std::string privateFolderProblem(const QString& folder, bool create) {
+    const QByteArray path = QFile::encodeName(folder);
+    if (create) {
+        // The cache folder itself may not be there yet.
+        QDir().mkpath(QFileInfo(folder).path());
+    }
+    if (create && ::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
+        return std::strerror(errno);
+    }
+    struct stat info {};
+    if (::lstat(path.constData(), &info) != 0) {
+        return std::strerror(errno);
+    }
+    return SingleInstance::folderProblem(info.st_mode, info.st_uid, ::getuid());
+}
+
 } // namespace
 
-SingleInstance::SingleInstance(QString socketPath, QObject* parent)
-    : QObject(parent), socketPath_(std::move(socketPath)) {}
+SingleInstance::SingleInstance(QString socketPath, QObject* parent, uid_t user)
+    : QObject(parent), socketPath_(std::move(socketPath)), user_(user) {}
 
 SingleInstance::~SingleInstance() = default;
 
-QString SingleInstance::socketPathFor(const QString& appId) {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QDir(runtime).exists()) {
-        return runtime + QLatin1Char('/') + appId + QStringLiteral(".socket");
+std::string SingleInstance::folderProblem(mode_t mode, uid_t owner, uid_t user) {
+    if (!S_ISDIR(mode)) {
+        return "it is not a folder";
     }
-    return QDir::tempPath() + QLatin1Char('/') + appId + QLatin1Char('-') +
-           QString::number(getuid()) + QStringLiteral(".socket");
+    if (owner != user) {
+        return "it belongs to user " + std::to_string(owner);
+    }
+    if ((mode & 077) != 0) {
+        return "others may enter it";
+    }
+    return {};
+}
+
+QString SingleInstance::socketPathFor(const QString& appId) {
+    const QString cacheHome = qEnvironmentVariable("XDG_CACHE_HOME");
+    return socketPathIn(qEnvironmentVariable("XDG_RUNTIME_DIR"), QDir::tempPath(),
+                        cacheHome.startsWith(QLatin1Char('/'))
+                            ? cacheHome
+                            : QDir::homePath() + QStringLiteral("/.cache"),
+                        appId);
+}
+
+QString SingleInstance::socketPathIn(const QString& runtimeDir, const QString& tempDir,
+                                     const QString& cacheDir, const QString& appId) {
+    const QString socketName = appId + QStringLiteral(".socket");
+    if (!runtimeDir.isEmpty()) {
+        if (const auto problem = privateFolderProblem(runtimeDir, false); problem.empty()) {
+            return runtimeDir + QLatin1Char('/') + socketName;
+        } else {
+            Log::line("XDG_RUNTIME_DIR " + runtimeDir.toStdString() + " not used: " + problem);
+        }
+    }
+    // A name others can guess: it is used only when it is this user's own private folder.
+    for (const QString& folder :
+         {tempDir + QLatin1Char('/') + appId + QLatin1Char('-') + QString::number(::getuid()),
+          cacheDir + QLatin1Char('/') + appId}) {
+        const auto problem = privateFolderProblem(folder, true);
+        if (problem.empty()) {
+            return folder + QLatin1Char('/') + socketName;
+        }
+        Log::line("Instance folder " + folder.toStdString() + " not used: " + problem);
+    }
+    return {};
+}
+
+SingleInstance::Start SingleInstance::start(int timeoutMs, const QString& activationToken) {
+    if (socketPath_.isEmpty()) {
+        Log::line("No private folder for the instance socket; a second launch will start a "
+                  "second instance");
+        return Start::alone;
+    }
+    const StartupLock lock(socketPath_ + QStringLiteral(".lock"));
+    if (handOverToRunningInstance(timeoutMs, activationToken)) {
+        return Start::handedOver;
+    }
+    return listen() ? Start::listening : Start::alone;
 }
 
 std::optional<QString> SingleInstance::reopenRequestIn(const QByteArray& line) {
@@ -65,6 +138,17 @@ bool SingleInstance::handOverToRunningInstance(int timeoutMs, const QString& act
     QLocalSocket socket;
     socket.connectToServer(socketPath_);
     if (!socket.waitForConnected(timeoutMs)) {
+        return false;
+    }
+    // Only a listener of this user may hear about this launch, and keep it from starting.
+    struct ucred peer {};
+    socklen_t size = sizeof(peer);
+    if (::getsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer,
+                     &size) != 0 ||
+        peer.uid != user_) {
+        Log::line("Instance socket " + socketPath_.toStdString() +
+                  " is held by another user's process; not handing over");
+        socket.abort();
         return false;
     }
     const QByteArray token = activationToken.toLatin1();

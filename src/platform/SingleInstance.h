@@ -3,6 +3,9 @@
 #include <QObject>
 #include <QString>
 #include <optional>
+#include <string>
+#include <sys/types.h>
+#include <unistd.h>
 
 class QLocalServer;
 
@@ -13,15 +16,35 @@ class SingleInstance : public QObject {
     Q_OBJECT
 
 public:
-    explicit SingleInstance(QString socketPath, QObject* parent = nullptr);
+    enum class Start {
+        handedOver, // a running instance took the request: this process should exit
+        listening,  // this is the running instance now
+        alone,      // no socket could be had: this instance runs without the hand-over
+    };
+
+    // user: whose listener a hand-over may go to (this process's user, unless a test says).
+    explicit SingleInstance(QString socketPath, QObject* parent = nullptr, uid_t user = ::getuid());
     ~SingleInstance() override;
 
-    // The per-user socket: in $XDG_RUNTIME_DIR, else in the temporary folder with the uid.
+    // The per-user socket: in $XDG_RUNTIME_DIR when it is this user's private folder, else in
+    // a private folder of this user's in the temporary folder, else in the user's cache folder.
+    // Empty when none of them can be had.
     [[nodiscard]] static QString socketPathFor(const QString& appId);
+    // The same from given folders; the private folder is created when missing.
+    [[nodiscard]] static QString socketPathIn(const QString& runtimeDir, const QString& tempDir,
+                                              const QString& cacheDir, const QString& appId);
+    // Why a folder may not hold the socket: not a folder (a link included), another user's, or
+    // open to others. Empty when it may.
+    [[nodiscard]] static std::string folderProblem(mode_t mode, uid_t owner, uid_t user);
 
-    // True when a running instance took the request; this process should then exit. The
-    // activation token this launch was given goes along, so that the running instance may
-    // raise its window where the compositor asks for one (Wayland).
+    // Hands over to a running instance or becomes it. Launches at the same moment take turns
+    // through a lock beside the socket, so exactly one of them listens.
+    [[nodiscard]] Start start(int timeoutMs = 1000, const QString& activationToken = {});
+
+    // True when a running instance of this user took the request; this process should then
+    // exit. The activation token this launch was given goes along, so that the running
+    // instance may raise its window where the compositor asks for one (Wayland). A listener
+    // of another user gets nothing.
     bool handOverToRunningInstance(int timeoutMs = 1000, const QString& activationToken = {});
     // Starts answering later launches; false when the socket cannot be created.
     bool listen();
@@ -38,6 +61,7 @@ private:
     void acceptConnections();
 
     QString socketPath_;
+    uid_t user_;
     QLocalServer* server_ = nullptr;
 };
 

@@ -7,7 +7,8 @@ namespace platform {
 // The user's default web browser.
 class WebBrowser {
 public:
-    // Opens the address in the browser; false when the address is not one or nothing opened it.
+    // Opens an https address in the browser; false (and a line) for any other address, false
+    // when nothing opened it.
     static bool open(std::string_view address);
 };
 

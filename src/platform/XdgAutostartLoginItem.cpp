@@ -3,6 +3,7 @@
 #include "BuildConfig.h"
 #include "platform/AtomicFile.h"
 #include "platform/Log.h"
+#include "platform/SmallFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,20 +21,13 @@ const QString hiddenKey = QStringLiteral("Hidden");
 const QString gnomeEnabledKey = QStringLiteral("X-GNOME-Autostart-enabled");
 const QString execKey = QStringLiteral("Exec");
 
-QString toQString(const fs::path& path) {
-    return QFile::decodeName(path.c_str());
-}
-
+// Desktop entries are small; a FIFO or a huge file at the path is no entry.
 std::optional<QByteArray> readEntry(const fs::path& file) {
-    QFile in(toQString(file));
-    if (!in.open(QIODevice::ReadOnly)) {
+    auto contents = SmallFile::read(file, 64 * 1024);
+    if (!contents.bytes) {
         return std::nullopt;
     }
-    QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError) {
-        return std::nullopt;
-    }
-    return bytes;
+    return QByteArray::fromStdString(*contents.bytes);
 }
 
 bool isGroupHeader(const QString& trimmedLine) {
@@ -295,11 +289,10 @@ bool XdgAutostartLoginItem::writeEntry(bool on) {
         contents = on ? freshEntry(executablePath_)
                       : switchedVersionOf(freshEntry(executablePath_), executablePath_, false);
     }
-    fs::create_directories(path.parent_path(), error);
-    if (error) {
-        return fail(error.message());
-    }
     std::string problem;
+    if (!AtomicFile::createFolders(path.parent_path(), &problem)) {
+        return fail(problem);
+    }
     if (!AtomicFile::write(path, contents.toStdString(), &problem)) {
         return fail(problem);
     }

@@ -46,10 +46,15 @@ std::string AppUtility::geolocationUrl(const std::string& serverBase, const std:
 
 void AppUtility::handleRegionReply(const std::string& url,
                                    const std::optional<nlohmann::json>& value) {
-    platform::Log::line(
-        url + std::string(log_lines::regionResponseSeparator) +
-        (value ? net::JsonDecoder::describe(*value) : std::string(log_lines::regionResponseEmpty)));
-    if (const auto code = RegionReply::countryCode(value)) {
+    // The reply also locates the user (address, city, coordinates): only its country is logged,
+    // and never the access key.
+    const auto code = RegionReply::countryCode(value);
+    platform::Log::line(net::HttpClient::redactedForLog(url) +
+                        std::string(log_lines::regionResponseSeparator) +
+                        std::string(!value ? log_lines::regionResponseEmpty
+                                    : code ? log_lines::regionResponseReceived
+                                           : log_lines::regionResponseWithoutCountry));
+    if (code) {
         platform::Log::line(std::string(log_lines::countryCodePrefix) +
                             net::JsonDecoder::printable(*code));
         isGlobalRegion = RegionReply::isGlobalFor(*code);

@@ -5,11 +5,20 @@
 
 namespace {
 
-// Longer than any real package's; a file name must stay within the system's limit.
-constexpr std::size_t extensionLimit = 16;
+// The package types an update comes as, in the spelling the saved name uses.
+constexpr std::string_view packageTypes[] = {".deb",    ".rpm",    ".AppImage", ".flatpak",
+                                             ".tar.gz", ".tar.xz", ".tar.zst",  ".tar.bz2"};
 
 bool isSafe(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '.' || c == '-' || c == '_';
+}
+
+bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
+    return text.size() > suffix.size() &&
+           std::equal(suffix.rbegin(), suffix.rend(), text.rbegin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) ==
+                      std::tolower(static_cast<unsigned char>(b));
+           });
 }
 
 // The last path segment: no scheme, host, query or fragment.
@@ -40,25 +49,15 @@ std::string DownloadFileName::safeVersion(std::string_view versionName) {
 
 std::string DownloadFileName::extensionOf(std::string_view link) {
     const std::string_view name = lastSegment(link);
-    // Compressed archives keep both parts.
-    for (const std::string_view archive : {".tar.gz", ".tar.xz", ".tar.bz2", ".tar.zst"}) {
-        if (name.size() > archive.size() && name.ends_with(archive)) {
-            return std::string(archive);
+    for (const std::string_view type : packageTypes) {
+        if (endsWithIgnoringCase(name, type)) {
+            return std::string(type);
         }
     }
-    const auto dot = name.rfind('.');
-    if (dot == std::string_view::npos || dot == 0 || dot + 1 == name.size()) {
-        return {};
-    }
-    const std::string_view extension = name.substr(dot);
-    if (extension.size() > extensionLimit ||
-        !std::all_of(extension.begin() + 1, extension.end(),
-                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; })) {
-        return {};
-    }
-    return std::string(extension);
+    return {};
 }
 
-std::string DownloadFileName::make(std::string_view versionName, std::string_view link) {
-    return std::string(prefix) + safeVersion(versionName) + extensionOf(link);
+std::string DownloadFileName::make(std::string_view versionName, std::string_view link, int copy) {
+    return std::string(prefix) + safeVersion(versionName) +
+           (copy > 0 ? " (" + std::to_string(copy) + ")" : std::string()) + extensionOf(link);
 }

@@ -111,6 +111,7 @@ void NetworkManger::checkUpdate() {
     const std::string url = queryUrl(updateServer_, package, versionCode);
     newVersionUrl.clear();
     newVersionName.clear();
+    newVersionSha256.clear();
     platform::Log::line(std::string(log_lines::updateUrlPrefix) + url);
     send(url, versionCode, false);
 }
@@ -148,6 +149,7 @@ void NetworkManger::handleNormalReply(const std::optional<nlohmann::json>& reply
     if (const auto offer = UpdateReply::evaluate(reply, versionCode)) {
         newVersionUrl = offer->downloadLink;
         newVersionName = offer->versionName;
+        newVersionSha256 = offer->sha256;
         isForcedUpdate = false;
         platform::Log::line(std::string(log_lines::newVersionNamePrefix) +
                             net::JsonDecoder::printable(newVersionName));
@@ -161,6 +163,7 @@ void NetworkManger::handleForcedReply(const std::optional<nlohmann::json>& reply
                               : std::string(log_lines::noReplyValue));
     if (const auto offer = UpdateReply::evaluate(reply, versionCode)) {
         newVersionUrl = offer->downloadLink;
+        newVersionSha256 = offer->sha256;
         isForcedUpdate = true;
     }
     platform::NotificationCenter::defaultCenter().post(notification_names::checkOTADown);

@@ -45,6 +45,8 @@ public:
     std::string newVersionUrl;
     // Version name of the version on offer (normal check only).
     std::string newVersionName;
+    // SHA-256 of the package on offer; empty when the server sent none.
+    std::string newVersionSha256;
 
 private:
     // The request's version code and package name, or nothing when the bundle lacks them.

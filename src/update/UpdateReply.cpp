@@ -1,6 +1,26 @@
 #include "update/UpdateReply.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
+
+std::optional<std::string> UpdateReply::checksumIn(const nlohmann::json& list) {
+    const auto member = list.find("sha256");
+    if (member == list.end()) {
+        return std::string();
+    }
+    if (!member->is_string()) {
+        return std::nullopt;
+    }
+    std::string hex = member->get<std::string>();
+    if (hex.size() != 64 ||
+        !std::ranges::all_of(hex, [](unsigned char c) { return std::isxdigit(c) != 0; })) {
+        return std::nullopt;
+    }
+    std::ranges::transform(hex, hex.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return hex;
+}
 
 std::optional<std::int64_t> UpdateReply::readInteger(std::string_view text) {
     if (!text.empty() && text.front() == '+') {
@@ -55,8 +75,11 @@ std::optional<UpdateReply::Offer> UpdateReply::evaluate(const std::optional<nloh
     const bool offered = resultCode->is_number_unsigned()
                              ? resultCode->get<std::uint64_t>() == offerResultCode
                              : resultCode->get<std::int64_t>() == offerResultCode;
-    if (!offered) {
+    const auto sha256 = checksumIn(*list);
+    if (!offered || !sha256) {
         return std::nullopt;
     }
-    return Offer{.downloadLink = link->get<std::string>(), .versionName = name->get<std::string>()};
+    return Offer{.downloadLink = link->get<std::string>(),
+                 .versionName = name->get<std::string>(),
+                 .sha256 = *sha256};
 }

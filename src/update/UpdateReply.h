@@ -15,13 +15,18 @@ public:
     struct Offer {
         std::string downloadLink;
         std::string versionName;
+        // The package's SHA-256 in lower-case hex; empty when the reply has none.
+        std::string sha256;
     };
 
     // An offer only for an object reply whose top-level "ResultCode" is the integer 9906 and
     // whose "getUpdateList" object holds the three texts, with a server version code that is
-    // a number greater than the application's.
+    // a number greater than the application's. An optional "sha256" text there must be 64 hex
+    // digits: a reply with any other is no offer, since its package could not be checked.
     [[nodiscard]] static std::optional<Offer> evaluate(const std::optional<nlohmann::json>& reply,
                                                        std::string_view appVersionCode);
+    // The "sha256" member of the update list: an empty text when absent, none when malformed.
+    [[nodiscard]] static std::optional<std::string> checksumIn(const nlohmann::json& list);
     // Optional sign and decimal digits only, within a signed 64-bit integer.
     [[nodiscard]] static std::optional<std::int64_t> readInteger(std::string_view text);
 };

@@ -3,15 +3,19 @@
 #include "net/DataRequest.h"
 #include "net/DownloadRequest.h"
 #include "net/JsonDecoder.h"
+#include "support/CapturedLog.h"
 #include "support/FileSizeLimit.h"
 #include "support/HttpTestServer.h"
 #include "support/TestFiles.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <limits>
+#include <unistd.h>
 
 using namespace std::chrono_literals;
 using nlohmann::json;
@@ -45,11 +49,15 @@ protected:
         request.reset();
         return finish(outcome);
     }
-    // A download to destination, cancelled at its first progress report if asked.
-    Outcome download(const std::string& path, bool cancelOnProgress) {
+    // A download to destination (of a path on the server, or of a whole address), cancelled
+    // at its first progress report if asked.
+    Outcome download(const std::string& path, bool cancelOnProgress,
+                     net::HttpClient* through = nullptr, const std::string& sha256 = {}) {
         auto outcome = std::make_shared<Outcome>();
-        auto request = client.download(server.url(path), destination);
+        auto request = (through != nullptr ? *through : client)
+                           .download(path.starts_with("/") ? server.url(path) : path, destination);
         std::weak_ptr<net::DownloadRequest> weak = request;
+        request->expectSha256(sha256);
         request
             ->downloadProgress([outcome, weak, cancelOnProgress](double fraction) {
                 outcome->progress.push_back(fraction);
@@ -75,7 +83,8 @@ protected:
     }
 
     HttpTestServer server;
-    net::HttpClient client{{.stallLimit = 400ms, .maxJsonBodyBytes = 64 * 1024}};
+    net::HttpClient client{
+        {.stallLimit = 400ms, .maxJsonBodyBytes = 64 * 1024, .maxDownloadBytes = 4 << 20}};
     QTemporaryDir dir;
     std::filesystem::path destination = dir.path().toStdString() + "/Downloads/image.dmg";
 };
@@ -110,7 +119,6 @@ TEST_F(HttpClientTest, OnlyACompleteDownloadReplacesTheFile) {
     const std::string image = std::string(3 * 1024 * 1024, 'i') + "end";
     server.route("/image.dmg", HttpTestServer::json(image, 200, "application/octet-stream"));
     server.route("/stalled", HttpTestServer::silent());
-    server.route("/to-ftp", HttpTestServer::redirect("ftp://127.0.0.1/image.dmg"));
     // Path, how the error starts (none: success), cancel at the first progress, disk full.
     const std::vector<std::tuple<std::string, std::optional<std::string>, bool, bool>> cases{
         {"/image.dmg", std::nullopt, false, false},
@@ -118,7 +126,6 @@ TEST_F(HttpClientTest, OnlyACompleteDownloadReplacesTheFile) {
         {"/stalled", "no data for 400 ms", false, false},
         {"/image.dmg", "cancelled", true, false},
         {"/image.dmg", "cannot write beside", false, true},
-        {"/to-ftp", "", false, false},
     };
     for (const auto& [path, error, cancel, diskFull] : cases) {
         writeFile(destination, "good image");
@@ -137,4 +144,171 @@ TEST_F(HttpClientTest, OnlyACompleteDownloadReplacesTheFile) {
     EXPECT_TRUE(readFile(destination) == image);
     EXPECT_TRUE(!fresh.progress.empty() && std::ranges::is_sorted(fresh.progress) &&
                 fresh.progress.back() == 1.0);
+}
+
+// Which addresses a download, and every redirect hop of any request, may go to.
+TEST(HttpClientPolicyTest, DownloadsGoOverHttpsAndNoRedirectLeadsToPlainHttpBeyondThisMachine) {
+    // From, to, downloading, refused.
+    const std::vector<std::tuple<std::string, std::string, bool, bool>> rows{
+        {"https://a.example/x", "https://cdn.example/x.deb", true, false},
+        {"https://a.example/x", "http://cdn.example/x.deb", true, true},
+        {"https://a.example/x", "http://cdn.example/x.deb", false, true},
+        {"http://a.example/x", "http://cdn.example/x.json", false, false},
+        {"http://127.0.0.1:8/x", "http://cdn.example/x.deb", true, true},
+        {"https://a.example/x", "http://127.0.0.1:8/x.deb", true, false},
+        {"https://a.example/x", "http://127.4.5.6/x.deb", true, false},
+        {"https://a.example/x", "http://[::1]:8/x.deb", true, false},
+        {"https://a.example/x", "http://LocalHost/x.deb", true, false},
+        {"https://a.example/x", "http://localhost.example/x.deb", true, true},
+        {"https://a.example/x", "http://128.0.0.1/x.deb", true, true},
+        {"https://a.example/x", "ftp://cdn.example/x.deb", true, true},
+        {"https://a.example/x", "file:///etc/passwd", false, true},
+    };
+    for (const auto& [from, to, downloading, refused] : rows) {
+        EXPECT_EQ(!net::HttpClient::redirectRefusalReason(QUrl(QString::fromStdString(from)),
+                                                          QUrl(QString::fromStdString(to)),
+                                                          downloading)
+                       .empty(),
+                  refused)
+            << from << " -> " << to << " " << downloading;
+    }
+    EXPECT_FALSE(net::HttpClient::downloadRefusalReason(QUrl("http://a.example/x.deb")).empty());
+    EXPECT_TRUE(net::HttpClient::downloadRefusalReason(QUrl("https://a.example/x.deb")).empty());
+}
+
+TEST(HttpClientPolicyTest, SizesWebPagesAndSecretsInLoggedAddresses) {
+    // Declared length, cap, free bytes, refused.
+    for (const auto& [length, cap, free, refused] :
+         std::vector<std::tuple<std::int64_t, std::int64_t, std::uintmax_t, bool>>{
+             {-1, 10, 10, false}, {10, 10, 10, false}, {11, 10, 100, true}, {11, 100, 10, true}}) {
+        EXPECT_EQ(!net::DownloadRequest::sizeRefusalReason(length, cap, free).empty(), refused)
+            << length << " " << cap << " " << free;
+    }
+    for (const auto& [type, page] :
+         std::vector<std::pair<std::string, bool>>{{"text/html", true},
+                                                   {" Text/HTML ; charset=utf-8", true},
+                                                   {"application/vnd.debian.binary-package", false},
+                                                   {"text/plain", false},
+                                                   {"", false}}) {
+        EXPECT_EQ(net::DownloadRequest::isWebPage(type), page) << type;
+    }
+    for (const auto& [url, logged] : std::vector<std::pair<std::string, std::string>>{
+             {"https://g.example/json/?key=K3Y", "https://g.example/json/?key=…"},
+             {"https://c.example/p.deb?X-Amz-Signature=s&n=1&Token=t#f",
+              "https://c.example/p.deb?X-Amz-Signature=…&n=1&Token=…#f"},
+             {"https://c.example/p.deb?versionCode=1000",
+              "https://c.example/p.deb?versionCode=1000"},
+             {"https://c.example/p.deb", "https://c.example/p.deb"}}) {
+        EXPECT_EQ(net::HttpClient::redactedForLog(url), logged);
+    }
+}
+
+// Each refusal leaves the folder as it was and says why in one line; what is saved is
+// logged with its SHA-256.
+TEST_F(HttpClientTest, RefusedDownloadsLeaveTheFolderUntouched) {
+    CapturedLog log;
+    const std::string package = "package bytes";
+    const std::string sha256 =
+        QCryptographicHash::hash(QByteArray::fromStdString(package), QCryptographicHash::Sha256)
+            .toHex()
+            .toStdString();
+    const auto lengthOf = [](std::string length) {
+        return HttpTestServer::Reply{.body = "x",
+                                     .headers = {{"Content-Type", "application/x-deb"},
+                                                 {"Content-Length", std::move(length)}}};
+    };
+    server.route("/p.deb", HttpTestServer::json(package, 200, "application/x-deb"));
+    server.route("/portal",
+                 HttpTestServer::json("<html>sign in</html>", 200, "text/html; charset=utf-8"));
+    server.route("/declared-huge", lengthOf(std::to_string(5 << 20)));
+    server.route("/streamed-huge",
+                 {.body = std::string(5 << 20, 'h'), .headers = {{"Content-Length", ""}}});
+    server.route("/beyond-free-space", lengthOf(std::to_string(std::int64_t{1} << 60)));
+    server.route("/to-plain-http",
+                 HttpTestServer::redirect("http://updates.example.invalid/p.deb"));
+    server.route("/stalled", HttpTestServer::silent());
+    net::HttpClient unlimited{{.stallLimit = 5s,
+                               .maxDownloadBytes = std::numeric_limits<std::int64_t>::max(),
+                               .downloadDeadline = 200ms}};
+    // Address, client, expected checksum, how the error starts.
+    const std::vector<std::tuple<std::string, net::HttpClient*, std::string, std::string>> cases{
+        {"http://updates.example.invalid/p.deb", &client, "", "plain http is refused"},
+        {"/to-plain-http", &client, "", "redirect refused: plain http is refused"},
+        {"/portal", &client, "", "the answer is a web page"},
+        {"/declared-huge", &client, "", "the answer declares 5242880 bytes, over the limit"},
+        {"/streamed-huge", &client, "", "the answer is larger than the limit"},
+        {"/beyond-free-space", &unlimited, "",
+         "the answer declares 1152921504606846976 bytes, "
+         "more than"},
+        {"/stalled", &unlimited, "", "not finished within 200 ms"},
+        {"/p.deb", &client, std::string(64, 'a'), "SHA-256 mismatch: expected aaaa"},
+        {"/p.deb", &client, "abc", "the expected SHA-256 is not 64 hex digits"},
+    };
+    const int startedBefore = client.startedCount();
+    for (const auto& [address, through, expected, error] : cases) {
+        writeFile(destination, "good image");
+        log.clear();
+        const Outcome outcome = download(address, false, through, expected);
+        EXPECT_TRUE(outcome.download.error.value_or("").starts_with(error))
+            << address << ": " << outcome.download.error.value_or("");
+        EXPECT_EQ(filesIn(destination.parent_path()), std::vector{destination}) << address;
+        EXPECT_EQ(readFile(destination), "good image");
+        EXPECT_EQ(log.lines().size(), 1U) << address;
+    }
+    // Refused before they start: the plain http link and the malformed checksum.
+    EXPECT_EQ(client.startedCount() - startedBefore,
+              std::ranges::count(cases, &client, [](const auto& c) { return std::get<1>(c); }) - 2);
+
+    log.clear();
+    const Outcome saved = download("/p.deb", false, nullptr, sha256);
+    EXPECT_EQ(saved.download.sha256, sha256);
+    EXPECT_EQ(readFile(destination), package);
+    EXPECT_EQ(std::filesystem::status(destination).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(log.lines(), std::vector<std::string>{"download saved: " + destination.string() +
+                                                    " SHA-256 " + sha256});
+}
+
+// A link or another user's file at the destination keeps its name and its contents; the
+// download takes the next free name.
+TEST_F(HttpClientTest, ALinkOrAForeignFileAtTheDestinationIsNeverWrittenThrough) {
+    server.route("/image.dmg", HttpTestServer::json("new image", 200, "application/x-deb"));
+    const auto folder = destination.parent_path();
+    const auto victim = dir.path().toStdString() + "/victim";
+    const auto second = folder / "image (1).dmg";
+    writeFile(victim, "precious");
+    std::filesystem::create_directories(folder);
+    std::filesystem::create_symlink(victim, destination);
+    writeFile(second, "mine, replaced");
+    const Outcome linked = download("/image.dmg", false);
+    EXPECT_EQ(linked.download.destinationURL, second);
+    EXPECT_TRUE(std::filesystem::is_symlink(destination));
+    EXPECT_EQ(readFile(victim), "precious");
+    EXPECT_EQ(readFile(second), "new image");
+
+    // A dangling link is not followed either.
+    std::filesystem::remove(victim);
+    EXPECT_EQ(download("/image.dmg", false).download.destinationURL, second);
+    EXPECT_FALSE(std::filesystem::exists(victim));
+
+    if (getuid() != 0) {
+        GTEST_SKIP() << "another user's file needs root to be made";
+    }
+    std::filesystem::remove(destination);
+    writeFile(destination, "someone else's");
+    ASSERT_EQ(chown(destination.c_str(), 65534, 65534), 0);
+    writeFile(second, "mine, replaced");
+    EXPECT_EQ(download("/image.dmg", false).download.destinationURL, second);
+    EXPECT_EQ(readFile(destination), "someone else's");
+    EXPECT_EQ(readFile(second), "new image");
+}
+
+// Escapes in the link are part of it (a signed link breaks when they are undone).
+TEST_F(HttpClientTest, TheLinkReachesTheServerAsWritten) {
+    server.route("/a%2Bb%3Fc%23d%26e.deb", HttpTestServer::json("p", 200, "application/x-deb"));
+    const Outcome outcome = download("/a%2Bb%3Fc%23d%26e.deb?sig=x%2By%3D&e=1", false);
+    EXPECT_FALSE(outcome.download.error) << *outcome.download.error;
+    ASSERT_EQ(server.requestCount(), 1);
+    EXPECT_EQ(server.requests()[0].path, "/a%2Bb%3Fc%23d%26e.deb");
+    EXPECT_EQ(server.requests()[0].query, "sig=x%2By%3D&e=1");
 }

@@ -1,14 +1,20 @@
 #include "platform/PlistUserDefaults.h"
 
+#include "fuzz/StoreFuzzEntry.h"
+#include "platform/PropertyList.h"
 #include "support/CapturedLog.h"
 #include "support/FileSizeLimit.h"
 #include "support/TemporaryHome.h"
 #include "support/TestFiles.h"
 
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <limits>
 #include <set>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using platform::DefaultsValue;
@@ -70,10 +76,27 @@ TEST_F(PlistUserDefaultsTest, ValuesKeepTheirTypeThroughTheFile) {
 // (the cases follow each other within the same second), and one line names both paths.
 TEST_F(PlistUserDefaultsTest, AnUnusableFileIsMovedAsideAndTheStoreStartsEmpty) {
     const std::string whole = header + "<dict><key>volume</key><integer>7</integer></dict></plist>";
+    const auto nested = [](std::size_t levels) {
+        std::string text = header + "<dict><key>k</key>";
+        for (std::size_t i = 1; i < levels; ++i) {
+            text += "<array>";
+        }
+        for (std::size_t i = 1; i < levels; ++i) {
+            text += "</array>";
+        }
+        return text + "</dict></plist>";
+    };
+    // Cut off, empty, binary, not a dictionary, a NUL in a text (libplist asserts on it), one
+    // level too deep, a million levels (which crash libplist's reader), and a valid store
+    // padded past the size limit.
     for (const std::string& contents :
          {whole.substr(0, whole.rfind("</plist>")), std::string(),
-          std::string("bplist00\x00\xfe junk", 15), header + "<array/></plist>"}) {
-        SCOPED_TRACE(contents);
+          header + std::string("<dict><key>k</key><string>a\0b</string></dict></plist>", 53),
+          std::string("bplist00\x00\xfe junk", 15), header + "<array/></plist>",
+          nested(platform::PropertyList::maxDepth + 1), nested(1000000),
+          header + std::string(platform::PropertyList::maxBytes, ' ') +
+              "<dict><key>volume</key><integer>7</integer></dict></plist>"}) {
+        SCOPED_TRACE(contents.substr(0, 200));
         writeFile(file, contents);
         const auto before = filesInFolder();
         log.clear();
@@ -109,4 +132,135 @@ TEST_F(PlistUserDefaultsTest, AWriteThatFailsMidwayLeavesThePreviousFileIntact) 
         EXPECT_EQ(PlistUserDefaults(file).objectForKey("name"),
                   DefaultsValue(std::string(size, 'y')));
     }
+}
+
+// A file the store cannot read may still hold good answers: it stays where and as it is, and
+// the answers of this run live in memory.
+TEST_F(PlistUserDefaultsTest, AFileThatCannotBeReadIsNeitherMovedNorOverwritten) {
+    // A folder in its place (EISDIR, as an I/O error is for root), a FIFO (which must not
+    // block the start), and a file without read permission (EACCES, which root does not get).
+    for (const std::string kind : {"folder", "fifo", "unreadable"}) {
+        if (kind == "unreadable" && getuid() == 0) {
+            continue;
+        }
+        SCOPED_TRACE(kind);
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        if (kind == "folder") {
+            fs::create_directories(file / "inside");
+        } else if (kind == "fifo") {
+            ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+        } else {
+            writeFile(file,
+                      header + "<dict><key>EULAStatus</key><integer>1</integer></dict></plist>");
+            fs::permissions(file, fs::perms::none);
+        }
+        const auto before = filesInFolder();
+        log.clear();
+        PlistUserDefaults defaults(file);
+        defaults.setInteger("EULAStatus", 1);
+        EXPECT_EQ(defaults.objectForKey("EULAStatus"), DefaultsValue(std::int64_t{1}));
+        EXPECT_FALSE(defaults.synchronize());
+        EXPECT_EQ(filesInFolder(), before);
+        EXPECT_EQ(fs::is_directory(file), kind == "folder");
+        EXPECT_EQ(fs::is_fifo(file), kind == "fifo");
+        EXPECT_THAT(log.lines(), ElementsAre(AllOf(HasSubstr("cannot be read"),
+                                                   HasSubstr("leaving the file as it is")),
+                                             HasSubstr("Settings not saved")));
+        if (kind == "unreadable") {
+            fs::permissions(file, fs::perms::owner_all, fs::perm_options::add);
+        }
+    }
+}
+
+// Settings are the user's alone: a new store, its folder and a new record are closed to
+// others; a file the user opened up keeps its mode; a store that is a link (a dotfile
+// manager's) is written through to the file it leads to and stays a link.
+TEST_F(PlistUserDefaultsTest, NewFilesArePrivateAndALinkedStoreIsWrittenThrough) {
+    ::umask(022);
+    const auto modeOf = [](const fs::path& path) {
+        struct stat info {};
+        ::stat(path.c_str(), &info);
+        return info.st_mode & 0777;
+    };
+    PlistUserDefaults fresh(file);
+    fresh.setBool("isFirstLaunch", false);
+    ASSERT_TRUE(fresh.synchronize());
+    EXPECT_EQ(modeOf(file), 0600U);
+    EXPECT_EQ(modeOf(folder), 0700U);
+    fs::permissions(file, fs::perms::group_read, fs::perm_options::add);
+    fresh.setBool("isFirstLaunch", true);
+    ASSERT_TRUE(fresh.synchronize());
+    EXPECT_EQ(modeOf(file), 0640U);
+
+    const auto target = home.path() / "dotfiles" / "lumatix.plist";
+    writeFile(target, readFile(file));
+    fs::remove(file);
+    fs::create_symlink(target, file);
+    PlistUserDefaults linked(file);
+    EXPECT_EQ(linked.objectForKey("isFirstLaunch"), DefaultsValue(true));
+    linked.setObject("DeviceUniqueID", "id");
+    ASSERT_TRUE(linked.synchronize());
+    EXPECT_TRUE(fs::is_symlink(file));
+    EXPECT_EQ(PlistUserDefaults(target).objectForKey("DeviceUniqueID"),
+              DefaultsValue(std::string("id")));
+    EXPECT_EQ(filesInFolder(), std::set<fs::path>{file});
+}
+
+// A writer killed mid-save leaves its temporary file behind; the next save removes it, but
+// never one a live writer still holds, nor a file of another name.
+TEST_F(PlistUserDefaultsTest, TemporaryFilesOfAKilledWriterGoAtTheNextSave) {
+    const auto beside = [&](const std::string& name) { return folder / name; };
+    const std::vector<fs::path> dead{beside(".com.example.test.plist.tmp-a1B2c3"),
+                                     beside(".com.example.test.plist.tmp-zzzzzz")};
+    const std::vector<fs::path> kept{beside(".com.example.test.plist.tmp-live01"),
+                                     beside(".com.example.test.plist.backup"),
+                                     beside(".com.example.test.plist.tmp-toolong"),
+                                     beside(".other.plist.tmp-a1B2c3"), beside("notes")};
+    for (const auto& path : dead) {
+        writeFile(path, "half");
+    }
+    for (const auto& path : kept) {
+        writeFile(path, "keep");
+    }
+    const int live = ::open(kept[0].c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(live, LOCK_EX), 0);
+    PlistUserDefaults defaults(file);
+    defaults.setBool("isFirstLaunch", false);
+    ASSERT_TRUE(defaults.synchronize());
+    ::close(live);
+    std::set<fs::path> expected(kept.begin(), kept.end());
+    expected.insert(file);
+    EXPECT_EQ(filesInFolder(), expected);
+}
+
+// The depth counted before libplist's reader sees a text is never less than the depth that
+// reader would find: closings hidden in comments or character data do not count.
+TEST(PropertyListTest, NestingDepthIsNeverUnderCounted) {
+    const std::vector<std::pair<std::string, std::size_t>> rows{
+        {"<plist><dict><key>a</key><array><true/></array></dict></plist>", 2},
+        {"<plist><array/><dict/><array ></array></plist>", 1},
+        {"<plist><array>\n<dict\n><key>x</key><array/></dict></array></plist>", 2},
+        {"<plist><array><!-- </array> --><array></array></array></plist>", 2},
+        {"<plist><array><!-- <array> --></array></plist>", 2},
+        {"<plist><array><![CDATA[</array>]]><array/></array></plist>", 1},
+        {"<plist><array><![CDATA[</array>]]><array></array></array></plist>", 2},
+        {"<plist><arrays><dictionary></plist>", 0},
+        {"<plist><array><array><array", 3},
+        {"</array></array><array></plist>", 1},
+    };
+    for (const auto& [xml, depth] : rows) {
+        EXPECT_EQ(platform::PropertyList::nestingDepth(xml), depth) << xml;
+    }
+}
+
+// Every settings file the fuzzer kept stays handled (the fuzzer run on them names a failing one).
+TEST(StoreCorpusTest, EveryStoredInputIsHandled) {
+    std::size_t inputs = 0;
+    for (const auto& entry : fs::directory_iterator(LUMATIX_STORE_CORPUS_DIR)) {
+        const std::string bytes = readFile(entry.path());
+        fuzzStoreReading(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+        ++inputs;
+    }
+    EXPECT_GT(inputs, 0U);
 }

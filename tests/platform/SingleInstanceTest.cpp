@@ -1,14 +1,28 @@
 #include "platform/SingleInstance.h"
 
+#include "support/CapturedLog.h"
 #include "support/TemporaryHome.h"
+#include "support/TestFiles.h"
 
+#include <QCoreApplication>
 #include <QLocalSocket>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
+#include <cstring>
+#include <fcntl.h>
 #include <fstream>
+#include <functional>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <iostream>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+namespace fs = std::filesystem;
 using platform::SingleInstance;
+using namespace ::testing;
 
 // A second launch hands over; a socket left by a crash is taken over; strangers are ignored.
 TEST(SingleInstanceTest, SecondLaunchBringsTheFirstForward) {
@@ -37,9 +51,101 @@ TEST(SingleInstanceTest, SecondLaunchBringsTheFirstForward) {
     EXPECT_TRUE(reopened.wait(5000));
     EXPECT_EQ(reopened.takeFirst().front().toString(), "weston-4:7_ab/c=");
 
-    home.setEnv("XDG_RUNTIME_DIR", std::nullopt);
-    EXPECT_TRUE(SingleInstance::socketPathFor("app").endsWith(
-        QStringLiteral("app-%1.socket").arg(getuid())));
+    // A listener of another user hears nothing of this launch.
+    CapturedLog log;
+    EXPECT_FALSE(SingleInstance(socket, nullptr, getuid() + 1).handOverToRunningInstance(1000));
+    EXPECT_THAT(log.lines(), ElementsAre(HasSubstr("held by another user")));
+    QTest::qWait(100);
+    EXPECT_EQ(reopened.count(), 0);
+}
+
+TEST(SingleInstanceTest, OnlyAPrivateFolderOfThisUserHoldsTheSocket) {
+    // Mode, owner, refused (files and links: below).
+    for (const auto& [mode, owner, refused] :
+         std::vector<std::tuple<mode_t, uid_t, bool>>{{S_IFDIR | 0700, getuid(), false},
+                                                      {S_IFDIR | 0701, getuid(), true},
+                                                      {S_IFDIR | 0700, getuid() + 1, true}}) {
+        EXPECT_EQ(!SingleInstance::folderProblem(mode, owner, getuid()).empty(), refused)
+            << std::oct << mode << " " << owner;
+    }
+    TemporaryHome home;
+    CapturedLog log;
+    const auto dir = [&](const std::string& name) { return home.path() / name; };
+    const auto q = [](const std::filesystem::path& path) {
+        return QString::fromStdString(path.string());
+    };
+    const QString squatted = q(dir("tmp") / ("app-" + std::to_string(getuid())));
+    fs::create_directories(dir("runtime"));
+    fs::create_directories(dir("tmp"));
+    fs::permissions(dir("runtime"), fs::perms::owner_all);
+    EXPECT_EQ(
+        SingleInstance::socketPathIn(q(dir("runtime")), q(dir("tmp")), q(dir("cache")), "app"),
+        q(dir("runtime") / "app.socket"));
+    // A runtime folder open to others is passed over; the temporary one is made private.
+    fs::permissions(dir("runtime"), fs::perms::all);
+    EXPECT_EQ(
+        SingleInstance::socketPathIn(q(dir("runtime")), q(dir("tmp")), q(dir("cache")), "app"),
+        squatted + "/app.socket");
+    EXPECT_EQ(fs::status(squatted.toStdString()).permissions(), fs::perms::owner_all);
+    // What another user could have left at that guessable name: a file, a link to a folder, a
+    // folder open to others, another user's folder (root alone can make that one).
+    std::vector<std::function<void()>> squats{
+        [&] { writeFile(squatted.toStdString(), ""); },
+        [&] {
+            fs::create_directories(dir("elsewhere"));
+            fs::permissions(dir("elsewhere"), fs::perms::owner_all);
+            fs::create_directory_symlink(dir("elsewhere"), squatted.toStdString());
+        },
+        [&] { fs::create_directory(squatted.toStdString()); },
+    };
+    if (getuid() == 0) {
+        squats.emplace_back([&] {
+            fs::create_directory(squatted.toStdString());
+            fs::permissions(squatted.toStdString(), fs::perms::owner_all);
+            ASSERT_EQ(chown(squatted.toUtf8().constData(), 65534, 65534), 0);
+        });
+    }
+    for (std::size_t i = 0; i < squats.size(); ++i) {
+        fs::remove_all(squatted.toStdString());
+        ::umask(022);
+        squats[i]();
+        log.clear();
+        EXPECT_EQ(SingleInstance::socketPathIn({}, q(dir("tmp")), q(dir("cache")), "app"),
+                  q(dir("cache") / "app" / "app.socket"))
+            << i;
+        EXPECT_THAT(log.lines(), ElementsAre(HasSubstr(squatted.toStdString()))) << i;
+    }
+}
+
+// Two launches at the same moment: while the first holds the start-up lock, the second waits,
+// then hands over to it rather than listening too. The second is this test again in a process
+// of its own, told so by the environment.
+TEST(SingleInstanceTest, ASecondLaunchWaitsForTheFirstAndHandsOver) {
+    if (const char* socket = std::getenv("LUMATIX_LAUNCH_SOCKET")) {
+        std::cout << "start=" << static_cast<int>(SingleInstance(socket).start(2000)) << std::endl;
+        return;
+    }
+    TemporaryHome home;
+    const std::string socket = (home.path() / "app.socket").string();
+    const int lock = ::open((socket + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+    QProcess second;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LUMATIX_LAUNCH_SOCKET", QString::fromStdString(socket));
+    second.setProcessEnvironment(environment);
+    second.start(QCoreApplication::applicationFilePath(),
+                 {"--gtest_filter=SingleInstanceTest.ASecondLaunchWaitsForTheFirstAndHandsOver"});
+    ASSERT_TRUE(second.waitForStarted(10000));
+    QTest::qWait(300);
+    EXPECT_FALSE(fs::exists(socket));
+    SingleInstance first(QString::fromStdString(socket));
+    QSignalSpy reopened(&first, &SingleInstance::reopenRequested);
+    ASSERT_TRUE(first.listen());
+    ::close(lock);
+    EXPECT_TRUE(reopened.wait(10000));
+    EXPECT_TRUE(second.waitForFinished(10000));
+    EXPECT_TRUE(second.readAllStandardOutput().contains(
+        "start=" + QByteArray::number(static_cast<int>(SingleInstance::Start::handedOver))));
 }
 
 // Lines from later launches: the request, with or without a token; anything else is nothing.

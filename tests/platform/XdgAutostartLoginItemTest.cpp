@@ -7,6 +7,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 using platform::LoginItemStatus;
@@ -57,6 +58,7 @@ TEST_F(XdgAutostartLoginItemTest, StatusFollowsTheEntryFile) {
 
 // Written in one piece, with the path quoted for its space and % doubled.
 TEST_F(XdgAutostartLoginItemTest, EnablingWritesAnEntryForTheExecutable) {
+    ::umask(022);
     auto loginItem = item();
     EXPECT_TRUE(loginItem.enable());
     EXPECT_EQ(loginItem.status(), LoginItemStatus::enabled);
@@ -65,6 +67,8 @@ TEST_F(XdgAutostartLoginItemTest, EnablingWritesAnEntryForTheExecutable) {
                       HasSubstr("\nName="), HasSubstr("\nExec=\"/home/u/My Apps/100%%/lumatix\"\n"),
                       HasSubstr("\nIcon=")));
     EXPECT_EQ(filesIn(entry.parent_path()).size(), 1U);
+    // Readable by its user alone, whatever the umask.
+    EXPECT_EQ(fs::status(entry).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
 // Rewritten in place of the old one: a full disk leaves the old entry whole. Switched on, an

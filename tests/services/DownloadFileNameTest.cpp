@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 // The server names the version; whatever it sends, the file stays in Downloads under a plain
-// name, and takes the link's own extension.
+// name, and takes the link's own extension when it is a package type's.
 TEST(DownloadFileNameTest, VersionNamesAreMadeHarmlessAndTheLinkGivesTheExtension) {
     const std::string long100(100, '7');
     const std::pair<std::pair<std::string, std::string>, std::string> cases[] = {
@@ -23,15 +23,27 @@ TEST(DownloadFileNameTest, VersionNamesAreMadeHarmlessAndTheLinkGivesTheExtensio
          "Lumatix_Connection_Assistant_" + std::string(7, '_') + "1"},
         {{long100, "https://x.example/u.deb"},
          "Lumatix_Connection_Assistant_" + std::string(64, '7') + ".deb"},
-        // No extension: none in the last segment, only a host, a dot file, odd characters, or
-        // one too long to be real.
+        // Only package types keep their extension (in their own spelling); scripts, desktop
+        // entries and the rest lose it, as do a bare extension and escaped characters.
+        {{"1", "https://x.example/A.DEB"}, "Lumatix_Connection_Assistant_1.deb"},
+        {{"1", "https://x.example/a.x86_64.rpm"}, "Lumatix_Connection_Assistant_1.rpm"},
+        {{"1", "https://x.example/a.flatpak"}, "Lumatix_Connection_Assistant_1.flatpak"},
+        {{"1", "https://x.example/a.tar.ZST"}, "Lumatix_Connection_Assistant_1.tar.zst"},
+        {{"1", "https://x.example/install.sh"}, "Lumatix_Connection_Assistant_1"},
+        {{"1", "https://x.example/a.desktop"}, "Lumatix_Connection_Assistant_1"},
+        {{"1", "https://x.example/a.gz"}, "Lumatix_Connection_Assistant_1"},
+        {{"1", "https://x.example/a.deb/"}, "Lumatix_Connection_Assistant_1"},
         {{"1", "https://x.example"}, "Lumatix_Connection_Assistant_1"},
         {{"1", "https://x.example/pkg/.deb"}, "Lumatix_Connection_Assistant_1"},
-        {{"1", "https://x.example/u.d%2Fe"}, "Lumatix_Connection_Assistant_1"},
-        {{"1", "https://x.example/u." + std::string(40, 'a')}, "Lumatix_Connection_Assistant_1"},
-        {{"1", "https://x.example/Lumatix U 1.2.dmg"}, "Lumatix_Connection_Assistant_1.dmg"},
+        {{"1", "https://x.example/u.d%2Eeb"}, "Lumatix_Connection_Assistant_1"},
+        {{"1", "https://x.example/Lumatix U 1.2.dmg"}, "Lumatix_Connection_Assistant_1"},
     };
     for (const auto& [input, expected] : cases) {
         EXPECT_EQ(DownloadFileName::make(input.first, input.second), expected) << input.first;
     }
+    // Further copies, for when a link or another user's file has the name.
+    EXPECT_EQ(DownloadFileName::make("1.2", "https://x.example/a.tar.gz", 2),
+              "Lumatix_Connection_Assistant_1.2 (2).tar.gz");
+    EXPECT_EQ(DownloadFileName::make("1.2", "https://x.example/a", 1),
+              "Lumatix_Connection_Assistant_1.2 (1)");
 }

@@ -81,9 +81,13 @@ TEST_F(WebServicesTest, RegionLookupByCountryCodePostsGetRegionOnEveryAnswer) {
         EXPECT_TRUE(postedOnce(static_cast<int>(i) + 1)) << i;
         EXPECT_EQ(isGlobalRegion, std::get<2>(rows[i])) << i;
     }
-    const std::string answer = server.url("/json/?key=KEY123") + " response data: ";
-    EXPECT_TRUE(log.contains(answer + R"({"countryCode":"HK"})"));
+    // Neither the key nor the rest of the reply (it locates the user) reaches the log.
+    const std::string answer = server.url("/json/?key=…") + " response data: ";
+    EXPECT_EQ(log.count(answer + "received"), 7);
     EXPECT_TRUE(log.contains(answer + "empty"));
+    EXPECT_TRUE(std::ranges::none_of(log.lines(), [](const std::string& line) {
+        return line.find("KEY123") != std::string::npos || line.find('{') != std::string::npos;
+    }));
     EXPECT_TRUE(log.contains(R"(countryCode = US\ncountryCode = CN)"));
     EXPECT_EQ(log.count("countryCode = CN"), 1);
 }
@@ -118,6 +122,32 @@ TEST(UpdateReplyTest, VersionCodeAndEveryRuleThatMustHoldForAnOffer) {
     }
 }
 
+// The package's checksum comes along when the server sends one; a malformed one makes no offer,
+// since that package could not be checked.
+TEST(UpdateReplyTest, AnOfferCarriesAWellFormedChecksumOnly) {
+    const std::string hex(64, 'A');
+    // The member's value (none: absent), the checksum offered (none: no offer).
+    const std::vector<std::pair<std::optional<json>, std::optional<std::string>>> rows{
+        {std::nullopt, ""},
+        {hex, std::string(64, 'a')},
+        {std::string(63, 'a'), std::nullopt},
+        {std::string(65, 'a'), std::nullopt},
+        {std::string(63, 'a') + "g", std::nullopt},
+        {json(nullptr), std::nullopt},
+        {42, std::nullopt},
+    };
+    for (const auto& [member, offered] : rows) {
+        json reply{{"ResultCode", 9906},
+                   {"getUpdateList",
+                    {{"versionCode", "1000400"}, {"downloadLink", "l"}, {"versionName", "n"}}}};
+        if (member) {
+            reply["getUpdateList"]["sha256"] = *member;
+        }
+        const auto offer = UpdateReply::evaluate(reply, "1000300");
+        EXPECT_EQ(offer ? std::optional(offer->sha256) : std::nullopt, offered) << reply;
+    }
+}
+
 // Every reply the fuzzer kept stays handled (the fuzzer run on them names a failing one).
 TEST(ReplyCorpusTest, EveryStoredInputIsHandled) {
     for (const auto& entry : std::filesystem::directory_iterator(LUMATIX_REPLY_CORPUS_DIR)) {
@@ -133,7 +163,9 @@ TEST_F(WebServicesTest, UpdateCheckOutcomesPackageNamesAndHeaders) {
         return request.query.find(".forced") == std::string::npos ? replies.first : replies.second;
     });
     const std::string offer = R"({"ResultCode":9906,"getUpdateList":{"versionCode":"1000400",)"
-                              R"("downloadLink":"https://x/1.0.4","versionName":"1.0.4"}})";
+                              R"("downloadLink":"https://x/1.0.4","versionName":"1.0.4",)"
+                              R"("sha256":")" +
+                              std::string(64, 'a') + R"("}})";
     const Reply normalOffer = HttpTestServer::json(offer);
     const Reply forcedOffer = HttpTestServer::json(std::regex_replace(offer, std::regex("4"), "5"));
     const Reply none = HttpTestServer::json(R"({"ResultCode":9900})");
@@ -157,6 +189,7 @@ TEST_F(WebServicesTest, UpdateCheckOutcomesPackageNamesAndHeaders) {
         ASSERT_TRUE(postedOnce(static_cast<int>(i) + 1)) << i;
         EXPECT_EQ(manager.newVersionUrl, url) << i;
         EXPECT_EQ(manager.newVersionName, name) << i;
+        EXPECT_EQ(manager.newVersionSha256, url.empty() ? "" : std::string(64, 'a')) << i;
         EXPECT_EQ(isForcedUpdate, forcedFlag) << i;
         const auto requests = server.requests();
         ASSERT_EQ(requests.size(), 2 * i + 2);

@@ -2,6 +2,7 @@
 
 #include <QTcpSocket>
 #include <QUrlQuery>
+#include <algorithm>
 
 std::string HttpTestServer::Request::queryValue(const std::string& key) const {
     const QUrlQuery parsed(QString::fromStdString(query));
@@ -47,10 +48,18 @@ void HttpTestServer::serve(QAbstractSocket& socket, QByteArray& received) {
     if (reply.silent) {
         return;
     }
-    std::string out = "HTTP/1.1 " + std::to_string(reply.status) +
-                      " Status\r\nContent-Length: " + std::to_string(reply.body.size()) +
-                      "\r\nConnection: close\r\n";
+    // A reply may declare a length of its own (a lie, for the size checks).
+    const bool ownLength = std::ranges::any_of(
+        reply.headers, [](const auto& header) { return header.first == "Content-Length"; });
+    std::string out =
+        "HTTP/1.1 " + std::to_string(reply.status) + " Status\r\n" +
+        (ownLength ? std::string()
+                   : "Content-Length: " + std::to_string(reply.body.size()) + "\r\n") +
+        "Connection: close\r\n";
     for (const auto& [name, value] : reply.headers) {
+        if (value.empty()) {
+            continue; // a header left out, a Content-Length for instance
+        }
         out += name + ": " + value + "\r\n";
     }
     out += "\r\n" + reply.body;

@@ -12,7 +12,7 @@
 class HttpTestServer {
 public:
     struct Request {
-        std::string path;
+        std::string path; // as it arrived, escapes and all
         std::string query;
         std::map<std::string, std::string> headers; // names in lower case
         // The decoded value of a query key, or "" when absent.
@@ -23,6 +23,7 @@ public:
     struct Reply {
         int status = 200;
         std::string body;
+        // "Content-Length" here replaces the true one; with an empty value, none is sent.
         Headers headers{{"Content-Type", "application/json"}};
         bool silent = false; // never answers
     };

@@ -12,7 +12,6 @@
 
 #include <QPointer>
 #include <QProgressBar>
-#include <QUrl>
 #include <QWidget>
 
 namespace {
@@ -58,8 +57,8 @@ void DownloadOTAViewController::layoutElements(QSize viewSize) {
 }
 
 void DownloadOTAViewController::startDownload() {
-    const std::string link =
-        QUrl::fromPercentEncoding(QByteArray::fromStdString(services_.link)).toStdString();
+    // Fetched exactly as sent: undoing escapes would change a signed link.
+    const std::string& link = services_.link;
     downloadTimer_ =
         platform::Timer::scheduled(services_.watchdogInterval, true, [this] { downloadFailed(); });
     isDownloadProgress_ = false;
@@ -70,6 +69,11 @@ void DownloadOTAViewController::startDownload() {
     destination_ =
         services_.downloadsFolder() / DownloadFileName::make(services_.versionName, link);
     request_ = services_.client->download(link, destination_);
+    request_->expectSha256(services_.sha256)
+        .alternativeNames(
+            [folder = destination_.parent_path(), version = services_.versionName, link](int copy) {
+                return folder / DownloadFileName::make(version, link, copy);
+            });
     QPointer self(this);
     request_->downloadProgress([self](double fraction) {
         if (!self.isNull()) {

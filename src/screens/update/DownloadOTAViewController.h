@@ -30,6 +30,7 @@ public:
         net::HttpClient* client = nullptr;
         std::string link;        // as the update server sent it (percent-encoded)
         std::string versionName; // empty when only a forced update was offered
+        std::string sha256;      // the package's, when the server sent one
         std::function<std::filesystem::path()> downloadsFolder;
         std::function<void(const std::filesystem::path&)> revealFile;
         std::chrono::milliseconds watchdogInterval{30000};
