@@ -132,6 +132,20 @@ std::optional<std::string> StateFile::value(const std::string& key) {
     return found != entries->end() ? std::optional(found->second) : std::nullopt;
 }
 
+// Nobody but the assistant links its state anywhere: a link found there was planted, and the
+// write replaces it instead of going through it.
+bool StateFile::dropPlantedLink(std::string* problem) const {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(file_, error))) {
+        return true;
+    }
+    if (!std::filesystem::remove(file_, error)) {
+        *problem = "cannot remove the link in its place: " + error.message();
+        return false;
+    }
+    return true;
+}
+
 bool StateFile::setValue(const std::string& key, const std::string& value) {
     std::string problem;
     if (value.find_first_of(std::string_view("\n\r\0", 3)) != std::string::npos) {
@@ -150,7 +164,7 @@ bool StateFile::setValue(const std::string& key, const std::string& value) {
         }
         if (text.size() > sizeLimit) {
             problem = "it would be larger than " + std::to_string(sizeLimit) + " bytes";
-        } else if (createFolders(file_.parent_path(), &problem) &&
+        } else if (createFolders(file_.parent_path(), &problem) && dropPlantedLink(&problem) &&
                    AtomicFile::write(file_, text, &problem, 0600)) {
             return true;
         }

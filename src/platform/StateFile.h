@@ -26,6 +26,7 @@ public:
     bool setValue(const std::string& key, const std::string& value) override;
 
 private:
+    bool dropPlantedLink(std::string* problem) const;
     std::filesystem::path file_;
 };
 
