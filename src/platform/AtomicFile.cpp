@@ -103,8 +103,10 @@ bool AtomicFile::write(const std::filesystem::path& linkOrPath, std::string_view
     // A rename over a link would replace the link with a plain file.
     const auto path = writeTarget(linkOrPath);
     const auto folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    // Distinct enough that no file of the user's is ever taken for a leftover.
-    const std::string prefix = "." + path.filename().string() + ".tmp-";
+    // Distinct enough that no file of the user's is ever taken for a leftover. (Appended piece
+    // by piece: GCC 12 warns wrongly about "." + string in optimised builds.)
+    std::string prefix(".");
+    prefix.append(path.filename().string()).append(".tmp-");
     removeLeftovers(folder, prefix);
     std::string temporary = (folder / prefix).string() + "XXXXXX";
     const int fd = ::mkstemp(temporary.data());

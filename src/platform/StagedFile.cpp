@@ -53,8 +53,9 @@ StagedFile::StagedFile(fs::path destination, fs::path temporary, int fd)
 std::unique_ptr<StagedFile> StagedFile::create(fs::path destination, std::string* error) {
     const fs::path folder = destination.has_parent_path() ? destination.parent_path() : ".";
     for (int attempt = 0; attempt < maxAlternatives; ++attempt) {
-        const fs::path temporary =
-            folder / ("." + destination.filename().string() + ".part-" + randomSuffix());
+        std::string name(".");
+        name.append(destination.filename().string()).append(".part-").append(randomSuffix());
+        const fs::path temporary = folder / name;
         const int fd =
             ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd >= 0) {
