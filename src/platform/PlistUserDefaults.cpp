@@ -5,6 +5,7 @@
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
 #include "platform/SmallFile.h"
+#include "platform/XdgBaseDirectory.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -117,15 +118,7 @@ PlistUserDefaults::PlistUserDefaults(std::filesystem::path file)
 PlistUserDefaults::~PlistUserDefaults() = default;
 
 std::filesystem::path PlistUserDefaults::defaultPath() {
-    fs::path configHome;
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    // A relative XDG_CONFIG_HOME is invalid and ignored, like an empty one.
-    if (xdg != nullptr && *xdg != '\0' && fs::path(xdg).is_absolute()) {
-        configHome = xdg;
-    } else {
-        configHome = fs::path(QFile::encodeName(QDir::homePath()).toStdString()) / ".config";
-    }
-    return configHome / std::string(build_config::appId) /
+    return XdgBaseDirectory::configHome() / std::string(build_config::appId) /
            (std::string(build_config::bundleIdentifier) + ".plist");
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/Log.h"
 #include "platform/StartupLock.h"
+#include "platform/XdgBaseDirectory.h"
 
 #include <QByteArrayView>
 #include <QDir>
@@ -74,12 +75,8 @@ std::string SingleInstance::folderProblem(mode_t mode, uid_t owner, uid_t user) 
 }
 
 QString SingleInstance::socketPathFor(const QString& appId) {
-    const QString cacheHome = qEnvironmentVariable("XDG_CACHE_HOME");
     return socketPathIn(qEnvironmentVariable("XDG_RUNTIME_DIR"), QDir::tempPath(),
-                        cacheHome.startsWith(QLatin1Char('/'))
-                            ? cacheHome
-                            : QDir::homePath() + QStringLiteral("/.cache"),
-                        appId);
+                        QFile::decodeName(XdgBaseDirectory::cacheHome().c_str()), appId);
 }
 
 QString SingleInstance::socketPathIn(const QString& runtimeDir, const QString& tempDir,

@@ -3,6 +3,7 @@
 #include "BuildConfig.h"
 #include "platform/AtomicFile.h"
 #include "platform/Log.h"
+#include "platform/XdgBaseDirectory.h"
 
 #include <QDir>
 #include <QFile>
@@ -112,15 +113,7 @@ bool createFolders(const fs::path& folder, std::string* problem) {
 StateFile::StateFile(std::filesystem::path file) : file_(std::move(file)) {}
 
 std::filesystem::path StateFile::defaultPath() {
-    fs::path stateHome;
-    const char* xdg = std::getenv("XDG_STATE_HOME");
-    // A relative XDG_STATE_HOME is invalid and ignored, like an empty one.
-    if (xdg != nullptr && *xdg != '\0' && fs::path(xdg).is_absolute()) {
-        stateHome = xdg;
-    } else {
-        stateHome = fs::path(QFile::encodeName(QDir::homePath()).toStdString()) / ".local/state";
-    }
-    return stateHome / std::string(build_config::appId) / "state";
+    return XdgBaseDirectory::stateHome() / std::string(build_config::appId) / "state";
 }
 
 std::optional<std::string> StateFile::value(const std::string& key) {

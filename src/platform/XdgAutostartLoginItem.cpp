@@ -4,9 +4,11 @@
 #include "platform/AtomicFile.h"
 #include "platform/Log.h"
 #include "platform/SmallFile.h"
+#include "platform/XdgBaseDirectory.h"
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <algorithm>
 #include <system_error>
 #include <utility>
@@ -49,11 +51,10 @@ QString keyOf(const QString& trimmedLine, QString* value = nullptr) {
     return trimmedLine.left(equals).trimmed();
 }
 
-// Whether the [Desktop Entry] group switches the entry off; the last value of a key counts.
-bool isDisabled(const QString& text) {
+// The keys of the [Desktop Entry] group with their values; the last value of a key counts.
+QHash<QString, QString> entryValues(const QString& text) {
     bool inEntry = false;
-    bool hidden = false;
-    bool gnomeEnabled = true;
+    QHash<QString, QString> values;
     for (const auto& rawLine : text.split(u'\n')) {
         const QString line = rawLine.trimmed();
         if (isGroupHeader(line)) {
@@ -62,34 +63,17 @@ bool isDisabled(const QString& text) {
         }
         QString value;
         const QString key = keyOf(line, &value);
-        if (!inEntry || key.isEmpty()) {
-            continue;
-        }
-        if (key == hiddenKey) {
-            hidden = value.compare(u"true", Qt::CaseInsensitive) == 0;
-        } else if (key == gnomeEnabledKey) {
-            gnomeEnabled = value.compare(u"false", Qt::CaseInsensitive) != 0;
+        if (inEntry && !key.isEmpty()) {
+            values.insert(key, value);
         }
     }
-    return hidden || !gnomeEnabled;
+    return values;
 }
 
-// The program the [Desktop Entry] group starts, as written; the last value counts.
-QString execOf(const QString& text) {
-    bool inEntry = false;
-    QString exec;
-    for (const auto& rawLine : text.split(u'\n')) {
-        const QString line = rawLine.trimmed();
-        if (isGroupHeader(line)) {
-            inEntry = line == desktopEntryGroup;
-            continue;
-        }
-        QString value;
-        if (inEntry && keyOf(line, &value) == execKey) {
-            exec = value;
-        }
-    }
-    return exec;
+// Whether the group switches the entry off.
+bool isDisabled(const QHash<QString, QString>& values) {
+    return values.value(hiddenKey).compare(u"true", Qt::CaseInsensitive) == 0 ||
+           values.value(gnomeEnabledKey).compare(u"false", Qt::CaseInsensitive) == 0;
 }
 
 // Exec quoting: an argument with a reserved character goes in double quotes with ", `, $ and
@@ -203,15 +187,6 @@ QString switchedVersionOf(const QString& text, const QString& executablePath, bo
     return lines.join(u'\n') + u'\n';
 }
 
-fs::path configHomeFromEnvironment() {
-    const QByteArray xdg = qgetenv("XDG_CONFIG_HOME");
-    // A relative XDG_CONFIG_HOME is invalid and ignored, like an empty one.
-    if (!xdg.isEmpty() && fs::path(xdg.toStdString()).is_absolute()) {
-        return fs::path(xdg.toStdString());
-    }
-    return fs::path(QFile::encodeName(QDir::homePath()).toStdString()) / ".config";
-}
-
 } // namespace
 
 XdgAutostartLoginItem::XdgAutostartLoginItem(QString appId, QString executablePath,
@@ -222,7 +197,7 @@ XdgAutostartLoginItem::XdgAutostartLoginItem(QString appId, QString executablePa
 std::unique_ptr<XdgAutostartLoginItem>
 XdgAutostartLoginItem::forCurrentUser(QString appId, QString executablePath) {
     return std::make_unique<XdgAutostartLoginItem>(std::move(appId), std::move(executablePath),
-                                                   configHomeFromEnvironment());
+                                                   XdgBaseDirectory::configHome());
 }
 
 std::filesystem::path XdgAutostartLoginItem::entryPath() const {
@@ -239,13 +214,13 @@ LoginItemStatus XdgAutostartLoginItem::status() const {
     if (!bytes) {
         return LoginItemStatus::notFound;
     }
-    const QString text = QString::fromUtf8(*bytes);
+    const auto values = entryValues(QString::fromUtf8(*bytes));
     // An entry that starts another program (an older install, a build tree) is not ours.
-    if (execOf(text) != execValue(executablePath_)) {
+    if (values.value(execKey) != execValue(executablePath_)) {
         return LoginItemStatus::notRegistered;
     }
     // Switched off entries stay until the user turns them on again in the startup settings.
-    return isDisabled(text) ? LoginItemStatus::requiresApproval : LoginItemStatus::enabled;
+    return isDisabled(values) ? LoginItemStatus::requiresApproval : LoginItemStatus::enabled;
 }
 
 bool XdgAutostartLoginItem::enable() {
