@@ -8,7 +8,7 @@
 #include "platform/DisplayEnvironment.h"
 #include "platform/LinuxPlatform.h"
 #include "platform/SingleInstance.h"
-#include "screens/onboarding/BluetoothViewController.h"
+#include "screens/main/BluetoothViewController.h"
 #include "screens/onboarding/EULAViewController.h"
 #include "ui/Accessibility.h"
 #include "ui/Localization.h"

@@ -1,6 +1,6 @@
 #include "core/PersistedSettings.h"
 #include "platform/Platform.h"
-#include "screens/onboarding/BluetoothViewController.h"
+#include "screens/main/BluetoothViewController.h"
 #include "screens/onboarding/EULAViewController.h"
 #include "screens/onboarding/GDPRViewController.h"
 #include "screens/onboarding/LoginItemViewController.h"

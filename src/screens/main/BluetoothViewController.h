@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/onboarding/MainScreenViewController.h"
+#include "screens/main/MainScreenViewController.h"
 
 class AnimationView;
 class Button;

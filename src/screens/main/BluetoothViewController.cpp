@@ -1,10 +1,10 @@
-#include "screens/onboarding/BluetoothViewController.h"
+#include "screens/main/BluetoothViewController.h"
 
 #include "core/LogLines.h"
 #include "core/SpeakerDevice.h"
 #include "platform/DesktopSettings.h"
 #include "platform/Log.h"
-#include "screens/onboarding/AnimationView.h"
+#include "screens/main/AnimationView.h"
 #include "ui/Accessibility.h"
 #include "ui/Button.h"
 #include "ui/ButtonStyle.h"

@@ -1,4 +1,4 @@
-#include "screens/onboarding/AnimationView.h"
+#include "screens/main/AnimationView.h"
 
 #include "core/LogLines.h"
 #include "platform/Log.h"

@@ -1,4 +1,4 @@
-#include "screens/onboarding/MainScreenViewController.h"
+#include "screens/main/MainScreenViewController.h"
 
 #include "core/LogLines.h"
 #include "core/NotificationNames.h"

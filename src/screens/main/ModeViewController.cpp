@@ -1,4 +1,4 @@
-#include "screens/onboarding/ModeViewController.h"
+#include "screens/main/ModeViewController.h"
 
 #include "analytics/Analytics.h"
 #include "audio/AppManger.h"

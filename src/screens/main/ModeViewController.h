@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/onboarding/MainScreenViewController.h"
+#include "screens/main/MainScreenViewController.h"
 #include "ui/AccessibleKey.h"
 #include "ui/ImageAsset.h"
 #include "ui/LocalizedKey.h"
