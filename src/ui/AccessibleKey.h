@@ -21,6 +21,8 @@ enum class AccessibleKey {
     ReadToEndDescription,
     StartAtLoginOn,
     StartAtLoginOff,
+    FollowCallsOn,
+    FollowCallsOff,
     ShareUsageDataOn,
     ShareUsageDataOff,
     ShareUsageDataDescription,
@@ -28,10 +30,11 @@ enum class AccessibleKey {
     UserGuideLinkDescription,
     StoreQRCode,
     DownloadProgress,
+    ModeInUse,
 };
 
 // Every case, in declaration order.
-inline constexpr std::array<AccessibleKey, 21> allAccessibleKeys{
+inline constexpr std::array<AccessibleKey, 24> allAccessibleKeys{
     AccessibleKey::CloseButton,
     AccessibleKey::MinimizeButton,
     AccessibleKey::SettingsButton,
@@ -46,6 +49,8 @@ inline constexpr std::array<AccessibleKey, 21> allAccessibleKeys{
     AccessibleKey::ReadToEndDescription,
     AccessibleKey::StartAtLoginOn,
     AccessibleKey::StartAtLoginOff,
+    AccessibleKey::FollowCallsOn,
+    AccessibleKey::FollowCallsOff,
     AccessibleKey::ShareUsageDataOn,
     AccessibleKey::ShareUsageDataOff,
     AccessibleKey::ShareUsageDataDescription,
@@ -53,6 +58,7 @@ inline constexpr std::array<AccessibleKey, 21> allAccessibleKeys{
     AccessibleKey::UserGuideLinkDescription,
     AccessibleKey::StoreQRCode,
     AccessibleKey::DownloadProgress,
+    AccessibleKey::ModeInUse,
 };
 
 // The message id of the case in the string tables: the case name after "Accessible", so it

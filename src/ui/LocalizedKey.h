@@ -24,6 +24,10 @@ enum class LocalizedKey {
     EULADisagreeButtonTitle,
     EULATitle,
     EULAUnavailableDescription,
+    FollowCallsMeetingNotice,
+    FollowCallsMusicNotice,
+    FollowCallsTurnOffButtonTitle,
+    FollowCallsTurnOnButtonTitle,
     InfoQRCodeButtonTitle,
     InfoSupportAppButtonTitle,
     InfoSupportAppGoogleMeetTitle,
@@ -80,6 +84,9 @@ enum class LocalizedKey {
     SettingPreferenceBTDisconnect,
     SettingPreferenceBTTitle,
     SettingPreferenceButtonTitle,
+    SettingPreferenceFollowCallsOff,
+    SettingPreferenceFollowCallsOn,
+    SettingPreferenceFollowCallsTitle,
     SettingPreferenceLoginDisable,
     SettingPreferenceLoginEnable,
     SettingPreferenceLoginTitle,
@@ -101,7 +108,7 @@ enum class LocalizedKey {
 };
 
 // Every case, in declaration order.
-inline constexpr std::array<LocalizedKey, 92> allLocalizedKeys{
+inline constexpr std::array<LocalizedKey, 99> allLocalizedKeys{
     LocalizedKey::BluetoothSettingButtonTitle,
     LocalizedKey::BluetoothViewDescription,
     LocalizedKey::BluetoothViewStep1Description,
@@ -120,6 +127,10 @@ inline constexpr std::array<LocalizedKey, 92> allLocalizedKeys{
     LocalizedKey::EULADisagreeButtonTitle,
     LocalizedKey::EULATitle,
     LocalizedKey::EULAUnavailableDescription,
+    LocalizedKey::FollowCallsMeetingNotice,
+    LocalizedKey::FollowCallsMusicNotice,
+    LocalizedKey::FollowCallsTurnOffButtonTitle,
+    LocalizedKey::FollowCallsTurnOnButtonTitle,
     LocalizedKey::InfoQRCodeButtonTitle,
     LocalizedKey::InfoSupportAppButtonTitle,
     LocalizedKey::InfoSupportAppGoogleMeetTitle,
@@ -176,6 +187,9 @@ inline constexpr std::array<LocalizedKey, 92> allLocalizedKeys{
     LocalizedKey::SettingPreferenceBTDisconnect,
     LocalizedKey::SettingPreferenceBTTitle,
     LocalizedKey::SettingPreferenceButtonTitle,
+    LocalizedKey::SettingPreferenceFollowCallsOff,
+    LocalizedKey::SettingPreferenceFollowCallsOn,
+    LocalizedKey::SettingPreferenceFollowCallsTitle,
     LocalizedKey::SettingPreferenceLoginDisable,
     LocalizedKey::SettingPreferenceLoginEnable,
     LocalizedKey::SettingPreferenceLoginTitle,
