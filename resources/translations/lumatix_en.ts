@@ -540,8 +540,8 @@ Nothing is sent unless you agree. If you do not agree, the assistant works exact
         <translation>Off</translation>
     </message>
     <message id="SettingPreferenceFollowCallsOn">
-        <source>On: Meeting mode while a call uses a microphone</source>
-        <translation>On: Meeting mode while a call uses a microphone</translation>
+        <source>On</source>
+        <translation>On</translation>
     </message>
     <message id="SettingPreferenceFollowCallsTitle">
         <source>Switch to Meeting mode during calls</source>

@@ -540,8 +540,8 @@ Nothing is sent unless you agree. If you do not agree, the assistant works exact
         <translation>オフ</translation>
     </message>
     <message id="SettingPreferenceFollowCallsOn">
-        <source>On: Meeting mode while a call uses a microphone</source>
-        <translation>オン：通話がマイクを使用している間は会議モード</translation>
+        <source>On</source>
+        <translation>オン</translation>
     </message>
     <message id="SettingPreferenceFollowCallsTitle">
         <source>Switch to Meeting mode during calls</source>

@@ -540,8 +540,8 @@ Nothing is sent unless you agree. If you do not agree, the assistant works exact
         <translation>已关闭</translation>
     </message>
     <message id="SettingPreferenceFollowCallsOn">
-        <source>On: Meeting mode while a call uses a microphone</source>
-        <translation>已开启：通话使用麦克风时切换到会议模式</translation>
+        <source>On</source>
+        <translation>已开启</translation>
     </message>
     <message id="SettingPreferenceFollowCallsTitle">
         <source>Switch to Meeting mode during calls</source>

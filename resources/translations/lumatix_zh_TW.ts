@@ -540,8 +540,8 @@ Nothing is sent unless you agree. If you do not agree, the assistant works exact
         <translation>已關閉</translation>
     </message>
     <message id="SettingPreferenceFollowCallsOn">
-        <source>On: Meeting mode while a call uses a microphone</source>
-        <translation>已開啟：通話使用麥克風時切換為會議模式</translation>
+        <source>On</source>
+        <translation>已開啟</translation>
     </message>
     <message id="SettingPreferenceFollowCallsTitle">
         <source>Switch to Meeting mode during calls</source>
