@@ -555,9 +555,9 @@ Nothing is sent unless you agree. If you do not agree, the assistant works exact
         <source>Switch to Meeting mode during calls: off</source>
         <translation>Switch to Meeting mode during calls: off</translation>
     </message>
-    <message id="AccessibleModeInUse">
-        <source>in use</source>
-        <translation>in use</translation>
+    <message id="ModeViewInUse">
+        <source>In use</source>
+        <translation>In use</translation>
     </message>
 </context>
 </TS>

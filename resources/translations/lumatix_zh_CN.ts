@@ -555,8 +555,8 @@ Nothing is sent unless you agree. If you do not agree, the assistant works exact
         <source>Switch to Meeting mode during calls: off</source>
         <translation>通话期间切换到会议模式：已关闭</translation>
     </message>
-    <message id="AccessibleModeInUse">
-        <source>in use</source>
+    <message id="ModeViewInUse">
+        <source>In use</source>
         <translation>使用中</translation>
     </message>
 </context>

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 24> rawValues{
+constexpr std::array<std::string_view, 23> rawValues{
     "AccessibleCloseButton",
     "AccessibleMinimizeButton",
     "AccessibleSettingsButton",
@@ -28,7 +28,6 @@ constexpr std::array<std::string_view, 24> rawValues{
     "AccessibleUserGuideLinkDescription",
     "AccessibleStoreQRCode",
     "AccessibleDownloadProgress",
-    "AccessibleModeInUse",
 };
 static_assert(rawValues.size() == allAccessibleKeys.size());
 

@@ -30,11 +30,10 @@ enum class AccessibleKey {
     UserGuideLinkDescription,
     StoreQRCode,
     DownloadProgress,
-    ModeInUse,
 };
 
 // Every case, in declaration order.
-inline constexpr std::array<AccessibleKey, 24> allAccessibleKeys{
+inline constexpr std::array<AccessibleKey, 23> allAccessibleKeys{
     AccessibleKey::CloseButton,
     AccessibleKey::MinimizeButton,
     AccessibleKey::SettingsButton,
@@ -58,7 +57,6 @@ inline constexpr std::array<AccessibleKey, 24> allAccessibleKeys{
     AccessibleKey::UserGuideLinkDescription,
     AccessibleKey::StoreQRCode,
     AccessibleKey::DownloadProgress,
-    AccessibleKey::ModeInUse,
 };
 
 // The message id of the case in the string tables: the case name after "Accessible", so it

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 99> rawValues{
+constexpr std::array<std::string_view, 100> rawValues{
     "BluetoothSettingButtonTitle",
     "BluetoothViewDescription",
     "BluetoothViewStep1Description",
@@ -61,6 +61,7 @@ constexpr std::array<std::string_view, 99> rawValues{
     "MicPermissionOpenSettingButtonTitle",
     "MicPermissionTitle",
     "ModeViewDescription",
+    "ModeViewInUse",
     "ModeViewMeetingDescription",
     "ModeViewMeetingTitle",
     "ModeViewMusicDescription",

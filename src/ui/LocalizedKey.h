@@ -62,6 +62,7 @@ enum class LocalizedKey {
     MicPermissionOpenSettingButtonTitle,
     MicPermissionTitle,
     ModeViewDescription,
+    ModeViewInUse,
     ModeViewMeetingDescription,
     ModeViewMeetingTitle,
     ModeViewMusicDescription,
@@ -108,7 +109,7 @@ enum class LocalizedKey {
 };
 
 // Every case, in declaration order.
-inline constexpr std::array<LocalizedKey, 99> allLocalizedKeys{
+inline constexpr std::array<LocalizedKey, 100> allLocalizedKeys{
     LocalizedKey::BluetoothSettingButtonTitle,
     LocalizedKey::BluetoothViewDescription,
     LocalizedKey::BluetoothViewStep1Description,
@@ -165,6 +166,7 @@ inline constexpr std::array<LocalizedKey, 99> allLocalizedKeys{
     LocalizedKey::MicPermissionOpenSettingButtonTitle,
     LocalizedKey::MicPermissionTitle,
     LocalizedKey::ModeViewDescription,
+    LocalizedKey::ModeViewInUse,
     LocalizedKey::ModeViewMeetingDescription,
     LocalizedKey::ModeViewMeetingTitle,
     LocalizedKey::ModeViewMusicDescription,

@@ -11,6 +11,7 @@
 #include "ui/Button.h"
 #include "ui/ButtonStyle.h"
 #include "ui/ImageLibrary.h"
+#include "ui/Palette.h"
 #include "ui/TextMetrics.h"
 #include "ui/TextView.h"
 #include "ui/Window.h"
@@ -120,12 +121,18 @@ TextView* MainScreenViewController::makeText(QWidget* parent, const QString& tex
 QWidget* MainScreenViewController::makePanel(QWidget* parent) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(QStringLiteral("panel"));
-    panel->setStyleSheet(QStringLiteral("QFrame#panel { background: white; border: 1px solid %1; "
-                                        "border-radius: %2px; }")
-                             .arg(QColor(Qt::gray).name())
-                             .arg(panelCornerRadius));
+    setPanelMarked(panel, false);
     panel->setFixedWidth(panelWidth);
     return panel;
+}
+
+void MainScreenViewController::setPanelMarked(QWidget* panel, bool marked) {
+    panel->setStyleSheet(QStringLiteral("QFrame#panel { background: white; border: %1px solid %2; "
+                                        "border-radius: %3px; }")
+                             .arg(marked ? 2 : 1)
+                             .arg((marked ? colorAccent() : QColor(Qt::gray)).name())
+                             .arg(panelCornerRadius));
+    panel->setProperty("marked", marked);
 }
 
 QLabel* MainScreenViewController::makePicture(QWidget* parent, ImageAsset asset, QSize size) {
