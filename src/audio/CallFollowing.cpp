@@ -10,6 +10,11 @@ CallFollowing::Step CallFollowing::update(const Situation& now, Clock::time_poin
         // Nothing to switch back on; a speakerphone that returns starts afresh.
         forgetOwnSwitch();
     }
+    if (switchedToMeeting_ && inCall_ && !now.meetingModeInUse) {
+        // Something other than us took Meeting mode away during the call (a switch on the
+        // command line, the system's settings): that choice stands.
+        forgetOwnSwitch();
+    }
     if (now.call) {
         graceEnds_.reset();
         const bool started = !inCall_;

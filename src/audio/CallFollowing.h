@@ -7,7 +7,9 @@
 // Decides when following calls switches modes: to Meeting when a call starts while the
 // speakerphone is connected and Meeting mode is not in use, back to Music once the last call
 // has been gone for the grace period, and only when it made the Meeting switch itself and
-// nobody chose a mode since. It only decides; the caller switches and wakes it up.
+// nobody chose a mode since (a choice here, or Meeting mode left during the call). It only
+// decides; the caller switches, wakes it up, and holds situations back while a switch of its
+// own is under way.
 class CallFollowing {
 public:
     using Clock = std::chrono::steady_clock;
