@@ -169,6 +169,9 @@ int CommandLine::switchMode(CommandLineRequest::Action mode, std::ostream& /*out
     case AppManger::ModeSwitch::refused:
         return fail("the sound server did not accept the new default devices; they may be "
                     "unchanged");
+    case AppManger::ModeSwitch::deviceGone:
+        return fail("a device went away before it could be chosen; the default devices may be "
+                    "unchanged");
     case AppManger::ModeSwitch::noAnswer:
         return fail("the sound server did not answer in time; the default devices may be "
                     "unchanged");
