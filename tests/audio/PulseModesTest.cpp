@@ -32,18 +32,24 @@ TEST(PulseModesTest, ModesGiveBackTheMicrophoneAcrossProcessesAndOutliveAFrozenS
     ASSERT_TRUE(server.load({false, "headset_mic", "USB Headset Mono", "USB Headset",
                              "device.form_factor=headset device.bus=usb"}));
     ASSERT_TRUE(server.setDefaults("builtin", "headset_mic"));
-    // Its exit status and what it said on its error output; it runs without Qt's application.
+    // Its exit status, the first line of its output and its error output; it runs without
+    // Qt's application.
     const auto command = [](const char* mode) {
         QProcess process;
         process.start(QStringLiteral(LUMATIX_COMMAND), {"--mode", mode});
         EXPECT_TRUE(process.waitForFinished(20000));
-        return std::pair(process.exitCode(), process.readAllStandardError().toStdString());
+        return std::tuple(process.exitCode(), process.readLine().toStdString(),
+                          process.readAllStandardError().toStdString());
     };
-    for (const auto& [mode, defaults] :
-         {std::pair("meeting", "speaker speaker_mic"), std::pair("music", "speaker headset_mic"),
-          std::pair("meeting", "speaker speaker_mic"), std::pair("meeting", "speaker speaker_mic"),
-          std::pair("music", "speaker headset_mic")}) {
-        EXPECT_EQ(command(mode), std::pair(0, std::string()));
+    const std::string meeting = "Meeting mode: output Lumatix U, input Lumatix U\n";
+    const std::string music = "Music mode: output Lumatix U, input USB Headset\n";
+    for (const auto& [mode, line, defaults] :
+         {std::tuple("meeting", meeting, "speaker speaker_mic"),
+          std::tuple("music", music, "speaker headset_mic"),
+          std::tuple("meeting", meeting, "speaker speaker_mic"),
+          std::tuple("meeting", meeting, "speaker speaker_mic"),
+          std::tuple("music", music, "speaker headset_mic")}) {
+        EXPECT_EQ(command(mode), std::tuple(0, line, std::string()));
         EXPECT_EQ(server.defaults(), defaults) << mode;
     }
     {
@@ -80,6 +86,8 @@ TEST(PulseModesTest, ModesGiveBackTheMicrophoneAcrossProcessesAndOutliveAFrozenS
     }
     server.stop();
     ASSERT_TRUE(server.start()) << server.log();
-    EXPECT_EQ(command("music"), std::pair(0, std::string()));
+    EXPECT_EQ(command("music"),
+              std::tuple(0, "Music mode: output Lumatix U, input Built-in Audio Analog Stereo\n",
+                         std::string()));
     EXPECT_EQ(server.defaults(), "speaker builtin_mic");
 }
