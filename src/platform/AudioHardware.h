@@ -57,6 +57,7 @@ struct AudioCardInfo {
 enum class AudioResult {
     done,
     refused,     // the system answered no (unknown device or profile, say)
+    gone,        // the device is not among those the system reported last; nothing was asked
     unreachable, // no audio system, or it went away before answering
     timedOut,    // it did not answer in time
 };

@@ -420,7 +420,7 @@ struct PulseAudioHardware::Connection {
             return;
         }
         if (!target) {
-            completeLater(std::move(done), AudioResult::refused);
+            completeLater(std::move(done), AudioResult::gone);
             return;
         }
         const std::uint64_t serial = ++serials;

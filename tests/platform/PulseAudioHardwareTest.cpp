@@ -73,8 +73,8 @@ protected:
 } // namespace
 
 // Sinks are outputs and sources other than monitors are inputs, in the server's order; a
-// monitor or an unknown identifier is refused and leaves both defaults alone. Changes made by
-// others reach the copy by themselves.
+// monitor or an unknown identifier is not asked for (gone) and leaves both defaults alone. Changes
+// made by others reach the copy by themselves.
 TEST_F(PulseAudioHardwareTest, ListsDevicesFollowsTheServerAndChangesOnlyTheDefaultAskedFor) {
     const auto outputs = hardware->outputDevices();
     const auto inputs = hardware->inputOnlyDevices();
@@ -96,8 +96,8 @@ TEST_F(PulseAudioHardwareTest, ListsDevicesFollowsTheServerAndChangesOnlyTheDefa
         {true, idOf(outputs, "Lumatix U"), AudioResult::done, "lumatix usb_mic"},
         {false, idOf(inputs, "Built-in Microphone"), AudioResult::done, "lumatix builtin_mic"},
         {true, idOf(outputs, "内置扬声器 🔊"), AudioResult::done, "builtin builtin_mic"},
-        {false, sourceIndex("lumatix.monitor"), AudioResult::refused, "builtin builtin_mic"},
-        {false, unknown, AudioResult::refused, "builtin builtin_mic"},
+        {false, sourceIndex("lumatix.monitor"), AudioResult::gone, "builtin builtin_mic"},
+        {false, unknown, AudioResult::gone, "builtin builtin_mic"},
         {false, idOf(inputs, "Lumatix U"), AudioResult::done, "builtin lumatix_mic"}};
     for (const auto& [output, id, answer, defaults] : steps) {
         EXPECT_EQ(setDefault(*hardware, output, id), answer) << defaults;
