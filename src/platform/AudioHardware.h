@@ -63,6 +63,13 @@ enum class AudioResult {
 
 using AudioCompletion = std::function<void(AudioResult)>;
 
+// Where the link to the audio system stands.
+enum class AudioConnectionState {
+    disconnected, // none now: gone, or never made
+    connecting,
+    ready, // requests go through, and the lists follow the system
+};
+
 // The system's audio devices. Readers answer from what the system reported last and never
 // wait for it; requests complete later, on the main thread, even when the system stalls or
 // is absent. Everything is used from the main thread only.

@@ -174,15 +174,3 @@ TEST_F(PulseAudioHardwareTest, OutlivesAStalledOrStoppedServer) {
     expectWorking(fresh);
     EXPECT_EQ(server.defaults(), "builtin usb_mic");
 }
-
-// The name users know a device by.
-TEST(PulseDeviceNameTest, ProductThenCardThenOwnDescription) {
-    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
-        {"Lumatix U", "Lumatix U USB", "Lumatix U Analog Stereo", "Lumatix U"},
-        {"", "Lumatix U", "Lumatix U Headset", "Lumatix U"},
-        {"", "", "", ""},
-    };
-    for (const auto& [product, card, own, expected] : cases) {
-        EXPECT_EQ(PulseAudioHardware::deviceName(product, card, own), expected) << own;
-    }
-}
