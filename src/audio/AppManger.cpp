@@ -14,6 +14,7 @@
 #include "platform/Timer.h"
 #include "platform/UserState.h"
 
+#include <QObject>
 #include <algorithm>
 
 namespace {
@@ -126,7 +127,9 @@ void AppManger::startCheckBTStatusTimer() {
     }
     checkBTStatusTimer_ =
         platform::Timer::scheduled(checkInterval, true, [this] { checkBTStatus(); });
-    platform::Platform::audioHardware().setChangeHandler([this] { devicesChanged(); });
+    deviceListener_ = std::make_unique<QObject>();
+    QObject::connect(&platform::Platform::audioHardware(), &platform::AudioHardware::devicesChanged,
+                     deviceListener_.get(), [this] { devicesChanged(); });
 }
 
 void AppManger::stopCheckBTStatusTimer() {

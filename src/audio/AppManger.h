@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+class QObject;
+
 namespace platform {
 class Timer;
 }
@@ -64,4 +66,6 @@ private:
     std::unique_ptr<platform::Timer> checkBTStatusTimer_;
     std::unique_ptr<platform::Timer> profileWait_;
     bool changeNoticePending_ = false;
+    // Receives the system's device changes; replacing it ends the previous connection.
+    std::unique_ptr<QObject> deviceListener_;
 };

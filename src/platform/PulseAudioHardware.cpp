@@ -20,11 +20,11 @@ PulseAudioHardware::PulseAudioHardware(std::string clientName, Options options)
           mainLoop_->api(), std::move(clientName),
           PulseConnection::Options{options.connectTimeout, options.reconnectInterval,
                                    options.followChanges})),
-      reader_(std::make_unique<PulseReader>(*connection_, [this] { notifyChange(); })),
+      reader_(std::make_unique<PulseReader>(*connection_, [this] { emit devicesChanged(); })),
       requests_(std::make_unique<PulseRequests>(*connection_, options.requestTimeout)) {
-    QObject::connect(connection_.get(), &PulseConnection::stateChanged,
-                     [this](AudioConnectionState state) { connectionChanged(state); });
-    QObject::connect(connection_.get(), &PulseConnection::serverChanged,
+    QObject::connect(connection_.get(), &PulseConnection::stateChanged, this,
+                     &PulseAudioHardware::connectionChanged);
+    QObject::connect(connection_.get(), &PulseConnection::serverChanged, this,
                      [this] { reader_->readAgain(); });
     connection_->open();
 }
@@ -38,15 +38,10 @@ void PulseAudioHardware::connectionChanged(AudioConnectionState state) {
         const bool hadDevices = reader_->clear();
         requests_->abandon();
         if (hadDevices) {
-            notifyChange();
+            emit devicesChanged();
         }
     }
-}
-
-void PulseAudioHardware::notifyChange() const {
-    if (const auto handler = changed_) {
-        handler();
-    }
+    emit connectionStateChanged(state);
 }
 
 std::vector<AudioDeviceInfo> PulseAudioHardware::outputDevices() {
@@ -68,6 +63,10 @@ std::optional<AudioDeviceID> PulseAudioHardware::defaultInputDevice() {
 
 bool PulseAudioHardware::isSynchronized() const {
     return reader_->isSynchronized();
+}
+
+AudioConnectionState PulseAudioHardware::connectionState() const {
+    return connection_->state();
 }
 
 void PulseAudioHardware::setDefaultOutputDevice(AudioDeviceID output, AudioCompletion done) {
@@ -99,10 +98,6 @@ void PulseAudioHardware::setCardProfile(AudioCardID card, const std::string& pro
             return pa_context_set_card_profile_by_index(c, card, profile.c_str(), cb, request);
         },
         std::move(done));
-}
-
-void PulseAudioHardware::setChangeHandler(std::function<void()> changed) {
-    changed_ = std::move(changed);
 }
 
 void PulseAudioHardware::refresh() {

@@ -38,11 +38,11 @@ public:
     [[nodiscard]] std::vector<AudioCardInfo> cards() override;
     [[nodiscard]] std::optional<AudioDeviceID> defaultInputDevice() override;
     [[nodiscard]] bool isSynchronized() const override;
+    [[nodiscard]] AudioConnectionState connectionState() const override;
     void setDefaultOutputDevice(AudioDeviceID output, AudioCompletion done) override;
     void setDefaultInputDevice(AudioDeviceID input, AudioCompletion done) override;
     void setCardProfile(AudioCardID card, const std::string& profile,
                         AudioCompletion done) override;
-    void setChangeHandler(std::function<void()> changed) override;
     void refresh() override;
 
     // How often the whole device list was fetched from the server; for benchmarks.
@@ -50,13 +50,11 @@ public:
 
 private:
     void connectionChanged(AudioConnectionState state);
-    void notifyChange() const;
 
     std::unique_ptr<PulseMainLoop> mainLoop_;
     std::unique_ptr<PulseConnection> connection_;
     std::unique_ptr<PulseReader> reader_;
     std::unique_ptr<PulseRequests> requests_;
-    std::function<void()> changed_;
 };
 
 } // namespace platform

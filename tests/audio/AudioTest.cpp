@@ -76,7 +76,9 @@ TEST_F(AudioTest, ModesChooseTheirDevices) {
          }) {
         SCOPED_TRACE(what);
         const bool meeting = what.starts_with("meeting");
-        hardware = MemoryAudioHardware();
+        hardware.outputRequests.clear();
+        hardware.inputRequests.clear();
+        hardware.defaultInput.reset();
         hardware.setOutputs(recorded);
         Audio::refreshSpeakerDevice();
         hardware.setOutputs(outputs);

@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 
 using platform::AudioCompletion;
+using platform::AudioConnectionState;
 using platform::AudioDeviceInfo;
 using platform::AudioResult;
 using platform::PulseAudioHardware;
@@ -41,7 +42,10 @@ protected:
             .addSource("usb_mic", "USB Microphone");
         ASSERT_TRUE(server.start()) << server.log();
         hardware = std::make_unique<PulseAudioHardware>("lumatix-test", quick);
-        hardware->setChangeHandler([this] { ++changes; });
+        QObject::connect(hardware.get(), &PulseAudioHardware::devicesChanged,
+                         [this] { ++changes; });
+        QObject::connect(hardware.get(), &PulseAudioHardware::connectionStateChanged,
+                         [this](auto state) { states.push_back(state); });
         ASSERT_TRUE(synchronized(*hardware, true));
     }
 
@@ -68,6 +72,7 @@ protected:
     PulseServer server;
     std::unique_ptr<PulseAudioHardware> hardware;
     int changes = 0;
+    std::vector<AudioConnectionState> states;
 };
 
 } // namespace
@@ -173,4 +178,8 @@ TEST_F(PulseAudioHardwareTest, OutlivesAStalledOrStoppedServer) {
     expectWorking(*hardware);
     expectWorking(fresh);
     EXPECT_EQ(server.defaults(), "builtin usb_mic");
+    // Its listeners followed it going and coming back.
+    EXPECT_THAT(states, AllOf(Contains(AudioConnectionState::disconnected),
+                              Contains(AudioConnectionState::connecting)));
+    EXPECT_EQ(states.back(), AudioConnectionState::ready);
 }

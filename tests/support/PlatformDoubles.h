@@ -65,6 +65,9 @@ public:
     [[nodiscard]] Cards cards() override { return cards_; }
     [[nodiscard]] std::optional<ID> defaultInputDevice() override { return defaultInput; }
     [[nodiscard]] bool isSynchronized() const override { return true; }
+    [[nodiscard]] platform::AudioConnectionState connectionState() const override {
+        return platform::AudioConnectionState::ready;
+    }
     void setDefaultOutputDevice(ID id, platform::AudioCompletion done) override {
         answer(done, choose(outputs_, id, outputRequests, defaultOutput));
     }
@@ -86,7 +89,6 @@ public:
         }
         answer(done, platform::AudioResult::done);
     }
-    void setChangeHandler(std::function<void()> changed) override { changed_ = std::move(changed); }
     void refresh() override {}
 
     void setOutputs(Devices outputs) {
@@ -116,11 +118,7 @@ private:
         ++enumerations;
         return devices;
     }
-    void changed() const {
-        if (changed_) {
-            changed_();
-        }
-    }
+    void changed() { emit devicesChanged(); }
     void answer(const platform::AudioCompletion& done, platform::AudioResult result) const {
         if (done) {
             done(forcedAnswer.value_or(result));
@@ -141,7 +139,6 @@ private:
     Devices outputs_;
     Devices inputs_;
     Cards cards_;
-    std::function<void()> changed_;
 };
 
 class FixedLoginItem final : public platform::LoginItem {
