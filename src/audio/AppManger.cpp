@@ -14,6 +14,7 @@
 #include "platform/Timer.h"
 #include "platform/UserState.h"
 
+#include <QObject>
 #include <algorithm>
 #include <iterator>
 
@@ -139,7 +140,9 @@ void AppManger::startCheckBTStatusTimer() {
     }
     checkBTStatusTimer_ =
         platform::Timer::scheduled(checkInterval, true, [this] { checkBTStatus(); });
-    platform::Platform::audioHardware().setChangeHandler([this] { devicesChanged(); });
+    deviceListener_ = std::make_unique<QObject>();
+    QObject::connect(&platform::Platform::audioHardware(), &platform::AudioHardware::devicesChanged,
+                     deviceListener_.get(), [this] { devicesChanged(); });
 }
 
 void AppManger::stopCheckBTStatusTimer() {

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class QObject;
+
 namespace platform {
 class Timer;
 }
@@ -114,4 +116,6 @@ private:
     std::uint64_t switchNumber_ = 0;
     std::optional<Defaults> requestedDefaults_;
     bool changeNoticePending_ = false;
+    // Receives the system's device changes; replacing it ends the previous connection.
+    std::unique_ptr<QObject> deviceListener_;
 };

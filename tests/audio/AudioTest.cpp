@@ -29,7 +29,8 @@ protected:
     ~AudioTest() override { platform::NotificationCenter::defaultCenter().removeObserver(this); }
 
     // The speakerphone's newest output and input on the server (0: none).
-    [[nodiscard]] std::pair<AudioDeviceID, AudioDeviceID> speakerphone() const {
+    [[nodiscard]] static std::pair<AudioDeviceID, AudioDeviceID>
+    speakerphone(const MemoryAudioHardware& hardware) {
         const auto newest = [](const Devices& devices) {
             const auto found = std::find_if(devices.rbegin(), devices.rend(),
                                             [](const auto& d) { return d.name == "Lumatix U"; });
@@ -87,7 +88,9 @@ TEST_F(AudioTest, ModesChooseTheirDevices) {
          }) {
         SCOPED_TRACE(what);
         const bool meeting = what.starts_with("meeting");
-        hardware = MemoryAudioHardware();
+        hardware.outputRequests.clear();
+        hardware.inputRequests.clear();
+        hardware.defaultInput.reset();
         hardware.setOutputs(recorded);
         Audio::refreshSpeakerDevice();
         hardware.setOutputs(outputs);
@@ -247,7 +250,9 @@ TEST_F(AudioTest, TheLaterOfQuickClicksWinsAndNoDeviceOnItsWayOutIsChosen) {
              {"headset_head_unit", {false}, 300ms, std::nullopt},
          }) {
         SCOPED_TRACE(start + " " + testing::PrintToString(clicks));
-        hardware = MemoryAudioHardware();
+        // A server of the row's own.
+        MemoryAudioHardware hardware;
+        ScopedPlatform row({.audioHardware = &hardware});
         hardware.setInputs({{2, "Built-in Microphone"}});
         if (start.empty()) {
             hardware.setOutputs({{50, "Lumatix U"}});
@@ -272,7 +277,7 @@ TEST_F(AudioTest, TheLaterOfQuickClicksWinsAndNoDeviceOnItsWayOutIsChosen) {
         EXPECT_EQ(reports.back(), switched);
         EXPECT_EQ(std::ranges::count(reports, std::optional<AppManger::ModeSwitch>()),
                   std::ssize(clicks) - 1);
-        const auto [output, input] = speakerphone();
+        const auto [output, input] = speakerphone(hardware);
         EXPECT_EQ(std::ranges::count(hardware.outputRequests, output),
                   std::ssize(hardware.outputRequests));
         EXPECT_EQ(hardware.defaultInput, clicks.back() ? input : 2u);

@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 
 using platform::AudioCompletion;
+using platform::AudioConnectionState;
 using platform::AudioDeviceInfo;
 using platform::AudioResult;
 using platform::PulseAudioHardware;
@@ -41,7 +42,10 @@ protected:
             .addSource("usb_mic", "USB Microphone");
         ASSERT_TRUE(server.start()) << server.log();
         hardware = std::make_unique<PulseAudioHardware>("lumatix-test", quick);
-        hardware->setChangeHandler([this] { ++changes; });
+        QObject::connect(hardware.get(), &PulseAudioHardware::devicesChanged,
+                         [this] { ++changes; });
+        QObject::connect(hardware.get(), &PulseAudioHardware::connectionStateChanged,
+                         [this](auto state) { states.push_back(state); });
         ASSERT_TRUE(synchronized(*hardware, true));
     }
 
@@ -68,6 +72,7 @@ protected:
     PulseServer server;
     std::unique_ptr<PulseAudioHardware> hardware;
     int changes = 0;
+    std::vector<AudioConnectionState> states;
 };
 
 } // namespace
@@ -173,16 +178,8 @@ TEST_F(PulseAudioHardwareTest, OutlivesAStalledOrStoppedServer) {
     expectWorking(*hardware);
     expectWorking(fresh);
     EXPECT_EQ(server.defaults(), "builtin usb_mic");
-}
-
-// The name users know a device by.
-TEST(PulseDeviceNameTest, ProductThenCardThenOwnDescription) {
-    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
-        {"Lumatix U", "Lumatix U USB", "Lumatix U Analog Stereo", "Lumatix U"},
-        {"", "Lumatix U", "Lumatix U Headset", "Lumatix U"},
-        {"", "", "", ""},
-    };
-    for (const auto& [product, card, own, expected] : cases) {
-        EXPECT_EQ(PulseAudioHardware::deviceName(product, card, own), expected) << own;
-    }
+    // Its listeners followed it going and coming back.
+    EXPECT_THAT(states, AllOf(Contains(AudioConnectionState::disconnected),
+                              Contains(AudioConnectionState::connecting)));
+    EXPECT_EQ(states.back(), AudioConnectionState::ready);
 }

@@ -58,7 +58,9 @@ public:
         answer(std::move(done),
                known ? platform::AudioResult::done : platform::AudioResult::refused);
     }
-    void setChangeHandler(std::function<void()> changed) override { changed_ = std::move(changed); }
+    [[nodiscard]] platform::AudioConnectionState connectionState() const override {
+        return platform::AudioConnectionState::ready;
+    }
     void refresh() override {
         if (copy != Copy::live) {
             catchUpLater();
@@ -125,11 +127,7 @@ private:
             catchUpLater();
         }
     }
-    void notify() const {
-        if (changed_) {
-            changed_();
-        }
-    }
+    void notify() { emit devicesChanged(); }
     void catchUpLater() {
         later(std::chrono::milliseconds(0), [this] {
             copy_ = server_;
@@ -209,6 +207,5 @@ private:
     State copy_;
     std::map<platform::AudioCardID, int> switches_;
     ID nextID_ = 100;
-    std::function<void()> changed_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
