@@ -5,6 +5,7 @@
 #include "audio/Audio.h"
 #include "core/FollowCalls.h"
 #include "platform/AudioHardware.h"
+#include "platform/Log.h"
 #include "platform/MainQueue.h"
 #include "platform/Platform.h"
 
@@ -71,6 +72,17 @@ void printDevices(std::ostream& out, const char* heading,
         }
         out << '\n';
     }
+}
+
+// "Meeting mode: output Lumatix U, input Lumatix U", or what stayed as it was.
+std::string summary(bool meeting, const AppManger::Defaults& defaults) {
+    std::string line =
+        (meeting ? "Meeting mode: output " : "Music mode: output ") + defaults.output;
+    if (defaults.input) {
+        return line + ", input " + *defaults.input + '\n';
+    }
+    return line + (meeting ? " only; the speakerphone has no microphone\n"
+                           : " only; there is no other microphone\n");
 }
 
 } // namespace
@@ -169,8 +181,7 @@ int CommandLine::listDevices(std::ostream& out, std::ostream& err) {
     return 0;
 }
 
-int CommandLine::switchMode(CommandLineRequest::Action mode, std::ostream& /*out*/,
-                            std::ostream& err) {
+int CommandLine::switchMode(CommandLineRequest::Action mode, std::ostream& out, std::ostream& err) {
     if (!soundServerAnswered(err)) {
         return 1;
     }
@@ -178,15 +189,25 @@ int CommandLine::switchMode(CommandLineRequest::Action mode, std::ostream& /*out
     Audio::refreshSpeakerDevice();
     std::optional<AppManger::ModeSwitch> result;
     const auto finished = [&result](AppManger::ModeSwitch outcome) { result = outcome; };
-    mode == Action::meetingMode ? AppManger::shared().switchToMeetingMode(finished)
-                                : AppManger::shared().switchToMusicMode(finished);
-    platform::MainQueue::runUntil([&result] { return result.has_value(); }, modeSwitchLimit);
+    const bool meeting = mode == Action::meetingMode;
+    {
+        // The desktop program's log lines stay out of the command's output: it says what
+        // changed in one line of its own.
+        const auto logSink = platform::Log::setSink([](const std::string&) {});
+        meeting ? AppManger::shared().switchToMeetingMode(finished)
+                : AppManger::shared().switchToMusicMode(finished);
+        platform::MainQueue::runUntil([&result] { return result.has_value(); }, modeSwitchLimit);
+        platform::Log::setSink(logSink);
+    }
     const auto fail = [&err](const std::string& why) {
         err << build_config::appId << ": " << why << '\n';
         return 1;
     };
     switch (result.value_or(AppManger::ModeSwitch::noAnswer)) {
     case AppManger::ModeSwitch::switched:
+        if (const auto& defaults = AppManger::shared().requestedDefaults()) {
+            out << summary(meeting, *defaults);
+        }
         return 0;
     case AppManger::ModeSwitch::noSpeakerphone:
         return fail("no " + std::string(speakerNameMark) +
@@ -194,14 +215,16 @@ int CommandLine::switchMode(CommandLineRequest::Action mode, std::ostream& /*out
     case AppManger::ModeSwitch::refused:
         return fail("the sound server did not accept the new default devices; they may be "
                     "unchanged");
+    case AppManger::ModeSwitch::deviceGone:
+        return fail("a device went away before it could be chosen; the default devices may be "
+                    "unchanged");
     case AppManger::ModeSwitch::noAnswer:
         return fail("the sound server did not answer in time; the default devices may be "
                     "unchanged");
     case AppManger::ModeSwitch::profileTimedOut:
         break;
     }
-    return fail("the speakerphone's " +
-                std::string(mode == Action::meetingMode ? "headset (microphone)" : "music") +
+    return fail("the speakerphone's " + std::string(meeting ? "headset (microphone)" : "music") +
                 " profile did not come up in time; the default devices may be unchanged");
 }
 

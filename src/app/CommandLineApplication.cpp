@@ -16,7 +16,8 @@ int CommandLineApplication::run(int argc, char** argv) {
     const auto request = CommandLine::parse(arguments);
     if (request.needsSoundServer()) {
         // Only the sound server and the user's state are needed, on GLib's loop: no
-        // QCoreApplication, no display. One answer is all it needs: no change events.
+        // QCoreApplication, no display. No change events: it reads the server once, and again
+        // while a mode switch waits for a profile's devices.
         platform::PulseAudioHardware hardware{std::string(build_config::appName),
                                               {.followChanges = false}};
         platform::StateFile state(platform::StateFile::defaultPath());

@@ -14,7 +14,9 @@
 #include "platform/Timer.h"
 #include "platform/UserState.h"
 
+#include <QObject>
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -34,6 +36,8 @@ ModeSwitch modeSwitchFrom(AudioResult result) {
         return ModeSwitch::switched;
     case AudioResult::refused:
         return ModeSwitch::refused;
+    case AudioResult::gone:
+        return ModeSwitch::deviceGone;
     case AudioResult::unreachable:
     case AudioResult::timedOut:
         break;
@@ -49,6 +53,9 @@ void report(const AppManger::ModeSwitchDone& done, ModeSwitch outcome) {
     case ModeSwitch::refused:
         platform::Log::line("mode switch: the sound server refused a default device or profile");
         break;
+    case ModeSwitch::deviceGone:
+        platform::Log::line("mode switch: a device to choose is gone from the sound server");
+        break;
     case ModeSwitch::noAnswer:
         platform::Log::line("mode switch: the sound server did not answer");
         break;
@@ -61,7 +68,8 @@ void report(const AppManger::ModeSwitchDone& done, ModeSwitch outcome) {
     }
 }
 
-// Waits for the answers to one mode's default-device requests; the worst answer counts.
+// Waits for the answers to one mode's default-device requests; a refusal or a gone device
+// counts before a missing answer, and any of them before success.
 class DefaultsTally {
 public:
     DefaultsTally(int requests, ModeSwitch success, AppManger::ModeSwitchDone done)
@@ -69,12 +77,12 @@ public:
 
     void note(AudioResult result) {
         const ModeSwitch answer = modeSwitchFrom(result);
-        if (answer == ModeSwitch::refused ||
-            (answer == ModeSwitch::noAnswer && outcome_ != ModeSwitch::refused)) {
+        if (answer != ModeSwitch::switched && outcome_ != ModeSwitch::refused &&
+            outcome_ != ModeSwitch::deviceGone) {
             outcome_ = answer;
         }
         if (--remaining_ == 0) {
-            report(done_, outcome_);
+            done_(outcome_);
         }
     }
 
@@ -84,28 +92,34 @@ private:
     AppManger::ModeSwitchDone done_;
 };
 
-void applyDefaults(platform::AudioDeviceID output, std::optional<platform::AudioDeviceID> input,
-                   AppManger::ModeSwitchDone done, ModeSwitch success = ModeSwitch::switched) {
-    auto tally = std::make_shared<DefaultsTally>(input ? 2 : 1, success, std::move(done));
-    Audio::setDefaultOutputDevice(output, [tally](AudioResult r) { tally->note(r); });
-    if (input) {
-        Audio::setDefaultInputDevice(*input, [tally](AudioResult r) { tally->note(r); });
-    }
+// The speakerphone's output, and its input: one whose name contains the output's full name.
+std::optional<DeviceTable::value_type> meetingInput(const DeviceTable& inputs,
+                                                    const DeviceTable::value_type& output) {
+    return Audio::firstDeviceContaining(inputs, output.second);
 }
 
-struct MeetingPair {
-    DeviceTable::value_type output;
-    std::optional<DeviceTable::value_type> input;
-};
-
-// The speakerphone's output, and its input: one whose name contains the output's full name.
-std::optional<MeetingPair> meetingPair(const DeviceTable& outputs, const DeviceTable& inputs,
-                                       std::string_view outputName) {
-    const auto output = Audio::firstDeviceContaining(outputs, outputName);
-    if (!output) {
-        return std::nullopt;
+std::vector<platform::AudioDeviceID> idsOf(const DeviceTable& table) {
+    std::vector<platform::AudioDeviceID> ids;
+    for (const auto& entry : table) {
+        ids.push_back(entry.first);
     }
-    return MeetingPair{*output, Audio::firstDeviceContaining(inputs, output->second)};
+    return ids;
+}
+
+DeviceTable without(DeviceTable table, const std::vector<platform::AudioDeviceID>& ids) {
+    std::erase_if(table, [&ids](const auto& entry) {
+        return std::find(ids.begin(), ids.end(), entry.first) != ids.end();
+    });
+    return table;
+}
+
+std::optional<platform::AudioCardInfo> cardWithID(platform::AudioCardID id) {
+    for (auto& card : platform::Platform::audioHardware().cards()) {
+        if (card.id == id) {
+            return std::move(card);
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -126,11 +140,15 @@ void AppManger::startCheckBTStatusTimer() {
     }
     checkBTStatusTimer_ =
         platform::Timer::scheduled(checkInterval, true, [this] { checkBTStatus(); });
-    platform::Platform::audioHardware().setChangeHandler([this] { devicesChanged(); });
+    deviceListener_ = std::make_unique<QObject>();
+    QObject::connect(&platform::Platform::audioHardware(), &platform::AudioHardware::devicesChanged,
+                     deviceListener_.get(), [this] { devicesChanged(); });
 }
 
 void AppManger::stopCheckBTStatusTimer() {
     checkBTStatusTimer_.reset();
+    (void)beginSwitch();
+    endProfileSwitch();
 }
 
 void AppManger::checkBTStatus() {
@@ -166,125 +184,187 @@ void AppManger::noticeDeviceChange() {
     platform::NotificationCenter::defaultCenter().post(notification_names::checkStatus);
 }
 
+std::uint64_t AppManger::beginSwitch() {
+    profileWait_.reset();
+    requestedDefaults_.reset();
+    return ++switchNumber_;
+}
+
+// What an abandoned switch still hears of changes nothing.
+void AppManger::finish(std::uint64_t number, const ModeSwitchDone& done, ModeSwitch outcome) {
+    if (isCurrent(number)) {
+        report(done, outcome);
+    }
+}
+
+void AppManger::applyDefaults(std::uint64_t number, const Choice& choice, ModeSwitchDone done,
+                              ModeSwitch success) {
+    requestedDefaults_ = Defaults{
+        choice.output.second, choice.input ? std::optional(choice.input->second) : std::nullopt};
+    auto tally = std::make_shared<DefaultsTally>(
+        choice.input ? 2 : 1, success, [this, number, done = std::move(done)](ModeSwitch outcome) {
+            finish(number, done, outcome);
+        });
+    Audio::setDefaultOutputDevice(choice.output.first, [tally](AudioResult r) { tally->note(r); });
+    if (choice.input) {
+        Audio::setDefaultInputDevice(choice.input->first,
+                                     [tally](AudioResult r) { tally->note(r); });
+    }
+}
+
 void AppManger::switchToMeetingMode(ModeSwitchDone done) {
     platform::Log::line(log_lines::meetingClick);
-    profileWait_.reset();
-    // Looked up afresh: the record may be a tick old.
-    const auto pair =
-        meetingPair(Audio::getOutputDevices(), Audio::getInputDevices(), speakerNameMark);
-    if (!pair) {
-        report(done, ModeSwitch::noSpeakerphone);
+    const auto number = beginSwitch();
+    if (overtakeProfileSwitch(number, Mode::meeting, done)) {
         return;
     }
-    if (!pair->input) {
+    // Looked up afresh: the record may be a tick old.
+    const auto output = Audio::firstDeviceContaining(Audio::getOutputDevices(), speakerNameMark);
+    if (!output) {
+        finish(number, done, ModeSwitch::noSpeakerphone);
+        return;
+    }
+    const auto input = meetingInput(Audio::getInputDevices(), *output);
+    if (!input) {
         // A Bluetooth speakerphone playing music has its microphone in another profile.
-        const auto card = Audio::cardOfOutput(pair->output.first);
+        const auto card = Audio::cardOfOutput(output->first);
         const auto profile = card ? BluetoothProfiles::meetingProfile(*card) : std::nullopt;
         if (profile && *profile != card->activeProfile) {
             rememberInputBeforeMeeting();
-            meetingAfterProfileSwitch(card->id, *profile, pair->output.second, std::move(done));
+            switchProfile(number, *card, *profile, output->second, Mode::meeting, std::move(done));
             return;
         }
     } else {
         rememberInputBeforeMeeting();
     }
-    applyDefaults(pair->output.first,
-                  pair->input ? std::optional(pair->input->first) : std::nullopt, std::move(done));
-}
-
-void AppManger::meetingAfterProfileSwitch(platform::AudioCardID card, const std::string& profile,
-                                          const std::string& speakerName, ModeSwitchDone done) {
-    // Identifiers change with the profile: the devices are found again by name.
-    const auto found = [speakerName] {
-        return meetingPair(Audio::getOutputDevices(), Audio::getInputDevices(), speakerName);
-    };
-    Audio::setCardProfile(card, profile, [this, card, profile, found, done](AudioResult result) {
-        if (result != AudioResult::done) {
-            report(done, modeSwitchFrom(result));
-            return;
-        }
-        waitForProfile(
-            card, profile, [found] { return found() && found()->input; },
-            [found, done](bool arrived) {
-                const auto pair = found();
-                if (!pair) {
-                    report(done, ModeSwitch::profileTimedOut);
-                    return;
-                }
-                // Without its microphone the speakerphone still plays the meeting.
-                applyDefaults(pair->output.first,
-                              pair->input ? std::optional(pair->input->first) : std::nullopt, done,
-                              arrived ? ModeSwitch::switched : ModeSwitch::profileTimedOut);
-            });
-    });
+    applyDefaults(number, {*output, input}, std::move(done));
 }
 
 void AppManger::switchToMusicMode(ModeSwitchDone done) {
     platform::Log::line(log_lines::musicClick);
-    profileWait_.reset();
+    const auto number = beginSwitch();
+    if (overtakeProfileSwitch(number, Mode::music, done)) {
+        return;
+    }
     const auto& speaker = speakerDevice();
     if (!speaker.isPresent()) {
-        report(done, ModeSwitch::noSpeakerphone);
+        finish(number, done, ModeSwitch::noSpeakerphone);
         return;
     }
     // Music sounds right only in the music profile; a headset link is mono and narrow.
     const auto card = Audio::cardOfOutput(speaker.deviceID);
     if (card && BluetoothProfiles::isHeadsetProfile(card->activeProfile)) {
         if (const auto profile = BluetoothProfiles::musicProfile(*card)) {
-            musicAfterProfileSwitch(card->id, *profile, *speaker.name, std::move(done));
+            switchProfile(number, *card, *profile, *speaker.name, Mode::music, std::move(done));
             return;
         }
     }
-    applyDefaults(speaker.deviceID, musicMicrophone(), std::move(done));
+    applyDefaults(number, {{speaker.deviceID, *speaker.name}, musicMicrophone()}, std::move(done));
 }
 
-void AppManger::musicAfterProfileSwitch(platform::AudioCardID card, const std::string& profile,
-                                        const std::string& speakerName, ModeSwitchDone done) {
-    const auto output = [speakerName] {
-        return Audio::firstDeviceContaining(Audio::getOutputDevices(), speakerName);
-    };
-    Audio::setCardProfile(card, profile, [this, card, profile, output, done](AudioResult result) {
+bool AppManger::overtakeProfileSwitch(std::uint64_t number, Mode mode, ModeSwitchDone& done) {
+    if (!profileSwitch_) {
+        return false;
+    }
+    const auto card = cardWithID(profileSwitch_->card);
+    const auto profile = !card                   ? std::nullopt
+                         : mode == Mode::meeting ? BluetoothProfiles::meetingProfile(*card)
+                                                 : BluetoothProfiles::musicProfile(*card);
+    if (!profile) {
+        endProfileSwitch();
+        return false;
+    }
+    if (mode == Mode::meeting) {
+        rememberInputBeforeMeeting();
+    }
+    switchProfile(number, *card, *profile, profileSwitch_->speakerName, mode, std::move(done));
+    return true;
+}
+
+void AppManger::switchProfile(std::uint64_t number, const platform::AudioCardInfo& card,
+                              const std::string& profile, std::string speakerName, Mode mode,
+                              ModeSwitchDone done) {
+    ProfileSwitch next{card.id, profile, std::move(speakerName), idsOf(Audio::getOutputDevices()),
+                       idsOf(Audio::getInputDevices())};
+    if (profileSwitch_ && profileSwitch_->card == card.id) {
+        // Asked for again, a profile brings nothing new: what came for it is to be chosen.
+        if (profileSwitch_->profile == profile) {
+            next.oldOutputs.clear();
+            next.oldInputs.clear();
+        }
+        std::ranges::copy(profileSwitch_->oldOutputs, std::back_inserter(next.oldOutputs));
+        std::ranges::copy(profileSwitch_->oldInputs, std::back_inserter(next.oldInputs));
+    }
+    // The screens keep the speakerphone while its devices are away for the switch.
+    Audio::refreshSpeakerDevice();
+    speakerDevice().held = true;
+    profileSwitch_ = std::move(next);
+    auto answered = [this, number, mode, done = std::move(done)](AudioResult result) {
+        if (!isCurrent(number)) {
+            return;
+        }
         if (result != AudioResult::done) {
+            endProfileSwitch();
             report(done, modeSwitchFrom(result));
             return;
         }
-        waitForProfile(
-            card, profile, [output] { return output().has_value(); },
-            [output, done](bool arrived) {
-                const auto speaker = output();
-                if (!arrived || !speaker) {
-                    report(done, ModeSwitch::profileTimedOut);
-                    return;
-                }
-                applyDefaults(speaker->first, musicMicrophone(), done);
-            });
-    });
+        // Identifiers change with the profile: the devices are found again by name.
+        waitForProfile(number, mode, done);
+    };
+    Audio::setCardProfile(card.id, profile, std::move(answered));
 }
 
-void AppManger::waitForProfile(platform::AudioCardID card, const std::string& profile,
-                               std::function<bool()> ready, std::function<void(bool)> then) {
+void AppManger::waitForProfile(std::uint64_t number, Mode mode, ModeSwitchDone done) {
     const auto deadline = std::chrono::steady_clock::now() + profileSettleLimit;
-    const auto settled = [card, profile, ready] {
-        const auto cards = platform::Platform::audioHardware().cards();
-        const auto current = std::find_if(cards.begin(), cards.end(),
-                                          [card](const auto& c) { return c.id == card; });
-        return current != cards.end() && current->activeProfile == profile && ready();
-    };
     profileWait_ =
-        platform::Timer::scheduled(profilePollInterval, true, [this, settled, then, deadline] {
-            const bool arrived = settled();
+        platform::Timer::scheduled(profilePollInterval, true, [this, number, mode, done, deadline] {
+            const auto card = cardWithID(profileSwitch_->card);
+            const auto found = arrivedDevices(mode);
+            const bool arrived = card && card->activeProfile == profileSwitch_->profile && found &&
+                                 (mode == Mode::music || found->input);
             if (!arrived && std::chrono::steady_clock::now() < deadline) {
+                // Read again for a copy that does not follow the server's changes (the
+                // command line's).
+                platform::Platform::audioHardware().refresh();
                 return;
             }
             profileWait_->invalidate();
-            then(arrived);
+            endProfileSwitch();
+            if (!found) {
+                finish(number, done, ModeSwitch::profileTimedOut);
+                return;
+            }
+            // Without its microphone the speakerphone still plays the meeting.
+            applyDefaults(number, *found, done,
+                          arrived ? ModeSwitch::switched : ModeSwitch::profileTimedOut);
         });
 }
 
-std::optional<platform::AudioDeviceID> AppManger::musicMicrophone() {
+std::optional<AppManger::Choice> AppManger::arrivedDevices(Mode mode) const {
+    const auto outputs = without(Audio::getOutputDevices(), profileSwitch_->oldOutputs);
+    const auto output = Audio::firstDeviceContaining(outputs, profileSwitch_->speakerName);
+    if (!output) {
+        return std::nullopt;
+    }
+    if (mode == Mode::music) {
+        return Choice{*output, musicMicrophone()};
+    }
+    return Choice{
+        *output,
+        meetingInput(without(Audio::getInputDevices(), profileSwitch_->oldInputs), *output)};
+}
+
+// A loss held back during the switch counts from now on.
+void AppManger::endProfileSwitch() {
+    profileSwitch_.reset();
+    speakerDevice().held = false;
+    devicesChanged();
+}
+
+std::optional<AppManger::Device> AppManger::musicMicrophone() {
     const auto chosen = MicrophoneChoice::forMusic(
         Audio::getInputDeviceDetails(), platform::Platform::userState().value(rememberedInputKey));
-    return chosen ? std::optional(chosen->id) : std::nullopt;
+    return chosen ? std::optional(Device{chosen->id, chosen->name}) : std::nullopt;
 }
 
 // Remembered for the next Music mode, whichever process runs it.

@@ -100,13 +100,13 @@ bool Audio::waitUntilSynchronized(std::chrono::milliseconds limit) {
 }
 
 void Audio::refreshSpeakerDevice() {
-    const auto outputs = getOutputDevices();
+    const auto found = firstDeviceContaining(getOutputDevices(), speakerNameMark);
     auto& speaker = speakerDevice();
-    speaker = SpeakerDevice{};
-    if (const auto found = firstDeviceContaining(outputs, speakerNameMark)) {
-        speaker.name = found->second;
-        speaker.deviceID = found->first;
+    if (!found && speaker.held) {
+        return;
     }
+    speaker.name = found ? std::optional(found->second) : std::nullopt;
+    speaker.deviceID = found ? found->first : 0;
 }
 
 bool Audio::isSpeakerName(std::string_view name) {

@@ -47,7 +47,8 @@ public:
     // Gives the system up to limit to report its devices for the first time; at start-up,
     // before any window shows, so that the first screen matches what is plugged in.
     static bool waitUntilSynchronized(std::chrono::milliseconds limit);
-    // Looks for the speakerphone among the output devices and records it in speakerDevice().
+    // Looks for the speakerphone among the output devices and records it in speakerDevice();
+    // a held record stays as it was while the speakerphone is missing.
     static void refreshSpeakerDevice();
 
     [[nodiscard]] static bool isSpeakerName(std::string_view name);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -57,19 +58,27 @@ struct AudioCardInfo {
 enum class AudioResult {
     done,
     refused,     // the system answered no (unknown device or profile, say)
+    gone,        // the device is not among those the system reported last; nothing was asked
     unreachable, // no audio system, or it went away before answering
     timedOut,    // it did not answer in time
 };
 
 using AudioCompletion = std::function<void(AudioResult)>;
 
+// Where the link to the audio system stands.
+enum class AudioConnectionState {
+    disconnected, // none now: gone, or never made
+    connecting,
+    ready, // requests go through, and the lists follow the system
+};
+
 // The system's audio devices. Readers answer from what the system reported last and never
 // wait for it; requests complete later, on the main thread, even when the system stalls or
-// is absent. Everything is used from the main thread only.
-class AudioHardware {
+// is absent. Everything is used from the main thread only; listeners connect to the signals
+// with a context object, so that each connection ends with its receiver.
+class AudioHardware : public QObject {
+    Q_OBJECT
 public:
-    virtual ~AudioHardware() = default;
-
     // Devices that can play sound, in the order the system reports them.
     [[nodiscard]] virtual std::vector<AudioDeviceInfo> outputDevices() = 0;
     // Devices that only record (microphones); never the monitor of an output.
@@ -80,6 +89,7 @@ public:
     // Whether the lists above come from a connected system (false before the first answer
     // and while the system is gone).
     [[nodiscard]] virtual bool isSynchronized() const = 0;
+    [[nodiscard]] virtual AudioConnectionState connectionState() const = 0;
 
     virtual void setDefaultOutputDevice(AudioDeviceID output, AudioCompletion done) = 0;
     virtual void setDefaultInputDevice(AudioDeviceID input, AudioCompletion done) = 0;
@@ -87,11 +97,14 @@ public:
     virtual void setCardProfile(AudioCardID card, const std::string& profile,
                                 AudioCompletion done) = 0;
 
-    // Runs, on the main thread, whenever the lists above changed; replaces the previous one.
-    virtual void setChangeHandler(std::function<void()> changed) = 0;
     // Asks the system for everything again (after a resume from sleep, say), reconnecting
     // at once if it is gone.
     virtual void refresh() = 0;
+
+signals:
+    // The lists above changed.
+    void devicesChanged();
+    void connectionStateChanged(platform::AudioConnectionState state);
 };
 
 } // namespace platform

@@ -5,16 +5,18 @@
 #include <chrono>
 #include <memory>
 #include <string>
-#include <string_view>
 
 namespace platform {
+
+class PulseConnection;
+class PulseMainLoop;
+class PulseReader;
+class PulseRequests;
 
 // Audio devices of a PulseAudio server (or PipeWire's pulse server): sinks are outputs,
 // sources that do not monitor a sink are inputs. One connection on the main event loop keeps
 // a copy of the server's devices current through its change events, so reading costs nothing
-// and a stalled server never blocks the caller. The server is the one libpulse finds by itself
-// (PULSE_SERVER, the user's runtime folder); it is never spawned, and a lost one is
-// reconnected to.
+// and a stalled server never blocks the caller.
 class PulseAudioHardware final : public AudioHardware {
 public:
     struct Options {
@@ -36,24 +38,23 @@ public:
     [[nodiscard]] std::vector<AudioCardInfo> cards() override;
     [[nodiscard]] std::optional<AudioDeviceID> defaultInputDevice() override;
     [[nodiscard]] bool isSynchronized() const override;
+    [[nodiscard]] AudioConnectionState connectionState() const override;
     void setDefaultOutputDevice(AudioDeviceID output, AudioCompletion done) override;
     void setDefaultInputDevice(AudioDeviceID input, AudioCompletion done) override;
     void setCardProfile(AudioCardID card, const std::string& profile,
                         AudioCompletion done) override;
-    void setChangeHandler(std::function<void()> changed) override;
     void refresh() override;
 
     // How often the whole device list was fetched from the server; for benchmarks.
     [[nodiscard]] int fetchCount() const;
 
-    // The name users know a device by: its product's name, else its card's, else its own.
-    [[nodiscard]] static std::string deviceName(std::string_view productName,
-                                                std::string_view cardDescription,
-                                                std::string_view ownDescription);
-
 private:
-    struct Connection;
-    std::unique_ptr<Connection> connection_;
+    void connectionChanged(AudioConnectionState state);
+
+    std::unique_ptr<PulseMainLoop> mainLoop_;
+    std::unique_ptr<PulseConnection> connection_;
+    std::unique_ptr<PulseReader> reader_;
+    std::unique_ptr<PulseRequests> requests_;
 };
 
 } // namespace platform

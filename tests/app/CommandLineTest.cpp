@@ -16,6 +16,7 @@
 
 namespace {
 
+using namespace std::chrono_literals;
 using Action = CommandLineRequest::Action;
 
 TEST(CommandLineTest, ParsesEveryCommandAndRejectsTheRest) {
@@ -111,6 +112,39 @@ TEST(CommandLineTest, FollowCallsIsSavedAndReachesTheRunningAssistant) {
             build_config::appId / "state");
         EXPECT_EQ(state.value("follow-calls"), value);
     }
+}
+
+// A Bluetooth speakerphone changes profile on the way, its devices going before the new ones
+// come, and the command's copy of them changes only when it reads the server again. Each mode
+// says in one line what changed, and nothing of the desktop program's log; Music mode gives
+// back the microphone used before.
+TEST(CommandLineTest, ModesGoThroughAProfileChangeAndSayWhatChanged) {
+    MemoryAudioHardware hardware;
+    MemoryUserState state;
+    ScopedPlatform scoped({.audioHardware = &hardware, .userState = &state});
+    CapturedLog log;
+    hardware.setInputs({{2, "Built-in Microphone"}, {3, "USB Mic", "", std::nullopt, "usb"}});
+    hardware.addBluetoothSpeakerphone();
+    hardware.defaultInput = 3; // given back by Music mode
+    hardware.copy = MemoryAudioHardware::Copy::reads;
+    hardware.profileArrival = 100ms;
+    for (const auto& [mode, profile, line] :
+         {std::tuple("meeting", "headset_head_unit",
+                     "Meeting mode: output Lumatix U, input Lumatix U\n"),
+          std::tuple("music", "a2dp_sink", "Music mode: output Lumatix U, input USB Mic\n")}) {
+        std::ostringstream out, err;
+        EXPECT_EQ(CommandLine::run(CommandLine::parse({"--mode", mode}), out, err), 0) << err.str();
+        EXPECT_EQ(out.str(), line);
+        EXPECT_EQ(hardware.server().cards.back().activeProfile, profile);
+    }
+    hardware.copy = MemoryAudioHardware::Copy::live;
+    hardware.setCards({});
+    hardware.setOutputs({{7, "Lumatix U"}});
+    std::ostringstream out, err;
+    EXPECT_EQ(CommandLine::run(CommandLine::parse({"--mode", "meeting"}), out, err), 0);
+    EXPECT_EQ(out.str(),
+              "Meeting mode: output Lumatix U only; the speakerphone has no microphone\n");
+    EXPECT_TRUE(log.lines().empty());
 }
 
 // Both programs answer --version and --help by themselves: a stalled sound server (a socket

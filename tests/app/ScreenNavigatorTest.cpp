@@ -78,6 +78,33 @@ TEST_F(ScreenNavigatorTest, MainScreensHandOverOnceWithinOneTickKeepingTheFrame)
     EXPECT_EQ(main.frame(), frame);
 }
 
+// A Bluetooth speakerphone's devices go while its card takes the headset profile, and the new
+// ones come a moment later: the Mode screen stays through the ticks and checks in between. A
+// link that drops on the way back to music counts once that switch has timed out.
+TEST_F(ScreenNavigatorTest, ModeScreenStaysWhileTheSpeakerphoneChangesProfile) {
+    hardware.addBluetoothSpeakerphone();
+    hardware.copy = MemoryAudioHardware::Copy::events;
+    hardware.profileArrival = 200ms;
+    Audio::refreshSpeakerDevice();
+    auto* mode = show<ModeViewController>(Screen::mode);
+    AppManger::shared().startCheckBTStatusTimer();
+    std::vector<std::uint8_t> states;
+    followMainScreenState(mode, [&states] { states.push_back(mainScreenState); });
+    mode->didMeetingClick();
+    ASSERT_TRUE(QTest::qWaitFor([] { return Audio::getOutputDevices().empty(); }));
+    AppManger::shared().checkBTStatus();
+    mode->checkStatusWithNotitfication();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hardware.defaultInput.has_value(); }));
+    QTest::qWait(50);
+    EXPECT_TRUE(states.empty());
+    ASSERT_EQ(main.contentViewController(), mode);
+
+    hardware.profileDevices = {};
+    mode->didMusicClick();
+    ASSERT_NE(waitForContent<BluetoothViewController>(), nullptr);
+    EXPECT_EQ(states, std::vector<std::uint8_t>{1});
+}
+
 // Checks started from Settings: without an offer, whatever the network says, the up-to-date
 // window follows, and once it closes the screen's status check starts afresh; an offer leads
 // on to the new-version window and its download.

@@ -14,6 +14,7 @@
 
 namespace {
 
+using namespace std::chrono_literals;
 using platform::AudioDeviceID;
 using platform::AudioDeviceInfo;
 using Devices = std::vector<AudioDeviceInfo>;
@@ -26,6 +27,17 @@ protected:
                                                                   [this] { ++posts; });
     }
     ~AudioTest() override { platform::NotificationCenter::defaultCenter().removeObserver(this); }
+
+    // The speakerphone's newest output and input on the server (0: none).
+    [[nodiscard]] static std::pair<AudioDeviceID, AudioDeviceID>
+    speakerphone(const MemoryAudioHardware& hardware) {
+        const auto newest = [](const Devices& devices) {
+            const auto found = std::find_if(devices.rbegin(), devices.rend(),
+                                            [](const auto& d) { return d.name == "Lumatix U"; });
+            return found == devices.rend() ? 0u : found->id;
+        };
+        return {newest(hardware.server().outputs), newest(hardware.server().inputs)};
+    }
 
     MemoryAudioHardware hardware;
     MemoryUserState state;
@@ -64,19 +76,21 @@ TEST_F(AudioTest, ModesChooseTheirDevices) {
     const Devices mics{{2, "Built-in Microphone"}, {8, "Lumatix U"}};
     const Devices ownMics{{8, "Lumatix U"}, {9, "My Lumatix U"}};
     // Mode, outputs, inputs, the outputs at the last refresh (Music mode's record), the defaults
-    // asked for (output, input), and the outcome: a speakerphone gone since the record refuses.
+    // asked for (output, input), and the outcome: a speakerphone gone since the record is said.
     using IDs = std::vector<AudioDeviceID>;
     for (const auto& [what, outputs, inputs, recorded, output, input, result] : std::vector<
              std::tuple<std::string, Devices, Devices, Devices, IDs, IDs, AppManger::ModeSwitch>>{
              {"meeting, full name", {{7, "Lumatix U Pro"}}, mics, {}, {7}, {}, switched},
              {"meeting, none", {{1, "Speakers"}}, mics, outs, {}, {}, noSpeakerphone},
              {"music, only its own", outs, ownMics, outs, {7}, {}, switched},
-             {"music, last record", {}, mics, outs, {7}, {2}, refused},
+             {"music, last record", {}, mics, outs, {7}, {2}, deviceGone},
              {"music, no record", outs, mics, {}, {}, {}, noSpeakerphone},
          }) {
         SCOPED_TRACE(what);
         const bool meeting = what.starts_with("meeting");
-        hardware = MemoryAudioHardware();
+        hardware.outputRequests.clear();
+        hardware.inputRequests.clear();
+        hardware.defaultInput.reset();
         hardware.setOutputs(recorded);
         Audio::refreshSpeakerDevice();
         hardware.setOutputs(outputs);
@@ -84,8 +98,8 @@ TEST_F(AudioTest, ModesChooseTheirDevices) {
         log.clear();
         EXPECT_EQ(switchMode(meeting), result);
         std::vector<std::string> lines{meeting ? "didMeetingClick" : "didMusicClick"};
-        if (result == refused) {
-            lines.emplace_back("mode switch: the sound server refused a default device or profile");
+        if (result == deviceGone) {
+            lines.emplace_back("mode switch: a device to choose is gone from the sound server");
         }
         EXPECT_EQ(log.lines(), lines);
         EXPECT_EQ(hardware.outputRequests, output);
@@ -181,67 +195,93 @@ TEST(BluetoothProfilesTest, ChoosesTheBestUsableProfileOfEachFamily) {
 }
 
 // Playing music, a Bluetooth speakerphone has no microphone: Meeting mode takes its headset
-// profile, waits for its new devices and sets both defaults; Music mode goes back.
+// profile (the command line's test shows it going through), unless the server refuses it or
+// does not answer, and a link that brings no microphone still moves the output.
 TEST_F(AudioTest, ModesTakeTheBluetoothProfileThatHasWhatTheyNeed) {
-    const auto speaker = [](AudioDeviceID id) { return AudioDeviceInfo{id, "Lumatix U", "", 40}; };
-    const auto card = [](std::vector<platform::AudioCardProfile> profiles) {
-        return std::vector<platform::AudioCardInfo>{{40, "Lumatix U", profiles, "a2dp_sink"}};
-    };
-    hardware.setCards(card({profile("a2dp_sink", 40), duplex("headset_head_unit", 30),
-                            profile("off", 0, true, 0, 0)}));
-    const Devices mics{{2, "Built-in Microphone", "", std::nullopt, "builtin"},
-                       {3, "USB Mic", "", std::nullopt, "usb"}};
-    // A profile brings devices with new identifiers, unless a slow link holds them back.
-    bool held = false;
-    hardware.profileSwitched = [&](const std::string& profile) {
-        const bool headset = profile == "headset_head_unit";
-        if (!held) {
-            hardware.setOutputs({{1, "Built-in Speakers"}, speaker(headset ? 9 : 10)});
-            hardware.setInputs(headset ? Devices{mics[0], mics[1], speaker(12)} : mics);
-        }
-    };
-    hardware.setOutputs({{1, "Built-in Speakers"}, speaker(7)});
-    hardware.setInputs(mics);
+    hardware.setInputs({{3, "USB Mic"}});
+    hardware.addBluetoothSpeakerphone();
     hardware.defaultInput = 3;
-    const auto defaults = [&] {
-        return std::pair(*hardware.defaultOutput, *hardware.defaultInput);
-    };
-
-    EXPECT_EQ(switchMode(true), switched);
-    EXPECT_EQ(hardware.cards().front().activeProfile, "headset_head_unit");
-    EXPECT_EQ(defaults(), std::pair(9u, 12u));
-    Audio::refreshSpeakerDevice();
-    EXPECT_EQ(switchMode(false), switched);
-    EXPECT_EQ(hardware.cards().front().activeProfile, "a2dp_sink");
-    EXPECT_EQ(defaults(), std::pair(10u, 3u));
-
-    // A link that never brings up its microphone: the output still moves, and it is said.
-    held = true;
-    EXPECT_EQ(switchMode(true), profileTimedOut);
-    EXPECT_EQ(defaults(), std::pair(10u, 3u));
-    held = false;
-
+    hardware.copy = MemoryAudioHardware::Copy::events;
     // A profile the server refuses ends the switch there.
     const auto requestsBefore = hardware.outputRequests.size();
-    hardware.setInputs({{2, "Built-in Microphone"}});
-    hardware.setOutputs({speaker(10)});
-    hardware.setCards(card({profile("a2dp_sink", 40), duplex("headset_head_unit", 30)}));
     hardware.forcedAnswer = platform::AudioResult::refused;
     EXPECT_EQ(switchMode(true), refused);
     EXPECT_EQ(hardware.outputRequests.size(), requestsBefore);
     hardware.forcedAnswer = platform::AudioResult::timedOut;
-    Audio::refreshSpeakerDevice();
-    EXPECT_EQ(switchMode(false), noAnswer);
+    EXPECT_EQ(switchMode(true), noAnswer);
     hardware.forcedAnswer = std::nullopt;
+
+    // A link that never brings up its microphone: the output still moves, and it is said.
+    hardware.profileDevices = [](platform::AudioCardID id, const std::string&) {
+        return MemoryAudioHardware::State{{{90, "Lumatix U", "", id}}, {}, {}};
+    };
+    EXPECT_EQ(switchMode(true), profileTimedOut);
+    EXPECT_EQ(hardware.defaultOutput, 90u);
+    EXPECT_EQ(hardware.defaultInput, 3u);
 
     // A card without headset profiles (USB) is left alone.
     const auto profileRequests = hardware.profileRequests.size();
+    hardware.copy = MemoryAudioHardware::Copy::live;
     hardware.setCards(
         {{50, "Lumatix U USB", {profile("output:analog-stereo", 6000)}, "output:analog-stereo"}});
     hardware.setOutputs({{20, "Lumatix U", "", 50}});
     EXPECT_EQ(switchMode(true), switched);
     EXPECT_EQ(hardware.profileRequests.size(), profileRequests);
     EXPECT_EQ(hardware.defaultOutput, 20u);
+}
+
+// Quick clicks: the later one wins, whatever the earlier one still waits for, and only it
+// reports. Devices listed before a profile switch are never chosen, even while they linger
+// beside the new ones.
+TEST_F(AudioTest, TheLaterOfQuickClicksWinsAndNoDeviceOnItsWayOutIsChosen) {
+    using Clicks = std::vector<bool>; // Meeting mode?
+    using platform::AudioResult;
+    // The speakerphone's starting profile (none: USB), the clicks within one turn, how long
+    // the card's old devices linger, and the answer to the first click's requests.
+    for (const auto& [start, clicks, linger, firstAnswer] :
+         std::vector<std::tuple<std::string, Clicks, std::chrono::milliseconds,
+                                std::optional<AudioResult>>>{
+             {"", {true, false}, 0ms, std::nullopt},
+             {"a2dp_sink", {true, false}, 0ms, std::nullopt},
+             {"headset_head_unit", {false, true}, 0ms, std::nullopt},
+             {"a2dp_sink", {true, true}, 0ms, std::nullopt},
+             {"a2dp_sink", {true, true}, 0ms, AudioResult::timedOut},
+             {"a2dp_sink", {true}, 300ms, std::nullopt},
+             {"headset_head_unit", {false}, 300ms, std::nullopt},
+         }) {
+        SCOPED_TRACE(start + " " + testing::PrintToString(clicks));
+        // A server of the row's own.
+        MemoryAudioHardware hardware;
+        ScopedPlatform row({.audioHardware = &hardware});
+        hardware.setInputs({{2, "Built-in Microphone"}});
+        if (start.empty()) {
+            hardware.setOutputs({{50, "Lumatix U"}});
+            hardware.setInputs({{2, "Built-in Microphone"}, {51, "Lumatix U"}});
+        } else {
+            hardware.addBluetoothSpeakerphone(start);
+        }
+        hardware.copy = MemoryAudioHardware::Copy::events;
+        hardware.profileArrival = 100ms;
+        hardware.profileDeparture = linger;
+        Audio::refreshSpeakerDevice();
+        std::vector<std::optional<AppManger::ModeSwitch>> reports(clicks.size());
+        for (std::size_t i = 0; i < clicks.size(); ++i) {
+            hardware.forcedAnswer = i == 0 ? firstAnswer : std::nullopt;
+            const auto done = [&reports, i](AppManger::ModeSwitch outcome) {
+                reports[i] = outcome;
+            };
+            clicks[i] ? AppManger::shared().switchToMeetingMode(done)
+                      : AppManger::shared().switchToMusicMode(done);
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return reports.back().has_value(); }, 5000));
+        EXPECT_EQ(reports.back(), switched);
+        EXPECT_EQ(std::ranges::count(reports, std::optional<AppManger::ModeSwitch>()),
+                  std::ssize(clicks) - 1);
+        const auto [output, input] = speakerphone(hardware);
+        EXPECT_EQ(std::ranges::count(hardware.outputRequests, output),
+                  std::ssize(hardware.outputRequests));
+        EXPECT_EQ(hardware.defaultInput, clicks.back() ? input : 2u);
+    }
 }
 
 // The monitor refreshes the record on every tick and, between ticks, as soon as the system

@@ -1,19 +1,25 @@
 #include "audio/AppManger.h"
 #include "audio/Audio.h"
+#include "core/SpeakerDevice.h"
 #include "platform/PulseAudioHardware.h"
 #include "support/Answers.h"
+#include "support/CapturedLog.h"
 #include "support/PlatformDoubles.h"
 #include "support/PulseServer.h"
 #include "support/ScopedPlatform.h"
 #include "support/TemporaryHome.h"
 
 #include <QProcess>
+#include <QTimer>
 
 // Meeting and then Music mode as two processes of the command users run give back the
 // microphone used before, which the server lists after a webcam's; when it is gone (a server
 // started afresh without it), the computer's own is taken over the webcam's. A click on a
 // frozen server ends by itself, saying so, and the next one after the server thaws goes through.
-TEST(PulseModesTest, ModesGiveBackTheMicrophoneAcrossProcessesAndOutliveAFrozenServer) {
+// The speakerphone gone and back half a second later under the same name, as a card changing
+// profile: a switch in the gap, from the record made before, says the device is gone, and its
+// successor is chosen by its new identifier.
+TEST(PulseModesTest, ModesGiveBackTheMicrophoneAcrossProcessesAndOutliveAFrozenServerAndAGap) {
     TemporaryHome home; // the user's state, shared by the processes
     PulseServer server;
     server.addSource("webcam_mic", "HD Webcam Mono", "HD Webcam", "device.form_factor=webcam")
@@ -26,18 +32,24 @@ TEST(PulseModesTest, ModesGiveBackTheMicrophoneAcrossProcessesAndOutliveAFrozenS
     ASSERT_TRUE(server.load({false, "headset_mic", "USB Headset Mono", "USB Headset",
                              "device.form_factor=headset device.bus=usb"}));
     ASSERT_TRUE(server.setDefaults("builtin", "headset_mic"));
-    // Its exit status and what it said on its error output; it runs without Qt's application.
+    // Its exit status, the first line of its output and its error output; it runs without
+    // Qt's application.
     const auto command = [](const char* mode) {
         QProcess process;
         process.start(QStringLiteral(LUMATIX_COMMAND), {"--mode", mode});
         EXPECT_TRUE(process.waitForFinished(20000));
-        return std::pair(process.exitCode(), process.readAllStandardError().toStdString());
+        return std::tuple(process.exitCode(), process.readLine().toStdString(),
+                          process.readAllStandardError().toStdString());
     };
-    for (const auto& [mode, defaults] :
-         {std::pair("meeting", "speaker speaker_mic"), std::pair("music", "speaker headset_mic"),
-          std::pair("meeting", "speaker speaker_mic"), std::pair("meeting", "speaker speaker_mic"),
-          std::pair("music", "speaker headset_mic")}) {
-        EXPECT_EQ(command(mode), std::pair(0, std::string()));
+    const std::string meeting = "Meeting mode: output Lumatix U, input Lumatix U\n";
+    const std::string music = "Music mode: output Lumatix U, input USB Headset\n";
+    for (const auto& [mode, line, defaults] :
+         {std::tuple("meeting", meeting, "speaker speaker_mic"),
+          std::tuple("music", music, "speaker headset_mic"),
+          std::tuple("meeting", meeting, "speaker speaker_mic"),
+          std::tuple("meeting", meeting, "speaker speaker_mic"),
+          std::tuple("music", music, "speaker headset_mic")}) {
+        EXPECT_EQ(command(mode), std::tuple(0, line, std::string()));
         EXPECT_EQ(server.defaults(), defaults) << mode;
     }
     {
@@ -51,9 +63,31 @@ TEST(PulseModesTest, ModesGiveBackTheMicrophoneAcrossProcessesAndOutliveAFrozenS
         ASSERT_TRUE(server.resume());
         EXPECT_EQ(switchMode(true, true), AppManger::ModeSwitch::switched);
         EXPECT_EQ(server.defaults(), "speaker speaker_mic");
+
+        const auto speakerphone = [] {
+            return Audio::firstDeviceContaining(Audio::getOutputDevices(), speakerNameMark);
+        };
+        Audio::refreshSpeakerDevice();
+        const auto before = speakerDevice().deviceID;
+        ASSERT_TRUE(server.unloadSink("speaker"));
+        bool successor = false;
+        QTimer::singleShot(500ms, [&] {
+            successor = server.load({true, "speaker", "Lumatix U Analog Stereo", "Lumatix U"});
+        });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !speakerphone(); }, 10000));
+        CapturedLog log;
+        EXPECT_EQ(switchMode(false, true), AppManger::ModeSwitch::deviceGone);
+        EXPECT_TRUE(log.contains("mode switch: a device to choose is gone from the sound server"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return successor && speakerphone(); }, 10000));
+        EXPECT_NE(speakerphone()->first, before);
+        Audio::refreshSpeakerDevice();
+        EXPECT_EQ(switchMode(false, true), AppManger::ModeSwitch::switched);
+        EXPECT_EQ(server.defaults(), "speaker headset_mic");
     }
     server.stop();
     ASSERT_TRUE(server.start()) << server.log();
-    EXPECT_EQ(command("music"), std::pair(0, std::string()));
+    EXPECT_EQ(command("music"),
+              std::tuple(0, "Music mode: output Lumatix U, input Built-in Audio Analog Stereo\n",
+                         std::string()));
     EXPECT_EQ(server.defaults(), "speaker builtin_mic");
 }

@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 
 using platform::AudioCompletion;
+using platform::AudioConnectionState;
 using platform::AudioDeviceInfo;
 using platform::AudioResult;
 using platform::PulseAudioHardware;
@@ -41,7 +42,10 @@ protected:
             .addSource("usb_mic", "USB Microphone");
         ASSERT_TRUE(server.start()) << server.log();
         hardware = std::make_unique<PulseAudioHardware>("lumatix-test", quick);
-        hardware->setChangeHandler([this] { ++changes; });
+        QObject::connect(hardware.get(), &PulseAudioHardware::devicesChanged,
+                         [this] { ++changes; });
+        QObject::connect(hardware.get(), &PulseAudioHardware::connectionStateChanged,
+                         [this](auto state) { states.push_back(state); });
         ASSERT_TRUE(synchronized(*hardware, true));
     }
 
@@ -68,13 +72,14 @@ protected:
     PulseServer server;
     std::unique_ptr<PulseAudioHardware> hardware;
     int changes = 0;
+    std::vector<AudioConnectionState> states;
 };
 
 } // namespace
 
 // Sinks are outputs and sources other than monitors are inputs, in the server's order; a
-// monitor or an unknown identifier is refused and leaves both defaults alone. Changes made by
-// others reach the copy by themselves.
+// monitor or an unknown identifier is not asked for (gone) and leaves both defaults alone. Changes
+// made by others reach the copy by themselves.
 TEST_F(PulseAudioHardwareTest, ListsDevicesFollowsTheServerAndChangesOnlyTheDefaultAskedFor) {
     const auto outputs = hardware->outputDevices();
     const auto inputs = hardware->inputOnlyDevices();
@@ -96,8 +101,8 @@ TEST_F(PulseAudioHardwareTest, ListsDevicesFollowsTheServerAndChangesOnlyTheDefa
         {true, idOf(outputs, "Lumatix U"), AudioResult::done, "lumatix usb_mic"},
         {false, idOf(inputs, "Built-in Microphone"), AudioResult::done, "lumatix builtin_mic"},
         {true, idOf(outputs, "内置扬声器 🔊"), AudioResult::done, "builtin builtin_mic"},
-        {false, sourceIndex("lumatix.monitor"), AudioResult::refused, "builtin builtin_mic"},
-        {false, unknown, AudioResult::refused, "builtin builtin_mic"},
+        {false, sourceIndex("lumatix.monitor"), AudioResult::gone, "builtin builtin_mic"},
+        {false, unknown, AudioResult::gone, "builtin builtin_mic"},
         {false, idOf(inputs, "Lumatix U"), AudioResult::done, "builtin lumatix_mic"}};
     for (const auto& [output, id, answer, defaults] : steps) {
         EXPECT_EQ(setDefault(*hardware, output, id), answer) << defaults;
@@ -173,16 +178,8 @@ TEST_F(PulseAudioHardwareTest, OutlivesAStalledOrStoppedServer) {
     expectWorking(*hardware);
     expectWorking(fresh);
     EXPECT_EQ(server.defaults(), "builtin usb_mic");
-}
-
-// The name users know a device by.
-TEST(PulseDeviceNameTest, ProductThenCardThenOwnDescription) {
-    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
-        {"Lumatix U", "Lumatix U USB", "Lumatix U Analog Stereo", "Lumatix U"},
-        {"", "Lumatix U", "Lumatix U Headset", "Lumatix U"},
-        {"", "", "", ""},
-    };
-    for (const auto& [product, card, own, expected] : cases) {
-        EXPECT_EQ(PulseAudioHardware::deviceName(product, card, own), expected) << own;
-    }
+    // Its listeners followed it going and coming back.
+    EXPECT_THAT(states, AllOf(Contains(AudioConnectionState::disconnected),
+                              Contains(AudioConnectionState::connecting)));
+    EXPECT_EQ(states.back(), AudioConnectionState::ready);
 }

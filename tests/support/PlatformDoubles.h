@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/AudioHardware.h"
 #include "platform/LoginItem.h"
 #include "platform/MicrophoneAccess.h"
 #include "platform/Reachability.h"
 #include "platform/UserDefaults.h"
 #include "platform/UserState.h"
+#include "support/MemoryAudioHardware.h"
 
 #include <QThreadPool>
 #include <algorithm>
@@ -50,98 +50,6 @@ public:
         return true;
     }
     std::map<std::string, std::string> values;
-};
-
-// Like a real server, a setter only succeeds for a device or profile that exists; every
-// request is noted. Answers come at once.
-class MemoryAudioHardware final : public platform::AudioHardware {
-public:
-    using ID = platform::AudioDeviceID;
-    using Devices = std::vector<platform::AudioDeviceInfo>;
-    using Cards = std::vector<platform::AudioCardInfo>;
-
-    [[nodiscard]] Devices outputDevices() override { return enumerate(outputs_); }
-    [[nodiscard]] Devices inputOnlyDevices() override { return enumerate(inputs_); }
-    [[nodiscard]] Cards cards() override { return cards_; }
-    [[nodiscard]] std::optional<ID> defaultInputDevice() override { return defaultInput; }
-    [[nodiscard]] bool isSynchronized() const override { return true; }
-    void setDefaultOutputDevice(ID id, platform::AudioCompletion done) override {
-        answer(done, choose(outputs_, id, outputRequests, defaultOutput));
-    }
-    void setDefaultInputDevice(ID id, platform::AudioCompletion done) override {
-        answer(done, choose(inputs_, id, inputRequests, defaultInput));
-    }
-    void setCardProfile(platform::AudioCardID id, const std::string& profile,
-                        platform::AudioCompletion done) override {
-        profileRequests.emplace_back(id, profile);
-        const auto card = std::ranges::find(cards_, id, &platform::AudioCardInfo::id);
-        if (card == cards_.end() ||
-            std::ranges::find(card->profiles, profile, &platform::AudioCardProfile::name) ==
-                card->profiles.end()) {
-            return answer(done, platform::AudioResult::refused);
-        }
-        card->activeProfile = profile;
-        if (profileSwitched) {
-            profileSwitched(profile);
-        }
-        answer(done, platform::AudioResult::done);
-    }
-    void setChangeHandler(std::function<void()> changed) override { changed_ = std::move(changed); }
-    void refresh() override {}
-
-    void setOutputs(Devices outputs) {
-        outputs_ = std::move(outputs);
-        changed();
-    }
-    void setInputs(Devices inputs) {
-        inputs_ = std::move(inputs);
-        changed();
-    }
-    void setCards(Cards cards) { cards_ = std::move(cards); }
-
-    // Runs once a card took a profile, before the answer: where its new devices come in.
-    std::function<void(const std::string& profile)> profileSwitched;
-    // Every request gets this answer instead of the one the devices call for.
-    std::optional<platform::AudioResult> forcedAnswer;
-    // The system's defaults; defaultInput may be set to what it records from before.
-    std::optional<ID> defaultOutput;
-    std::optional<ID> defaultInput;
-    std::vector<ID> outputRequests;
-    std::vector<ID> inputRequests;
-    std::vector<std::pair<platform::AudioCardID, std::string>> profileRequests;
-    int enumerations = 0;
-
-private:
-    Devices enumerate(const Devices& devices) {
-        ++enumerations;
-        return devices;
-    }
-    void changed() const {
-        if (changed_) {
-            changed_();
-        }
-    }
-    void answer(const platform::AudioCompletion& done, platform::AudioResult result) const {
-        if (done) {
-            done(forcedAnswer.value_or(result));
-        }
-    }
-    platform::AudioResult choose(const Devices& devices, ID id, std::vector<ID>& requests,
-                                 std::optional<ID>& chosen) const {
-        requests.push_back(id);
-        if (forcedAnswer && *forcedAnswer != platform::AudioResult::done) {
-            return *forcedAnswer;
-        }
-        if (std::ranges::find(devices, id, &platform::AudioDeviceInfo::id) == devices.end()) {
-            return platform::AudioResult::refused;
-        }
-        chosen = id;
-        return platform::AudioResult::done;
-    }
-    Devices outputs_;
-    Devices inputs_;
-    Cards cards_;
-    std::function<void()> changed_;
 };
 
 class FixedLoginItem final : public platform::LoginItem {

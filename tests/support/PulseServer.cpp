@@ -297,3 +297,15 @@ bool PulseServer::load(const Device& device) const {
                                " source_properties='" + properties + "'",
                            false, device.name);
 }
+
+bool PulseServer::unloadSink(const std::string& name) const {
+    // Each line: index, module name, arguments; separated by tabs.
+    std::istringstream modules(pactl({"list", "short", "modules"}).output);
+    for (std::string line; std::getline(modules, line);) {
+        if (line.find("\tmodule-null-sink\tsink_name=" + name + ' ') != std::string::npos) {
+            return pactl({"unload-module", line.substr(0, line.find('\t'))}).ok() &&
+                   waitUntil([&] { return !listed(true, name); });
+        }
+    }
+    return false;
+}

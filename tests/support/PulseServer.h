@@ -81,6 +81,8 @@ public:
     bool setDefaults(const std::string& sink, const std::string& source) const;
     // A device that appears while the server runs; true once it is listed.
     bool load(const Device& device) const;
+    // Takes away a sink loaded as above; true once it is no longer listed.
+    bool unloadSink(const std::string& name) const;
     [[nodiscard]] CommandResult pactl(const std::vector<std::string>& arguments) const;
 
 private:
