@@ -20,7 +20,6 @@
 #include "screens/info/InfoViewController.h"
 #include "screens/settings/SettingViewController.h"
 #include "screens/update/DownloadOTAViewController.h"
-#include "ui/Palette.h"
 #include "ui/ViewController.h"
 #include "ui/Window.h"
 #include "ui/WindowSetup.h"
@@ -42,7 +41,7 @@ AppDelegate::~AppDelegate() {
 
 Window& AppDelegate::window() {
     if (!window_) {
-        window_ = std::make_unique<Window>();
+        window_ = WindowSetup::makeMainWindow();
     }
     return *window_;
 }
@@ -88,20 +87,11 @@ bool AppDelegate::applicationShouldHandleReopen(bool /*hasVisibleWindows*/) {
 }
 
 void AppDelegate::setupMainWindow() {
-    Window& main = window();
-    main.setStyleMask(Window::titled | Window::closable | Window::miniaturizable |
-                      Window::resizable);
-    main.setStyleMask(main.styleMask() & ~Window::resizable);
-    mainWindowNumber = main.windowNumber();
-    main.setReleasedWhenClosed(false);
+    mainWindowNumber = window().windowNumber();
     // Quit is otherwise only in the tray menu, which some desktops do not show.
     if (!quitShortcut_) {
         quitShortcut_ = std::make_unique<QuitShortcut>([this] { quitClicked(); });
     }
-}
-
-void AppDelegate::setMainWindowTitle() {
-    window().setTitleBar(WindowSetup::mainWindowTitle(), Qt::white, colorNavy());
 }
 
 void AppDelegate::handleMicrophonePermission(bool granted) {
@@ -114,9 +104,8 @@ void AppDelegate::handleMicrophonePermission(bool granted) {
 void AppDelegate::showLaunchScreen(Screen screen) {
     platform::Log::line(std::string(log_lines::launchScreenPrefix) +
                         std::string(LaunchFlow::screenName(screen)));
-    setMainWindowTitle();
     window().setContentViewController(navigator_.make(screen));
-    window().setFrame(WindowSetup::mainWindowFrame(), false);
+    WindowSetup::setUpMainWindow(window());
     window().makeKeyAndOrderFront();
 }
 

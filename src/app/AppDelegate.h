@@ -49,7 +49,6 @@ public:
 private:
     void setupMainWindow();
     void setupStatusItem();
-    void setMainWindowTitle();
     void showLaunchScreen(Screen screen);
     void queueFrontThen(void (AppDelegate::*open)());
     template <typename T>

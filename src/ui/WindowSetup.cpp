@@ -10,6 +10,7 @@
 
 namespace {
 
+// Our windows never resize: their screens are laid out for one size.
 void commonSetUp(Window& window) {
     window.setStyleMask(window.styleMask() & ~Window::resizable);
     window.setWindowTitle(QString());
@@ -22,6 +23,13 @@ QString WindowSetup::mainWindowTitle() {
         LocalizedKey::appTitle,
         QString::fromStdString(
             platform::Platform::bundle().infoString("CFBundleVersion").value_or(std::string())));
+}
+
+std::unique_ptr<Window> WindowSetup::makeMainWindow() {
+    auto window = std::make_unique<Window>();
+    commonSetUp(*window);
+    window->setReleasedWhenClosed(false);
+    return window;
 }
 
 // The usual frame when the window is first placed, and when it comes back from another size

@@ -101,6 +101,8 @@ TEST_F(LaunchFlowTest, FirstScreenFollowsLicenceMicrophoneAndLoginItem) {
         EXPECT_EQ(launch(granted), screen);
         EXPECT_EQ(microphone->requests, requests) << screen;
         EXPECT_TRUE(delegate->window().isVisible());
+        // The user cannot resize it.
+        EXPECT_EQ(delegate->window().minimumSize(), delegate->window().maximumSize());
         EXPECT_EQ(mainWindowNumber, delegate->window().windowNumber());
         EXPECT_TRUE(requests == 0 || log.contains(granted ? "get Microphone Permission"
                                                           : "not get Microphone Permission"));
