@@ -116,7 +116,7 @@ void AppDelegate::bringMainWindowToFront() {
 }
 
 void AppDelegate::menuItemOpenBTClicked() {
-    platform::DesktopSettings::forCurrentDesktop().openBluetoothSettings();
+    platform::Platform::desktopSettings().openBluetoothSettings();
 }
 
 void AppDelegate::menuItemMeetingModeClicked() {

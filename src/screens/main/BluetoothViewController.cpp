@@ -4,6 +4,7 @@
 #include "core/SpeakerDevice.h"
 #include "platform/DesktopSettings.h"
 #include "platform/Log.h"
+#include "platform/Platform.h"
 #include "screens/main/AnimationView.h"
 #include "ui/Accessibility.h"
 #include "ui/Button.h"
@@ -126,5 +127,5 @@ void BluetoothViewController::checkStatusWithNotitfication() {
 void BluetoothViewController::didOpenBluetoothClick() {
     platform::Log::line(log_lines::openBluetoothClick);
     // Without any Bluetooth settings the desktop settings write their own line; the guide stays.
-    platform::DesktopSettings::forCurrentDesktop().openBluetoothSettings();
+    platform::Platform::desktopSettings().openBluetoothSettings();
 }

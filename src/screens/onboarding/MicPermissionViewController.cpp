@@ -3,6 +3,7 @@
 #include "core/LogLines.h"
 #include "platform/DesktopSettings.h"
 #include "platform/Log.h"
+#include "platform/Platform.h"
 #include "ui/Button.h"
 
 #include <QLabel>
@@ -28,7 +29,7 @@ void MicPermissionViewController::layoutElements(QSize viewSize) {
 void MicPermissionViewController::didOpenSettingClick() {
     platform::Log::line(log_lines::openSettingClick);
     // Without any such settings the desktop settings write their own line; the screen stays.
-    if (platform::DesktopSettings::forCurrentDesktop().openMicrophoneSettings()) {
+    if (platform::Platform::desktopSettings().openMicrophoneSettings()) {
         platform::Log::line(log_lines::defaultBrowserOpened);
     }
 }

@@ -177,5 +177,5 @@ void SettingPreferenceViewController::didLoginSettingClick() {
 
 void SettingPreferenceViewController::didBTSettingClick() {
     platform::Log::line(log_lines::btSettingClick);
-    platform::DesktopSettings::forCurrentDesktop().openBluetoothSettings();
+    platform::Platform::desktopSettings().openBluetoothSettings();
 }

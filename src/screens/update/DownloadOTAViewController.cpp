@@ -2,7 +2,9 @@
 
 #include "core/ProcessState.h"
 #include "net/DownloadRequest.h"
+#include "platform/FileManager.h"
 #include "platform/Log.h"
+#include "platform/Platform.h"
 #include "platform/Timer.h"
 #include "ui/Accessibility.h"
 #include "ui/Localization.h"
@@ -62,12 +64,12 @@ void DownloadOTAViewController::startDownload() {
     downloadTimer_ =
         platform::Timer::scheduled(services_.watchdogInterval, true, [this] { downloadFailed(); });
     isDownloadProgress_ = false;
-    if (services_.client == nullptr || !services_.downloadsFolder) {
-        downloadEnded({.error = "nowhere to download from or to"});
+    if (services_.client == nullptr) {
+        downloadEnded({.error = "nowhere to download from"});
         return;
     }
-    destination_ =
-        services_.downloadsFolder() / DownloadFileName::make(services_.versionName, link);
+    destination_ = platform::Platform::fileManager().downloadsFolder() /
+                   DownloadFileName::make(services_.versionName, link);
     request_ = services_.client->download(link, destination_);
     request_->expectSha256(services_.sha256)
         .alternativeNames(
@@ -107,8 +109,8 @@ void DownloadOTAViewController::downloadEnded(const net::DownloadResponse& respo
     request_.reset();
     if (response.error) {
         platform::Log::line("download failed: " + *response.error);
-    } else if (response.destinationURL && services_.revealFile) {
-        services_.revealFile(*response.destinationURL);
+    } else if (response.destinationURL) {
+        platform::Platform::fileManager().revealFile(*response.destinationURL);
     }
     report(ScreenEvent::quitRequested);
 }
