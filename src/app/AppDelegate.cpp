@@ -25,6 +25,7 @@
 #include "ui/WindowSetup.h"
 
 #include <QPointer>
+#include <QTimer>
 
 namespace {
 
@@ -131,34 +132,18 @@ void AppDelegate::menuItemMusicModeClicked() {
 
 void AppDelegate::menuItemOpenAppClicked() {
     platform::Log::line(log_lines::openAppClicked);
-    platform::MainQueue::async([self = QPointer(this)] {
-        if (!self.isNull()) {
-            self->bringMainWindowToFront();
-        }
-    });
-}
-
-void AppDelegate::menuItemSettingClicked() {
-    queueFrontThen(&AppDelegate::openSettingFromMenu);
-}
-
-void AppDelegate::menuItemInfoClicked() {
-    queueFrontThen(&AppDelegate::openInfoFromMenu);
+    QTimer::singleShot(0, this, &AppDelegate::bringMainWindowToFront);
 }
 
 // The window comes forward first; opening over it waits a moment so that it is there.
-void AppDelegate::queueFrontThen(void (AppDelegate::*open)()) {
-    const QPointer<AppDelegate> self(this);
-    platform::MainQueue::async([self] {
-        if (!self.isNull()) {
-            self->bringMainWindowToFront();
-        }
-    });
-    platform::MainQueue::asyncAfter(menuHandOffDelay, [self, open] {
-        if (!self.isNull()) {
-            (self.data()->*open)();
-        }
-    });
+void AppDelegate::menuItemSettingClicked() {
+    QTimer::singleShot(0, this, &AppDelegate::bringMainWindowToFront);
+    QTimer::singleShot(menuHandOffDelay, this, &AppDelegate::openSettingFromMenu);
+}
+
+void AppDelegate::menuItemInfoClicked() {
+    QTimer::singleShot(0, this, &AppDelegate::bringMainWindowToFront);
+    QTimer::singleShot(menuHandOffDelay, this, &AppDelegate::openInfoFromMenu);
 }
 
 void AppDelegate::quitClicked() {
@@ -170,32 +155,36 @@ ViewController* AppDelegate::mainContent() const {
 }
 
 void AppDelegate::openSettingFromMenu() {
-    openFromMenu<SettingViewController>(notification_names::openSetting);
+    if (!bringsForwardOverMain(SettingViewController::staticMetaObject)) {
+        platform::NotificationCenter::defaultCenter().post(notification_names::openSetting);
+    }
 }
 
 void AppDelegate::openInfoFromMenu() {
-    openFromMenu<InfoViewController>(notification_names::openInfo);
+    if (!bringsForwardOverMain(InfoViewController::staticMetaObject)) {
+        platform::NotificationCenter::defaultCenter().post(notification_names::openInfo);
+    }
 }
 
 // The window asked for comes forward if it is open already, and so does a running download,
 // which must not be cancelled behind the user's back. Any other window over the main one
-// closes first, ending the update flow so that it does not come back.
-template <typename T>
-void AppDelegate::openFromMenu(std::string_view notification) {
+// closes, ending the update flow so that it does not come back.
+bool AppDelegate::bringsForwardOverMain(const QMetaObject& asked) {
     ViewController* content = mainContent();
     const auto presented =
         content != nullptr ? content->presentedViewControllers() : std::vector<ViewController*>{};
-    if (!presented.empty()) {
-        ViewController* front = presented.front();
-        if (qobject_cast<T*>(front) != nullptr ||
-            qobject_cast<DownloadOTAViewController*>(front) != nullptr) {
-            if (Window* window = front->window()) {
-                window->makeKeyAndOrderFront();
-            }
-            return;
-        }
-        pendingUpdateScreen = UpdateScreen::none;
-        content->dismissViewController(front);
+    if (presented.empty()) {
+        return false;
     }
-    platform::NotificationCenter::defaultCenter().post(std::string(notification));
+    ViewController* front = presented.front();
+    if (front->metaObject()->inherits(&asked) ||
+        qobject_cast<DownloadOTAViewController*>(front) != nullptr) {
+        if (Window* window = front->window()) {
+            window->makeKeyAndOrderFront();
+        }
+        return true;
+    }
+    pendingUpdateScreen = UpdateScreen::none;
+    content->dismissViewController(front);
+    return false;
 }
