@@ -7,6 +7,7 @@
 #include "core/NotificationNames.h"
 #include "core/ProcessState.h"
 #include "core/SpeakerDevice.h"
+#include "core/StatusCheckInterval.h"
 #include "platform/Log.h"
 #include "platform/MainQueue.h"
 #include "platform/NotificationCenter.h"
@@ -21,7 +22,6 @@ namespace {
 using ModeSwitch = AppManger::ModeSwitch;
 using platform::AudioResult;
 
-constexpr std::chrono::milliseconds checkInterval{3000};
 // A Bluetooth device takes about a second to bring up its headset link.
 constexpr std::chrono::milliseconds profileSettleLimit{2000};
 constexpr std::chrono::milliseconds profilePollInterval{50};
@@ -124,8 +124,8 @@ void AppManger::startCheckBTStatusTimer() {
     if (checkBTStatusTimer_) {
         checkBTStatusTimer_->invalidate();
     }
-    checkBTStatusTimer_ =
-        platform::Timer::scheduled(checkInterval, true, [this] { checkBTStatus(); });
+    checkBTStatusTimer_ = platform::Timer::scheduled(
+        statusCheckInterval, platform::Timer::repeating, [this] { checkBTStatus(); });
     platform::Platform::audioHardware().setChangeHandler([this] { devicesChanged(); });
 }
 
@@ -270,8 +270,8 @@ void AppManger::waitForProfile(platform::AudioCardID card, const std::string& pr
                                           [card](const auto& c) { return c.id == card; });
         return current != cards.end() && current->activeProfile == profile && ready();
     };
-    profileWait_ =
-        platform::Timer::scheduled(profilePollInterval, true, [this, settled, then, deadline] {
+    profileWait_ = platform::Timer::scheduled(
+        profilePollInterval, platform::Timer::repeating, [this, settled, then, deadline] {
             const bool arrived = settled();
             if (!arrived && std::chrono::steady_clock::now() < deadline) {
                 return;

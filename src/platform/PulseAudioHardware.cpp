@@ -102,7 +102,7 @@ struct PulseAudioHardware::Connection {
         const auto* dispatcher = QAbstractEventDispatcher::instance();
         if (QCoreApplication::instance() != nullptr &&
             (dispatcher == nullptr || !dispatcher->inherits("QEventDispatcherGlib"))) {
-            pump = Timer::scheduled(std::chrono::milliseconds(10), true,
+            pump = Timer::scheduled(std::chrono::milliseconds(10), Timer::repeating,
                                     [] { g_main_context_iteration(nullptr, FALSE); });
         }
         connect();

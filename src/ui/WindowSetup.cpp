@@ -38,7 +38,7 @@ void WindowSetup::setUpMainWindow(Window& window) {
     commonSetUp(window);
     window.setTitleBar(mainWindowTitle(), Qt::white, colorNavy());
     if (!window.hasBeenShown() || window.frame().size != mainWindowFrame().size) {
-        window.setFrame(mainWindowFrame(), false);
+        window.setFrame(mainWindowFrame());
     }
 }
 

@@ -79,7 +79,7 @@ protected:
         auto made = navigator.make(screen);
         T* shown = qobject_cast<T*>(made.get());
         main.setContentViewController(std::move(made));
-        main.setFrame({200, 300, 1200, 662}, false);
+        main.setFrame({200, 300, 1200, 662});
         main.show();
         QCoreApplication::processEvents();
         return shown;

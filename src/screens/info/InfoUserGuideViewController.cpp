@@ -44,7 +44,7 @@ void InfoUserGuideViewController::viewDidLoad() {
     QWidget* root = view();
     for (int row = TW; row <= JP; ++row) {
         RowViews& views = rows_[row];
-        views.title = makeText(root, rowTitles[row], colorTabText(), 14, true);
+        views.title = makeText(root, rowTitles[row], colorTabText(), 14, TextView::bold);
         views.button = new Button(root);
         views.button->setIcon(ImageLibrary::icon(ImageAsset::icon_view_link_default));
         views.button->setIconSize(buttonSize);

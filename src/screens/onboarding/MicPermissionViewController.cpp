@@ -8,14 +8,16 @@
 
 #include <QLabel>
 
-MicPermissionViewController::MicPermissionViewController() : OnboardingViewController(false) {}
+MicPermissionViewController::MicPermissionViewController()
+    : OnboardingViewController(Dressing::keepsMainWindow) {}
 
 void MicPermissionViewController::viewDidLoad() {
     QWidget* root = view();
     micPermissionTitleText_ = makeTitle(root, LocalizedKey::MicPermissionTitle);
     micPermissionDescriptionText_ = makeDescription(root, LocalizedKey::MicPermissionDescription);
     micPermissionImage_ = makePicture(root, ImageAsset::img_microphone);
-    openSettingButton_ = makeButton(root, LocalizedKey::MicPermissionOpenSettingButtonTitle, true);
+    openSettingButton_ =
+        makeButton(root, LocalizedKey::MicPermissionOpenSettingButtonTitle, ButtonStyle::primary);
     connect(openSettingButton_, &Button::clicked, this, [this] { didOpenSettingClick(); });
     startLayout();
 }

@@ -23,7 +23,7 @@ constexpr int progressSteps = 1000;
 } // namespace
 
 DownloadOTAViewController::DownloadOTAViewController(Services services)
-    : UpdateScreenViewController(LocalizedKey::OTAViewTitle, false),
+    : UpdateScreenViewController(LocalizedKey::OTAViewTitle, Placement::launchStepOrModal),
       services_(std::move(services)) {}
 
 DownloadOTAViewController::~DownloadOTAViewController() {
@@ -35,7 +35,7 @@ DownloadOTAViewController::~DownloadOTAViewController() {
 void DownloadOTAViewController::viewDidLoad() {
     QWidget* root = view();
     downloadTitleText_ = makeTitleText(root, LocalizedKey::DownloadOTATitle);
-    downloadTitleText_->setPixelFont(titleFontSize, true);
+    downloadTitleText_->setPixelFont(titleFontSize, TextView::bold);
     progressIndicator_ = new QProgressBar(root);
     progressIndicator_->setRange(0, progressSteps);
     progressIndicator_->setValue(0);
@@ -61,8 +61,8 @@ void DownloadOTAViewController::layoutElements(QSize viewSize) {
 void DownloadOTAViewController::startDownload() {
     // Fetched exactly as sent: undoing escapes would change a signed link.
     const std::string& link = services_.link;
-    downloadTimer_ =
-        platform::Timer::scheduled(services_.watchdogInterval, true, [this] { downloadFailed(); });
+    downloadTimer_ = platform::Timer::scheduled(
+        services_.watchdogInterval, platform::Timer::repeating, [this] { downloadFailed(); });
     isDownloadProgress_ = false;
     if (services_.client == nullptr) {
         downloadEnded({.error = "nowhere to download from"});
