@@ -74,6 +74,8 @@ TEST_F(SettingsScreensTest, PreferenceRowsFollowLaunchAtLoginAndTheSpeakerphone)
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return !preference->showsLampOn(preference->BTItemImage()); }, 3500));
     EXPECT_EQ(row(preference->BTStatusText(), preference->BTItemImage()), "Not connected -");
+    QTest::mouseClick(preference->BTSettingButton(), Qt::LeftButton);
+    EXPECT_EQ(desktopSettings.pages, std::vector<std::string>{"bluetooth"});
 }
 
 // The switch stores 1 or 2 at once, never 0; the first agreement on a first launch sends the
@@ -126,7 +128,7 @@ TEST_F(SettingsScreensTest, DownloadsEndInQuittingAndOnlyShowAWrittenFile) {
              {"/files/stalled.deb", "1.2.0", "", true, "", "download failed: cancelled"},
          }) {
         std::filesystem::remove_all(downloads);
-        revealed.clear();
+        fileManager.revealed.clear();
         quits = 0;
         log.clear();
         updateClient.newVersionUrl = server.url(path);
@@ -142,7 +144,7 @@ TEST_F(SettingsScreensTest, DownloadsEndInQuittingAndOnlyShowAWrittenFile) {
         EXPECT_EQ(quits, 1);
         const auto written =
             saved.empty() ? std::vector<std::filesystem::path>{} : std::vector{downloads / saved};
-        EXPECT_EQ(revealed, written) << path;
+        EXPECT_EQ(fileManager.revealed, written) << path;
         EXPECT_EQ(filesIn(downloads), written) << path;
         EXPECT_TRUE(line.empty() ||
                     std::ranges::any_of(log.lines(),
