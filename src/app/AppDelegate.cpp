@@ -20,12 +20,12 @@
 #include "screens/info/InfoViewController.h"
 #include "screens/settings/SettingViewController.h"
 #include "screens/update/DownloadOTAViewController.h"
-#include "ui/Palette.h"
 #include "ui/ViewController.h"
 #include "ui/Window.h"
 #include "ui/WindowSetup.h"
 
 #include <QPointer>
+#include <QTimer>
 
 namespace {
 
@@ -42,7 +42,7 @@ AppDelegate::~AppDelegate() {
 
 Window& AppDelegate::window() {
     if (!window_) {
-        window_ = std::make_unique<Window>();
+        window_ = WindowSetup::makeMainWindow();
     }
     return *window_;
 }
@@ -88,20 +88,11 @@ bool AppDelegate::applicationShouldHandleReopen(bool /*hasVisibleWindows*/) {
 }
 
 void AppDelegate::setupMainWindow() {
-    Window& main = window();
-    main.setStyleMask(Window::titled | Window::closable | Window::miniaturizable |
-                      Window::resizable);
-    main.setStyleMask(main.styleMask() & ~Window::resizable);
-    mainWindowNumber = main.windowNumber();
-    main.setReleasedWhenClosed(false);
+    mainWindowNumber = window().windowNumber();
     // Quit is otherwise only in the tray menu, which some desktops do not show.
     if (!quitShortcut_) {
         quitShortcut_ = std::make_unique<QuitShortcut>([this] { quitClicked(); });
     }
-}
-
-void AppDelegate::setMainWindowTitle() {
-    window().setTitleBar(WindowSetup::mainWindowTitle(), Qt::white, colorNavy());
 }
 
 void AppDelegate::handleMicrophonePermission(bool granted) {
@@ -114,9 +105,8 @@ void AppDelegate::handleMicrophonePermission(bool granted) {
 void AppDelegate::showLaunchScreen(Screen screen) {
     platform::Log::line(std::string(log_lines::launchScreenPrefix) +
                         std::string(LaunchFlow::screenName(screen)));
-    setMainWindowTitle();
     window().setContentViewController(navigator_.make(screen));
-    window().setFrame(WindowSetup::mainWindowFrame(), false);
+    WindowSetup::setUpMainWindow(window());
     window().makeKeyAndOrderFront();
 }
 
@@ -127,7 +117,7 @@ void AppDelegate::bringMainWindowToFront() {
 }
 
 void AppDelegate::menuItemOpenBTClicked() {
-    platform::DesktopSettings::forCurrentDesktop().openBluetoothSettings();
+    platform::Platform::desktopSettings().openBluetoothSettings();
 }
 
 void AppDelegate::menuItemMeetingModeClicked() {
@@ -142,34 +132,18 @@ void AppDelegate::menuItemMusicModeClicked() {
 
 void AppDelegate::menuItemOpenAppClicked() {
     platform::Log::line(log_lines::openAppClicked);
-    platform::MainQueue::async([self = QPointer(this)] {
-        if (!self.isNull()) {
-            self->bringMainWindowToFront();
-        }
-    });
-}
-
-void AppDelegate::menuItemSettingClicked() {
-    queueFrontThen(&AppDelegate::openSettingFromMenu);
-}
-
-void AppDelegate::menuItemInfoClicked() {
-    queueFrontThen(&AppDelegate::openInfoFromMenu);
+    QTimer::singleShot(0, this, &AppDelegate::bringMainWindowToFront);
 }
 
 // The window comes forward first; opening over it waits a moment so that it is there.
-void AppDelegate::queueFrontThen(void (AppDelegate::*open)()) {
-    const QPointer<AppDelegate> self(this);
-    platform::MainQueue::async([self] {
-        if (!self.isNull()) {
-            self->bringMainWindowToFront();
-        }
-    });
-    platform::MainQueue::asyncAfter(menuHandOffDelay, [self, open] {
-        if (!self.isNull()) {
-            (self.data()->*open)();
-        }
-    });
+void AppDelegate::menuItemSettingClicked() {
+    QTimer::singleShot(0, this, &AppDelegate::bringMainWindowToFront);
+    QTimer::singleShot(menuHandOffDelay, this, &AppDelegate::openSettingFromMenu);
+}
+
+void AppDelegate::menuItemInfoClicked() {
+    QTimer::singleShot(0, this, &AppDelegate::bringMainWindowToFront);
+    QTimer::singleShot(menuHandOffDelay, this, &AppDelegate::openInfoFromMenu);
 }
 
 void AppDelegate::quitClicked() {
@@ -181,32 +155,36 @@ ViewController* AppDelegate::mainContent() const {
 }
 
 void AppDelegate::openSettingFromMenu() {
-    openFromMenu<SettingViewController>(notification_names::openSetting);
+    if (!bringsForwardOverMain(SettingViewController::staticMetaObject)) {
+        platform::NotificationCenter::defaultCenter().post(notification_names::openSetting);
+    }
 }
 
 void AppDelegate::openInfoFromMenu() {
-    openFromMenu<InfoViewController>(notification_names::openInfo);
+    if (!bringsForwardOverMain(InfoViewController::staticMetaObject)) {
+        platform::NotificationCenter::defaultCenter().post(notification_names::openInfo);
+    }
 }
 
 // The window asked for comes forward if it is open already, and so does a running download,
 // which must not be cancelled behind the user's back. Any other window over the main one
-// closes first, ending the update flow so that it does not come back.
-template <typename T>
-void AppDelegate::openFromMenu(std::string_view notification) {
+// closes, ending the update flow so that it does not come back.
+bool AppDelegate::bringsForwardOverMain(const QMetaObject& asked) {
     ViewController* content = mainContent();
     const auto presented =
         content != nullptr ? content->presentedViewControllers() : std::vector<ViewController*>{};
-    if (!presented.empty()) {
-        ViewController* front = presented.front();
-        if (qobject_cast<T*>(front) != nullptr ||
-            qobject_cast<DownloadOTAViewController*>(front) != nullptr) {
-            if (Window* window = front->window()) {
-                window->makeKeyAndOrderFront();
-            }
-            return;
-        }
-        pendingUpdateScreen = UpdateScreen::none;
-        content->dismissViewController(front);
+    if (presented.empty()) {
+        return false;
     }
-    platform::NotificationCenter::defaultCenter().post(std::string(notification));
+    ViewController* front = presented.front();
+    if (front->metaObject()->inherits(&asked) ||
+        qobject_cast<DownloadOTAViewController*>(front) != nullptr) {
+        if (Window* window = front->window()) {
+            window->makeKeyAndOrderFront();
+        }
+        return true;
+    }
+    pendingUpdateScreen = UpdateScreen::none;
+    content->dismissViewController(front);
+    return false;
 }

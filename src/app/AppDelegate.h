@@ -6,7 +6,6 @@
 
 #include <QObject>
 #include <memory>
-#include <string_view>
 
 class MenuHandler;
 class QuitShortcut;
@@ -33,6 +32,10 @@ public:
     void menuItemMeetingModeClicked() override;
     void menuItemMusicModeClicked() override;
     void menuItemOpenAppClicked() override;
+    // Settings and Information from the tray: the main window comes forward now, and 0.1 s
+    // later openSettingFromMenu or openInfoFromMenu posts "openSetting" or "openInfo". The Mode
+    // screen or the pairing guide in the main window hears it and reports the request, and the
+    // navigator presents the window over it.
     void menuItemSettingClicked() override;
     void menuItemInfoClicked() override;
     void quitClicked() override;
@@ -49,11 +52,9 @@ public:
 private:
     void setupMainWindow();
     void setupStatusItem();
-    void setMainWindowTitle();
     void showLaunchScreen(Screen screen);
-    void queueFrontThen(void (AppDelegate::*open)());
-    template <typename T>
-    void openFromMenu(std::string_view notification);
+    // Whether the window over the main one stays and comes forward instead of `asked` opening.
+    bool bringsForwardOverMain(const QMetaObject& asked);
     [[nodiscard]] ViewController* mainContent() const;
 
     std::function<void()> quit_;

@@ -1,6 +1,5 @@
 #include "app/MenuHandler.h"
 
-#include "app/MenuActions.h"
 #include "core/ProcessState.h"
 #include "ui/Localization.h"
 
@@ -13,15 +12,16 @@ MenuHandler::MenuHandler(const QString& title, MenuActions* target, QWidget* par
     followMainScreenState(this, [this] { rebuildMenuState(); });
 }
 
-const std::vector<std::pair<MenuHandler::Command, LocalizedKey>>& MenuHandler::commands() {
-    static const std::vector<std::pair<Command, LocalizedKey>> list{
-        {Command::openBluetooth, LocalizedKey::MenuItemOpenBT},
-        {Command::meetingMode, LocalizedKey::MenuItemMeetingMode},
-        {Command::musicMode, LocalizedKey::MenuItemMusicMode},
-        {Command::openApplication, LocalizedKey::MenuItemOpenApp},
-        {Command::settings, LocalizedKey::MenuItemSetting},
-        {Command::information, LocalizedKey::MenuItemInfo},
-        {Command::quit, LocalizedKey::MenuItemExit},
+const std::vector<MenuHandler::Item>& MenuHandler::commands() {
+    using A = MenuActions;
+    static const std::vector<Item> list{
+        {Command::openBluetooth, LocalizedKey::MenuItemOpenBT, &A::menuItemOpenBTClicked},
+        {Command::meetingMode, LocalizedKey::MenuItemMeetingMode, &A::menuItemMeetingModeClicked},
+        {Command::musicMode, LocalizedKey::MenuItemMusicMode, &A::menuItemMusicModeClicked},
+        {Command::openApplication, LocalizedKey::MenuItemOpenApp, &A::menuItemOpenAppClicked},
+        {Command::settings, LocalizedKey::MenuItemSetting, &A::menuItemSettingClicked},
+        {Command::information, LocalizedKey::MenuItemInfo, &A::menuItemInfoClicked},
+        {Command::quit, LocalizedKey::MenuItemExit, &A::quitClicked},
     };
     return list;
 }
@@ -44,9 +44,13 @@ bool MenuHandler::isEnabled(Command command, std::uint8_t screenState) {
 }
 
 void MenuHandler::buildMenuItems() {
-    for (const auto& [command, key] : commands()) {
+    for (const auto& [command, key, action] : commands()) {
         QAction* item = addAction(Localization::localizedString(key));
-        connect(item, &QAction::triggered, this, [this, command = command] { run(command); });
+        connect(item, &QAction::triggered, this, [this, action = action] {
+            if (target_ != nullptr) {
+                (target_->*action)();
+            }
+        });
         if (command == Command::quit) {
             item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
             item->setShortcutVisibleInContextMenu(true);
@@ -60,7 +64,7 @@ void MenuHandler::buildMenuItems() {
 }
 
 void MenuHandler::rebuildMenuState() {
-    for (const auto& [command, key] : commands()) {
+    for (const auto& [command, key, action] : commands()) {
         if (QAction* item = itemWithTitle(Localization::localizedString(key))) {
             item->setEnabled(isEnabled(command, mainScreenState));
         }
@@ -74,33 +78,4 @@ QAction* MenuHandler::itemWithTitle(const QString& title) const {
         }
     }
     return nullptr;
-}
-
-void MenuHandler::run(Command command) {
-    if (target_ == nullptr) {
-        return;
-    }
-    switch (command) {
-    case Command::openBluetooth:
-        target_->menuItemOpenBTClicked();
-        break;
-    case Command::meetingMode:
-        target_->menuItemMeetingModeClicked();
-        break;
-    case Command::musicMode:
-        target_->menuItemMusicModeClicked();
-        break;
-    case Command::openApplication:
-        target_->menuItemOpenAppClicked();
-        break;
-    case Command::settings:
-        target_->menuItemSettingClicked();
-        break;
-    case Command::information:
-        target_->menuItemInfoClicked();
-        break;
-    case Command::quit:
-        target_->quitClicked();
-        break;
-    }
 }

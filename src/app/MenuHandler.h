@@ -1,12 +1,11 @@
 #pragma once
 
+#include "app/MenuActions.h"
 #include "ui/LocalizedKey.h"
 
 #include <QMenu>
 #include <cstdint>
 #include <vector>
-
-class MenuActions;
 
 // The status item's menu: seven commands in three groups, enabled from the screen state
 // each time it opens.
@@ -24,10 +23,17 @@ public:
         quit,
     };
 
+    // A command, its title and what choosing it runs on the target.
+    struct Item {
+        Command command;
+        LocalizedKey title;
+        void (MenuActions::*action)();
+    };
+
     MenuHandler(const QString& title, MenuActions* target, QWidget* parent = nullptr);
 
-    // The commands in menu order, with their title keys.
-    [[nodiscard]] static const std::vector<std::pair<Command, LocalizedKey>>& commands();
+    // The commands in menu order.
+    [[nodiscard]] static const std::vector<Item>& commands();
     // Whether a command is available while the main window shows the given kind of screen.
     [[nodiscard]] static bool isEnabled(Command command, std::uint8_t screenState);
 
@@ -37,7 +43,6 @@ public:
 
 private:
     void buildMenuItems();
-    void run(Command command);
 
     MenuActions* target_;
 };

@@ -6,13 +6,11 @@
 #include "core/PersistedSettings.h"
 #include "core/SpeakerDevice.h"
 #include "net/HttpClient.h"
-#include "platform/FileManager.h"
 #include "platform/Log.h"
 #include "platform/LoginItem.h"
 #include "platform/MainQueue.h"
 #include "platform/Platform.h"
 #include "platform/Reachability.h"
-#include "platform/WebBrowser.h"
 #include "region/AppUtility.h"
 #include "screens/info/InfoViewController.h"
 #include "screens/main/BluetoothViewController.h"
@@ -42,10 +40,6 @@ ScreenNavigator::Services ScreenNavigator::Services::live() {
         .makeReachability = [] { return std::make_unique<platform::Reachability>(); },
         .quit = [] { QCoreApplication::quit(); },
         .downloadClient = &net::HttpClient::shared(),
-        .downloadsFolder = [] { return platform::FileManager::downloadsFolder(); },
-        .revealFile =
-            [](const std::filesystem::path& file) { platform::FileManager::revealFile(file); },
-        .openAddress = [](std::string_view address) { return platform::WebBrowser::open(address); },
     };
 }
 
@@ -128,8 +122,6 @@ std::unique_ptr<ViewController> ScreenNavigator::make(Screen screen) {
                                : std::string(),
             .sha256 = services_.updateClient != nullptr ? services_.updateClient->newVersionSha256
                                                         : std::string(),
-            .downloadsFolder = services_.downloadsFolder,
-            .revealFile = services_.revealFile,
             .watchdogInterval = services_.downloadWatchdog,
         });
         break;
@@ -149,7 +141,7 @@ std::unique_ptr<ViewController> ScreenNavigator::make(Screen screen) {
         made = std::make_unique<SettingViewController>();
         break;
     case Screen::info:
-        made = std::make_unique<InfoViewController>(services_.openAddress);
+        made = std::make_unique<InfoViewController>();
         break;
     }
     ViewController* raw = made.get();

@@ -7,11 +7,9 @@
 #include <QObject>
 #include <chrono>
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <string_view>
 
 class NetworkManger;
 class ViewController;
@@ -34,13 +32,9 @@ public:
         std::function<void()> requestRegion;
         std::function<std::unique_ptr<platform::Reachability>()> makeReachability;
         std::function<void()> quit;
-        // The update download: where it goes, how the file is shown, when a stall ends it.
+        // The update download, and how long it may go without data.
         net::HttpClient* downloadClient = nullptr;
-        std::function<std::filesystem::path()> downloadsFolder;
-        std::function<void(const std::filesystem::path&)> revealFile;
         std::chrono::milliseconds downloadWatchdog{30000};
-        // The Information window's links: opens an address in the browser, says whether it did.
-        std::function<bool(std::string_view)> openAddress;
 
         // The application's own: the shared update client, the geolocation lookup, the
         // desktop's network monitor, quitting the application.

@@ -7,6 +7,7 @@
 #include "core/NotificationNames.h"
 #include "core/ProcessState.h"
 #include "core/SpeakerDevice.h"
+#include "core/StatusCheckInterval.h"
 #include "platform/Log.h"
 #include "platform/MainQueue.h"
 #include "platform/NotificationCenter.h"
@@ -23,7 +24,6 @@ namespace {
 using ModeSwitch = AppManger::ModeSwitch;
 using platform::AudioResult;
 
-constexpr std::chrono::milliseconds checkInterval{3000};
 // A Bluetooth device takes about a second to bring up its headset link.
 constexpr std::chrono::milliseconds profileSettleLimit{2000};
 constexpr std::chrono::milliseconds profilePollInterval{50};
@@ -138,8 +138,8 @@ void AppManger::startCheckBTStatusTimer() {
     if (checkBTStatusTimer_) {
         checkBTStatusTimer_->invalidate();
     }
-    checkBTStatusTimer_ =
-        platform::Timer::scheduled(checkInterval, true, [this] { checkBTStatus(); });
+    checkBTStatusTimer_ = platform::Timer::scheduled(
+        statusCheckInterval, platform::Timer::repeating, [this] { checkBTStatus(); });
     deviceListener_ = std::make_unique<QObject>();
     QObject::connect(&platform::Platform::audioHardware(), &platform::AudioHardware::devicesChanged,
                      deviceListener_.get(), [this] { devicesChanged(); });
@@ -317,7 +317,7 @@ void AppManger::switchProfile(std::uint64_t number, const platform::AudioCardInf
 void AppManger::waitForProfile(std::uint64_t number, Mode mode, ModeSwitchDone done) {
     const auto deadline = std::chrono::steady_clock::now() + profileSettleLimit;
     profileWait_ =
-        platform::Timer::scheduled(profilePollInterval, true, [this, number, mode, done, deadline] {
+        platform::Timer::scheduled(profilePollInterval, platform::Timer::repeating, [this, number, mode, done, deadline] {
             const auto card = cardWithID(profileSwitch_->card);
             const auto found = arrivedDevices(mode);
             const bool arrived = card && card->activeProfile == profileSwitch_->profile && found &&

@@ -40,7 +40,7 @@ DataRequest& DataRequest::validate(std::vector<std::string> contentTypes) {
 }
 
 void DataRequest::responseJSON(JsonHandler handler) {
-    start(true,
+    start(Body::keep,
           [this, handler = std::move(handler)](const HttpResponse& response, std::string body) {
               std::optional<nlohmann::json> value;
               if (!response.error) {
@@ -57,7 +57,7 @@ void DataRequest::responseJSON(JsonHandler handler) {
 }
 
 void DataRequest::response(ResponseHandler handler) {
-    start(false, [handler = std::move(handler)](const HttpResponse& response, std::string) {
+    start(Body::discard, [handler = std::move(handler)](const HttpResponse& response, std::string) {
         if (handler) {
             handler(response);
         }
@@ -74,14 +74,14 @@ void DataRequest::cancel() {
     }
 }
 
-void DataRequest::start(bool keepBody,
+void DataRequest::start(Body handling,
                         std::function<void(const HttpResponse&, std::string body)> done) {
     if (started_) {
         // One handler per request: a second would make the outcome arrive twice.
         return;
     }
     started_ = true;
-    keepBody_ = keepBody;
+    keepBody_ = handling == Body::keep;
     done_ = std::move(done);
     const QUrl url(QString::fromStdString(url_));
     if (const auto reason = HttpClient::failureBeforeStart(cancelReason_, url); !reason.empty()) {
@@ -89,7 +89,7 @@ void DataRequest::start(bool keepBody,
         deliverLater({.error = reason});
         return;
     }
-    reply_ = client_.startGet(url, headers_);
+    reply_ = client_.startGet(url, headers_, HttpClient::Transfer::data);
     auto self = shared_from_this();
     QObject::connect(reply_, &QNetworkReply::readyRead, reply_, [self] { self->readAvailable(); });
     QObject::connect(reply_, &QNetworkReply::finished, reply_, [self] { self->finish(); });

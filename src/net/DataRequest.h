@@ -54,7 +54,10 @@ public:
                                                                   const std::string& body);
 
 private:
-    void start(bool keepBody, std::function<void(const HttpResponse&, std::string body)> done);
+    // Whether the handler wants the reply's body, or only the response.
+    enum class Body { keep, discard };
+
+    void start(Body handling, std::function<void(const HttpResponse&, std::string body)> done);
     void readAvailable();
     void finish();
     void deliverLater(HttpResponse response);

@@ -131,7 +131,7 @@ void DownloadRequest::response(Completion completion) {
         return;
     }
     hash_ = std::make_unique<QCryptographicHash>(QCryptographicHash::Sha256);
-    reply_ = client_.startGet(url, {}, true);
+    reply_ = client_.startGet(url, {}, HttpClient::Transfer::download);
     auto self = shared_from_this();
     QObject::connect(reply_, &QNetworkReply::metaDataChanged, reply_,
                      [self] { self->checkHeaders(); });

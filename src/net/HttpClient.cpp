@@ -152,7 +152,8 @@ std::string HttpClient::joinAddress(std::string_view base, std::string_view path
     return std::string(base) + "/" + std::string(path);
 }
 
-QNetworkReply* HttpClient::startGet(const QUrl& url, const HttpHeaders& headers, bool downloading) {
+QNetworkReply* HttpClient::startGet(const QUrl& url, const HttpHeaders& headers,
+                                    Transfer transfer) {
     QNetworkRequest request(url);
     request.setTransferTimeout(static_cast<int>(options_.stallLimit.count()));
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
@@ -165,6 +166,7 @@ QNetworkReply* HttpClient::startGet(const QUrl& url, const HttpHeaders& headers,
     ++started_;
     // Qt's own check of each hop is off under this policy, so every hop is checked here, before
     // it is looked up.
+    const bool downloading = transfer == Transfer::download;
     QObject::connect(
         reply, &QNetworkReply::redirected, reply, [reply, downloading](const QUrl& target) {
             const auto reason = redirectRefusalReason(reply->url(), target, downloading);

@@ -81,9 +81,12 @@ private:
     friend class DataRequest;
     friend class DownloadRequest;
 
+    // A download follows the stricter scheme rule on every redirect.
+    enum class Transfer { data, download };
+
     // Starts a GET with the client's limits and the scheme check on every redirect.
     [[nodiscard]] QNetworkReply* startGet(const QUrl& url, const HttpHeaders& headers,
-                                          bool downloading = false);
+                                          Transfer transfer);
     // Why a finished reply failed in transport; empty when it carried an HTTP answer, whatever
     // its status.
     [[nodiscard]] std::string transportFailure(const QNetworkReply& reply) const;

@@ -7,11 +7,12 @@ namespace platform {
 // The user's folders and the desktop's file manager.
 class FileManager {
 public:
-    // The XDG Downloads folder; the home folder when the user has none.
-    [[nodiscard]] static std::filesystem::path downloadsFolder();
-    // Opens the file manager with the file selected (FileManager1's ShowItems over D-Bus);
-    // without one that answers, opens the folder that holds it.
-    static void revealFile(const std::filesystem::path& file);
+    virtual ~FileManager() = default;
+
+    // Where the user keeps downloads; the home folder when there is no such folder.
+    [[nodiscard]] virtual std::filesystem::path downloadsFolder() const = 0;
+    // Shows the file in the file manager, selected where it can be, else its folder.
+    virtual void revealFile(const std::filesystem::path& file) = 0;
 };
 
 } // namespace platform

@@ -9,6 +9,9 @@
 #include "platform/SleepWatcher.h"
 #include "platform/StateFile.h"
 #include "platform/XdgAutostartLoginItem.h"
+#include "platform/XdgDesktopSettings.h"
+#include "platform/XdgFileManager.h"
+#include "platform/XdgWebBrowser.h"
 
 namespace platform {
 
@@ -28,9 +31,15 @@ LinuxPlatform::LinuxPlatform(Scope scope, const std::filesystem::path& executabl
                               static_cast<int>(build_config::appId.size())),
             QString::fromStdString(command.string()));
         microphone_ = DesktopMicrophoneAccess::forCurrentDesktop();
+        desktopSettings_ = XdgDesktopSettings::forCurrentDesktop();
+        fileManager_ = std::make_unique<XdgFileManager>();
+        webBrowser_ = std::make_unique<XdgWebBrowser>();
         services.userDefaults = defaults_.get();
         services.loginItem = loginItem_.get();
         services.microphoneAccess = microphone_.get();
+        services.desktopSettings = desktopSettings_.get();
+        services.fileManager = fileManager_.get();
+        services.webBrowser = webBrowser_.get();
         sleepWatcher_ = SleepWatcher::onSystemBus([audio = audio_.get()] { audio->refresh(); });
     }
     previous_ = Platform::install(services);

@@ -30,6 +30,9 @@ private:
     std::unique_ptr<MicrophoneAccess> microphone_;
     std::unique_ptr<Bundle> bundle_;
     std::unique_ptr<UserState> state_;
+    std::unique_ptr<DesktopSettings> desktopSettings_;
+    std::unique_ptr<FileManager> fileManager_;
+    std::unique_ptr<WebBrowser> webBrowser_;
     std::unique_ptr<class SleepWatcher> sleepWatcher_;
     Platform::Services previous_;
 };

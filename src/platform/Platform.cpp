@@ -29,24 +29,20 @@ T& require(T* service, const char* name) {
 Platform::Services Platform::install(const Services& services) {
     auto previous = installed();
     auto& current = installed();
-    if (services.userDefaults != nullptr) {
-        current.userDefaults = services.userDefaults;
-    }
-    if (services.audioHardware != nullptr) {
-        current.audioHardware = services.audioHardware;
-    }
-    if (services.loginItem != nullptr) {
-        current.loginItem = services.loginItem;
-    }
-    if (services.microphoneAccess != nullptr) {
-        current.microphoneAccess = services.microphoneAccess;
-    }
-    if (services.bundle != nullptr) {
-        current.bundle = services.bundle;
-    }
-    if (services.userState != nullptr) {
-        current.userState = services.userState;
-    }
+    const auto take = [](auto*& slot, auto* given) {
+        if (given != nullptr) {
+            slot = given;
+        }
+    };
+    take(current.userDefaults, services.userDefaults);
+    take(current.audioHardware, services.audioHardware);
+    take(current.loginItem, services.loginItem);
+    take(current.microphoneAccess, services.microphoneAccess);
+    take(current.bundle, services.bundle);
+    take(current.userState, services.userState);
+    take(current.desktopSettings, services.desktopSettings);
+    take(current.fileManager, services.fileManager);
+    take(current.webBrowser, services.webBrowser);
     return previous;
 }
 
@@ -76,6 +72,18 @@ Bundle& Platform::bundle() {
 
 UserState& Platform::userState() {
     return require(installed().userState, "userState");
+}
+
+DesktopSettings& Platform::desktopSettings() {
+    return require(installed().desktopSettings, "desktopSettings");
+}
+
+FileManager& Platform::fileManager() {
+    return require(installed().fileManager, "fileManager");
+}
+
+WebBrowser& Platform::webBrowser() {
+    return require(installed().webBrowser, "webBrowser");
 }
 
 } // namespace platform

@@ -4,10 +4,13 @@ namespace platform {
 
 class AudioHardware;
 class Bundle;
+class DesktopSettings;
+class FileManager;
 class LoginItem;
 class MicrophoneAccess;
 class UserDefaults;
 class UserState;
+class WebBrowser;
 
 // The platform services the application reaches. main() installs the real ones, tests their
 // own; reaching one that nobody installed stops the process with a line naming it.
@@ -20,6 +23,9 @@ public:
         MicrophoneAccess* microphoneAccess = nullptr;
         Bundle* bundle = nullptr;
         UserState* userState = nullptr;
+        DesktopSettings* desktopSettings = nullptr;
+        FileManager* fileManager = nullptr;
+        WebBrowser* webBrowser = nullptr;
     };
 
     // Installs the given services (null members keep the current ones); returns the old set.
@@ -33,6 +39,9 @@ public:
     static MicrophoneAccess& microphoneAccess();
     static Bundle& bundle();
     static UserState& userState();
+    static DesktopSettings& desktopSettings();
+    static FileManager& fileManager();
+    static WebBrowser& webBrowser();
 };
 
 } // namespace platform

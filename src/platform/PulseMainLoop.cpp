@@ -13,7 +13,7 @@ PulseMainLoop::PulseMainLoop() : mainloop_(pa_glib_mainloop_new(nullptr)) {
     const auto* dispatcher = QAbstractEventDispatcher::instance();
     if (QCoreApplication::instance() != nullptr &&
         (dispatcher == nullptr || !dispatcher->inherits("QEventDispatcherGlib"))) {
-        pump_ = Timer::scheduled(std::chrono::milliseconds(10), true,
+        pump_ = Timer::scheduled(std::chrono::milliseconds(10), Timer::repeating,
                                  [] { g_main_context_iteration(nullptr, FALSE); });
     }
 }

@@ -38,9 +38,12 @@ bool isPlainToken(QByteArrayView token) {
     });
 }
 
+enum class Missing { isAProblem, isMade };
+
 // Whether folder is this user's private folder; made (0700) when missing and asked to.
-std::string privateFolderProblem(const QString& folder, bool create) {
+std::string privateFolderProblem(const QString& folder, Missing missing) {
     const QByteArray path = QFile::encodeName(folder);
+    const bool create = missing == Missing::isMade;
     if (create) {
         // The cache folder itself may not be there yet.
         QDir().mkpath(QFileInfo(folder).path());
@@ -84,7 +87,8 @@ QString SingleInstance::socketPathIn(const QString& runtimeDir, const QString& t
                                      const QString& cacheDir, const QString& appId) {
     const QString socketName = appId + QStringLiteral(".socket");
     if (!runtimeDir.isEmpty()) {
-        if (const auto problem = privateFolderProblem(runtimeDir, false); problem.empty()) {
+        if (const auto problem = privateFolderProblem(runtimeDir, Missing::isAProblem);
+            problem.empty()) {
             return runtimeDir + QLatin1Char('/') + socketName;
         } else {
             Log::line("XDG_RUNTIME_DIR " + runtimeDir.toStdString() + " not used: " + problem);
@@ -94,7 +98,7 @@ QString SingleInstance::socketPathIn(const QString& runtimeDir, const QString& t
     for (const QString& folder :
          {tempDir + QLatin1Char('/') + appId + QLatin1Char('-') + QString::number(::getuid()),
           cacheDir + QLatin1Char('/') + appId}) {
-        const auto problem = privateFolderProblem(folder, true);
+        const auto problem = privateFolderProblem(folder, Missing::isMade);
         if (problem.empty()) {
             return folder + QLatin1Char('/') + socketName;
         }

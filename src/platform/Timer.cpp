@@ -9,9 +9,9 @@ namespace {
 int activeTimers = 0;
 }
 
-std::unique_ptr<Timer> Timer::scheduled(std::chrono::milliseconds interval, bool repeats,
+std::unique_ptr<Timer> Timer::scheduled(std::chrono::milliseconds interval, Repeat repeat,
                                         std::function<void()> block) {
-    return std::unique_ptr<Timer>(new Timer(interval, repeats, std::move(block)));
+    return std::unique_ptr<Timer>(new Timer(interval, repeat == repeating, std::move(block)));
 }
 
 Timer::Timer(std::chrono::milliseconds interval, bool repeats, std::function<void()> block)

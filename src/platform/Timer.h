@@ -11,7 +11,9 @@ namespace platform {
 // A timer on the main thread's event loop. Destroying it stops it.
 class Timer {
 public:
-    static std::unique_ptr<Timer> scheduled(std::chrono::milliseconds interval, bool repeats,
+    enum Repeat { once, repeating };
+
+    static std::unique_ptr<Timer> scheduled(std::chrono::milliseconds interval, Repeat repeat,
                                             std::function<void()> block);
     ~Timer();
     Timer(const Timer&) = delete;

@@ -2,7 +2,6 @@
 
 #include "platform/Log.h"
 
-#include <QDesktopServices>
 #include <QString>
 #include <QUrl>
 
@@ -11,14 +10,13 @@ namespace platform {
 bool WebBrowser::open(std::string_view address) {
     const QUrl url(QString::fromUtf8(address.data(), static_cast<qsizetype>(address.size())),
                    QUrl::StrictMode);
-    // Only web pages: another scheme could start a local handler (file:, a custom one).
     if (!url.isValid() || url.scheme().toLower() != QLatin1String("https") ||
         url.host().isEmpty()) {
         Log::line("Not opened in the browser (only https addresses are): " +
                   url.toDisplayString(QUrl::RemoveQuery | QUrl::RemoveUserInfo).toStdString());
         return false;
     }
-    return QDesktopServices::openUrl(url);
+    return openWebPage(url);
 }
 
 } // namespace platform

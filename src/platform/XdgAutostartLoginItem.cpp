@@ -224,7 +224,7 @@ LoginItemStatus XdgAutostartLoginItem::status() const {
 }
 
 bool XdgAutostartLoginItem::enable() {
-    if (!writeEntry(true)) {
+    if (!writeEntry(Switch::on)) {
         return false;
     }
     Log::line("Launch at login: enabled in " + entryPath().string());
@@ -236,14 +236,15 @@ bool XdgAutostartLoginItem::disable() {
     if (status() == LoginItemStatus::notRegistered) {
         return true;
     }
-    if (!writeEntry(false)) {
+    if (!writeEntry(Switch::off)) {
         return false;
     }
     Log::line("Launch at login: disabled in " + entryPath().string());
     return true;
 }
 
-bool XdgAutostartLoginItem::writeEntry(bool on) {
+bool XdgAutostartLoginItem::writeEntry(Switch wanted) {
+    const bool on = wanted == Switch::on;
     const auto path = entryPath();
     const auto fail = [&path](const std::string& reason) {
         Log::line("Launch at login: could not write " + path.string() + ": " + reason);
@@ -262,7 +263,7 @@ bool XdgAutostartLoginItem::writeEntry(bool on) {
     }
     if (contents.isEmpty()) {
         contents = on ? freshEntry(executablePath_)
-                      : switchedVersionOf(freshEntry(executablePath_), executablePath_, false);
+                      : switchedVersionOf(freshEntry(executablePath_), executablePath_, on);
     }
     std::string problem;
     if (!AtomicFile::createFolders(path.parent_path(), &problem)) {

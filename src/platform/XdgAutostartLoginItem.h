@@ -25,7 +25,9 @@ public:
     [[nodiscard]] std::filesystem::path entryPath() const;
 
 private:
-    bool writeEntry(bool on);
+    enum class Switch { off, on };
+
+    bool writeEntry(Switch wanted);
 
     QString appId_;
     QString executablePath_;

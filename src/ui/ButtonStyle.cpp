@@ -14,7 +14,8 @@ void ButtonStyle::styleButton(Button* button, const QColor& background, const QC
     setTitleStyle(button, titleColor, fontSize);
 }
 
-void ButtonStyle::styleTabButton(Button* button, bool selected) {
+void ButtonStyle::styleTabButton(Button* button, TabState state) {
+    const bool selected = state == ButtonStyle::selected;
     ButtonAppearance appearance = button->appearance();
     appearance.titleColor = selected ? QColor(Qt::white) : colorTabText();
     appearance.fontSize = 16;
@@ -47,7 +48,7 @@ void ButtonStyle::stylePrimaryLarge(Button* button) {
 }
 
 void ButtonStyle::styleDisabledLarge(Button* button) {
-    styleButton(button, Qt::gray, Qt::gray, Qt::white, 28, 16);
+    styleButton(button, colorStandardGrey(), colorStandardGrey(), Qt::white, 28, 16);
 }
 
 void ButtonStyle::styleSecondaryLarge(Button* button) {

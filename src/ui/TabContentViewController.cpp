@@ -18,9 +18,10 @@ void TabContentViewController::viewDidAppear() {
 }
 
 TextView* TabContentViewController::makeText(QWidget* parent, const QString& text,
-                                             const QColor& color, int fontSize, bool bold) {
+                                             const QColor& color, int fontSize,
+                                             TextView::Weight weight) {
     auto* view = new TextView(parent);
-    view->setPixelFont(fontSize, bold);
+    view->setPixelFont(fontSize, weight);
     view->setTextColor(color);
     view->setAlignment(Qt::AlignLeft);
     view->setText(text);
@@ -28,6 +29,6 @@ TextView* TabContentViewController::makeText(QWidget* parent, const QString& tex
 }
 
 TextView* TabContentViewController::makeText(QWidget* parent, LocalizedKey key, const QColor& color,
-                                             int fontSize, bool bold) {
-    return makeText(parent, Localization::localizedString(key), color, fontSize, bold);
+                                             int fontSize, TextView::Weight weight) {
+    return makeText(parent, Localization::localizedString(key), color, fontSize, weight);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "ui/LocalizedKey.h"
+#include "ui/TextView.h"
 #include "ui/ViewController.h"
 
 #include <QColor>
 
-class TextView;
 class QWidget;
 
 // What the tabs of the Settings and Information windows share: a view the size of their
@@ -22,7 +22,7 @@ protected:
     void viewDidAppear() override;
 
     static TextView* makeText(QWidget* parent, const QString& text, const QColor& color,
-                              int fontSize, bool bold);
+                              int fontSize, TextView::Weight weight);
     static TextView* makeText(QWidget* parent, LocalizedKey key, const QColor& color, int fontSize,
-                              bool bold);
+                              TextView::Weight weight);
 };

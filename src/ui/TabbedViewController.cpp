@@ -33,7 +33,7 @@ Button* TabbedViewController::makeTabButton(QWidget* parent, int tag) {
     ButtonAppearance appearance = button->appearance();
     appearance.imageBesideTitle = true;
     button->setAppearance(appearance);
-    ButtonStyle::styleTabButton(button, false);
+    ButtonStyle::styleTabButton(button, ButtonStyle::unselected);
     connect(button, &Button::clicked, this, [this, tag] { didCategoryButtonClick(tag); });
     return button;
 }
@@ -77,7 +77,8 @@ void TabbedViewController::didCategoryButtonClick(int tag) {
     tabSelected(tag);
     for (int each = 0; each < static_cast<int>(buttons_.size()); ++each) {
         buttons_[each]->setChecked(each == tag);
-        ButtonStyle::styleTabButton(buttons_[each], each == tag);
+        ButtonStyle::styleTabButton(buttons_[each],
+                                    each == tag ? ButtonStyle::selected : ButtonStyle::unselected);
     }
     showChildView(shown, containerView_);
 }

@@ -31,10 +31,10 @@ void TextView::setTextColor(const QColor& color) {
     applyBlockFormat();
 }
 
-void TextView::setPixelFont(int pixelSize, bool bold) {
+void TextView::setPixelFont(int pixelSize, Weight weight) {
     QFont textFont = font();
     textFont.setPixelSize(pixelSize);
-    textFont.setBold(bold);
+    textFont.setBold(weight == bold);
     setFont(textFont);
     document()->setDefaultFont(textFont);
 }

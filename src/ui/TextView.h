@@ -7,11 +7,13 @@ class TextView : public QTextEdit {
     Q_OBJECT
 
 public:
+    enum Weight { regular, bold };
+
     explicit TextView(QWidget* parent = nullptr);
 
     void setText(const QString& text);
     void setTextColor(const QColor& color);
-    void setPixelFont(int pixelSize, bool bold = false);
+    void setPixelFont(int pixelSize, Weight weight = regular);
     void setAlignment(Qt::Alignment alignment);
     // Extra space between lines, in points; fonts and colours stay as they are.
     void setLineSpacing(double spacing);

@@ -39,7 +39,7 @@ ToastViewController::ToastViewController() : toastText_(new QLabel()) {
     toastText_->setFont(toastFont());
     toastText_->setAutoFillBackground(true);
     QPalette colors = toastText_->palette();
-    colors.setColor(QPalette::Window, colorToastBackground());
+    colors.setColor(QPalette::Window, colorSlateGrey());
     colors.setColor(QPalette::WindowText, Qt::white);
     toastText_->setPalette(colors);
 }
@@ -54,7 +54,7 @@ void ToastViewController::loadView() {
     auto* view = new QWidget();
     view->setAutoFillBackground(true);
     QPalette colors = view->palette();
-    colors.setColor(QPalette::Window, colorToastBackground());
+    colors.setColor(QPalette::Window, colorSlateGrey());
     view->setPalette(colors);
     toastText_->setParent(view);
     setView(view);
@@ -94,11 +94,11 @@ void ToastViewController::present(const QString& message, const Point& mainWindo
                          Window::resizable);
     window->setReleasedWhenClosed(true);
     window->setContentViewController(std::move(controller));
-    window->setFrame(frame, false);
+    window->setFrame(frame);
     ++openToasts;
     window->show();
     window->raise();
-    window->setFrame(frame, false);
+    window->setFrame(frame);
 }
 
 void ToastViewController::viewDidAppear() {
@@ -108,12 +108,13 @@ void ToastViewController::viewDidAppear() {
     }
     shown->setDelegate(this);
     shown->setStyleMask(0);
-    shown->setBackgroundColor(colorToastBackground());
+    shown->setBackgroundColor(colorSlateGrey());
     toastText_->setGeometry(0, textTop, shown->width(), textHeight);
     QPainterPath rounded;
     rounded.addRoundedRect(QRectF(shown->rect()), cornerRadius, cornerRadius);
     shown->setMask(QRegion(rounded.toFillPolygon().toPolygon()));
-    toastTimer_ = platform::Timer::scheduled(toastDuration, false, [this] { closeView(); });
+    toastTimer_ =
+        platform::Timer::scheduled(toastDuration, platform::Timer::once, [this] { closeView(); });
     Accessibility::announce(toastText_);
 }
 

@@ -123,7 +123,7 @@ void ViewController::presentViewControllerAsModalWindow(
     window->setClosesOnEscape(true);
     if (const Size size = presented->preferredContentSize(); size.width > 0 && size.height > 0) {
         // The frame holds the title bar above the content.
-        window->setFrame({0, 0, size.width, size.height + DefaultTitleBar::barHeight}, false);
+        window->setFrame({0, 0, size.width, size.height + DefaultTitleBar::barHeight});
     }
     window->setContentViewController(std::move(controller));
     presented->presenting_ = this;

@@ -72,12 +72,9 @@ void Window::updateTitleBarControls() {
     }
 }
 
-void Window::setFrame(const Rect& frame, bool display) {
+void Window::setFrame(const Rect& frame) {
     frame_ = frame;
     applyFrame();
-    if (display) {
-        update();
-    }
 }
 
 void Window::setFrameOrigin(const Point& origin) {

@@ -46,7 +46,8 @@ public:
     void setReleasedWhenClosed(bool released) { releasedWhenClosed_ = released; }
     [[nodiscard]] bool isReleasedWhenClosed() const { return releasedWhenClosed_; }
 
-    void setFrame(const Rect& frame, bool display);
+    // Moves and sizes the window; it repaints when the window system asks.
+    void setFrame(const Rect& frame);
     void setFrameOrigin(const Point& origin);
     [[nodiscard]] Rect frame() const;
 

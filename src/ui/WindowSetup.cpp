@@ -10,6 +10,7 @@
 
 namespace {
 
+// Our windows never resize: their screens are laid out for one size.
 void commonSetUp(Window& window) {
     window.setStyleMask(window.styleMask() & ~Window::resizable);
     window.setWindowTitle(QString());
@@ -24,13 +25,20 @@ QString WindowSetup::mainWindowTitle() {
             platform::Platform::bundle().infoString("CFBundleVersion").value_or(std::string())));
 }
 
+std::unique_ptr<Window> WindowSetup::makeMainWindow() {
+    auto window = std::make_unique<Window>();
+    commonSetUp(*window);
+    window->setReleasedWhenClosed(false);
+    return window;
+}
+
 // The usual frame when the window is first placed, and when it comes back from another size
 // (the launch step's update window); otherwise it stays where the user put it.
 void WindowSetup::setUpMainWindow(Window& window) {
     commonSetUp(window);
     window.setTitleBar(mainWindowTitle(), Qt::white, colorNavy());
     if (!window.hasBeenShown() || window.frame().size != mainWindowFrame().size) {
-        window.setFrame(mainWindowFrame(), false);
+        window.setFrame(mainWindowFrame());
     }
 }
 

@@ -9,7 +9,8 @@
 class ViewController;
 class Window;
 
-// How screens dress the window they are shown in.
+// Everything about how windows look and where they go: the main window from its making to each
+// screen that appears in it, and the Settings and Information windows over it.
 class WindowSetup {
 public:
     static constexpr Rect mainWindowFrame() { return {200, 300, 1200, 662}; }
@@ -20,7 +21,11 @@ public:
     // "appTitle" with the build version.
     [[nodiscard]] static QString mainWindowTitle();
 
-    // Navy bar with the application title, fixed size, at its usual place.
+    // The one main window: titled, closable and miniaturizable but fixed in size, and only
+    // hidden when closed, so that a reopen shows it again.
+    [[nodiscard]] static std::unique_ptr<Window> makeMainWindow();
+    // Navy bar with the application title, fixed size, at its usual place; run by the launch
+    // and by every main-window screen as it appears.
     static void setUpMainWindow(Window& window);
     // White bar with the window's own title; placement is the caller's.
     static void setUpSecondaryWindow(Window& window, LocalizedKey titleKey);

@@ -90,7 +90,7 @@ const net::HttpHeaders& NetworkManger::requestHeaders() {
     return headers;
 }
 
-std::optional<std::pair<std::string, std::string>> NetworkManger::requestFacts(bool forced) {
+std::optional<std::pair<std::string, std::string>> NetworkManger::requestFacts(Check check) {
     auto versionCode = getVersionCode();
     if (!versionCode) {
         return std::nullopt;
@@ -99,11 +99,12 @@ std::optional<std::pair<std::string, std::string>> NetworkManger::requestFacts(b
     if (!identifier) {
         return std::nullopt;
     }
-    return std::pair{std::move(*versionCode), packageName(*identifier, forced, isGlobalRegion)};
+    return std::pair{std::move(*versionCode),
+                     packageName(*identifier, check == Check::forced, isGlobalRegion)};
 }
 
 void NetworkManger::checkUpdate() {
-    const auto facts = requestFacts(false);
+    const auto facts = requestFacts(Check::normal);
     if (!facts) {
         return;
     }
@@ -113,30 +114,30 @@ void NetworkManger::checkUpdate() {
     newVersionName.clear();
     newVersionSha256.clear();
     platform::Log::line(std::string(log_lines::updateUrlPrefix) + url);
-    send(url, versionCode, false);
+    send(url, versionCode, Check::normal);
 }
 
 void NetworkManger::checkForcedUpdate() {
-    const auto facts = requestFacts(true);
+    const auto facts = requestFacts(Check::forced);
     if (!facts) {
         return;
     }
     const auto& [versionCode, package] = *facts;
     const std::string url = queryUrl(updateServer_, package, versionCode);
     platform::Log::line(std::string(log_lines::forcedUpdateUrlPrefix) + url);
-    send(url, versionCode, true);
+    send(url, versionCode, Check::forced);
 }
 
-void NetworkManger::send(const std::string& url, const std::string& versionCode, bool forced) {
+void NetworkManger::send(const std::string& url, const std::string& versionCode, Check check) {
     std::weak_ptr<bool> alive = alive_;
     client_.request(url, requestHeaders())
         ->validate()
         .responseJSON(
-            [this, alive, versionCode, forced](const std::optional<nlohmann::json>& reply) {
+            [this, alive, versionCode, check](const std::optional<nlohmann::json>& reply) {
                 if (alive.expired()) {
                     return;
                 }
-                if (forced) {
+                if (check == Check::forced) {
                     handleForcedReply(reply, versionCode);
                 } else {
                     handleNormalReply(reply, versionCode);

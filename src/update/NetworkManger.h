@@ -49,9 +49,12 @@ public:
     std::string newVersionSha256;
 
 private:
+    // The two checks ask for different packages and handle their replies apart.
+    enum class Check { normal, forced };
+
     // The request's version code and package name, or nothing when the bundle lacks them.
-    [[nodiscard]] std::optional<std::pair<std::string, std::string>> requestFacts(bool forced);
-    void send(const std::string& url, const std::string& versionCode, bool forced);
+    [[nodiscard]] std::optional<std::pair<std::string, std::string>> requestFacts(Check check);
+    void send(const std::string& url, const std::string& versionCode, Check check);
 
     net::HttpClient& client_;
     std::string updateServer_;

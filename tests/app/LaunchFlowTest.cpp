@@ -101,6 +101,8 @@ TEST_F(LaunchFlowTest, FirstScreenFollowsLicenceMicrophoneAndLoginItem) {
         EXPECT_EQ(launch(granted), screen);
         EXPECT_EQ(microphone->requests, requests) << screen;
         EXPECT_TRUE(delegate->window().isVisible());
+        // The user cannot resize it.
+        EXPECT_EQ(delegate->window().minimumSize(), delegate->window().maximumSize());
         EXPECT_EQ(mainWindowNumber, delegate->window().windowNumber());
         EXPECT_TRUE(requests == 0 || log.contains(granted ? "get Microphone Permission"
                                                           : "not get Microphone Permission"));
@@ -159,7 +161,10 @@ TEST_F(LaunchFlowTest, DecliningQuitsAndARefusedMicrophoneWaitsForTheNextLaunch)
     EXPECT_EQ(std::tuple(quits, defaults.writes, microphone->requests), std::tuple(1, writes, 0));
     ASSERT_EQ(launch(false), "EULA");
     readAndAgree(waitForScreen<EULAViewController>());
-    ASSERT_NE(waitForScreen<MicPermissionViewController>(), nullptr);
+    auto* microphoneScreen = waitForScreen<MicPermissionViewController>();
+    ASSERT_NE(microphoneScreen, nullptr);
+    QTest::mouseClick(microphoneScreen->openSettingButton(), Qt::LeftButton);
+    EXPECT_EQ(desktopSettings.pages, std::vector<std::string>{"microphone"});
     EXPECT_TRUE(log.contains("not get Microphone Permission"));
     EXPECT_EQ(mainScreenState, 0);
     pressQuit();
@@ -184,6 +189,8 @@ TEST_F(LaunchFlowTest, ClosingHidesTheMainWindowAndReopenBringsItBack) {
     hardware.setInputs({{20, "Built-in Microphone"}});
     delegate->menuItemMusicModeClicked();
     EXPECT_EQ(hardware.defaultInput, 20u);
+    delegate->menuItemOpenBTClicked();
+    EXPECT_EQ(desktopSettings.pages, std::vector<std::string>{"bluetooth"});
     ASSERT_TRUE(server.waitForRequests(1));
     EXPECT_EQ(server.requests()[0].queryValue("e_n"), "music");
 }

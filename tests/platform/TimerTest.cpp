@@ -13,10 +13,10 @@ using platform::Timer;
 TEST(TimerTest, RepeatingTicksUntilInvalidatedOneShotOnceAndNoneAfterDestruction) {
     const int before = Timer::activeCount();
     int ticks = 0, once = 0;
-    auto repeating = Timer::scheduled(1ms, true, [&] { ++ticks; });
-    auto oneShot = Timer::scheduled(1ms, false, [&] { ++once; });
-    auto destroyed = Timer::scheduled(1ms, true, [&] { ++once; });
-    std::unique_ptr<Timer> self = Timer::scheduled(1ms, true, [&] {
+    auto repeating = Timer::scheduled(1ms, Timer::repeating, [&] { ++ticks; });
+    auto oneShot = Timer::scheduled(1ms, Timer::once, [&] { ++once; });
+    auto destroyed = Timer::scheduled(1ms, Timer::repeating, [&] { ++once; });
+    std::unique_ptr<Timer> self = Timer::scheduled(1ms, Timer::repeating, [&] {
         self.reset(); // ends its own timer, then still uses what it captured
         ++once;
     });

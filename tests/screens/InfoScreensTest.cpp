@@ -43,8 +43,8 @@ TEST_F(InfoScreensTest, EachUserGuideLinkOpensItsOwnPage) {
         std::string(build_config::userGuideTW), std::string(build_config::userGuideCN),
         std::string(build_config::userGuideEN), std::string(build_config::userGuideJP)};
     for (const bool opens : {true, false}) {
-        browserOpens = opens;
-        browsed.clear();
+        browser.opens = opens;
+        browser.pages.clear();
         log.clear();
         auto* shown = show<InfoViewController>(Screen::info);
         QTest::mouseClick(shown->userGuideButton(), Qt::LeftButton);
@@ -54,7 +54,7 @@ TEST_F(InfoScreensTest, EachUserGuideLinkOpensItsOwnPage) {
             QTest::mouseClick(guide->button(row), Qt::LeftButton);
         }
         guide->didUserGuideButtonClick(4);
-        EXPECT_EQ(browsed, expected);
+        EXPECT_EQ(browser.pages, expected);
         EXPECT_EQ(log.count("didUserGuideButtonClick"), 5);
         EXPECT_EQ(log.count("default browser was successfully opened"), opens ? 4 : 0);
     }

@@ -74,6 +74,8 @@ TEST_F(SettingsScreensTest, PreferenceRowsFollowLaunchAtLoginAndTheSpeakerphone)
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return !preference->showsLampOn(preference->BTItemImage()); }, 3500));
     EXPECT_EQ(row(preference->BTStatusText(), preference->BTItemImage()), "Not connected -");
+    QTest::mouseClick(preference->BTSettingButton(), Qt::LeftButton);
+    EXPECT_EQ(desktopSettings.pages, std::vector<std::string>{"bluetooth"});
 
     // Following calls is off until turned on, is stored in the user's state, and follows a
     // change made elsewhere (the command line) within a tick.
@@ -139,7 +141,7 @@ TEST_F(SettingsScreensTest, DownloadsEndInQuittingAndOnlyShowAWrittenFile) {
              {"/files/stalled.deb", "1.2.0", "", true, "", "download failed: cancelled"},
          }) {
         std::filesystem::remove_all(downloads);
-        revealed.clear();
+        fileManager.revealed.clear();
         quits = 0;
         log.clear();
         updateClient.newVersionUrl = server.url(path);
@@ -155,7 +157,7 @@ TEST_F(SettingsScreensTest, DownloadsEndInQuittingAndOnlyShowAWrittenFile) {
         EXPECT_EQ(quits, 1);
         const auto written =
             saved.empty() ? std::vector<std::filesystem::path>{} : std::vector{downloads / saved};
-        EXPECT_EQ(revealed, written) << path;
+        EXPECT_EQ(fileManager.revealed, written) << path;
         EXPECT_EQ(filesIn(downloads), written) << path;
         EXPECT_TRUE(line.empty() ||
                     std::ranges::any_of(log.lines(),

@@ -45,6 +45,7 @@ protected:
             return HttpTestServer::json(forced ? R"({"ResultCode":9900})" : normalReply);
         });
         main.setReleasedWhenClosed(false);
+        fileManager.downloads = home.path() / "Downloads";
         Localization::install(Localization::english);
     }
     ~AppFixture() override {
@@ -78,7 +79,7 @@ protected:
         auto made = navigator.make(screen);
         T* shown = qobject_cast<T*>(made.get());
         main.setContentViewController(std::move(made));
-        main.setFrame({200, 300, 1200, 662}, false);
+        main.setFrame({200, 300, 1200, 662});
         main.show();
         QCoreApplication::processEvents();
         return shown;
@@ -127,37 +128,32 @@ protected:
                                            .analyticsServerChina = server.url()}}};
     FixedLoginItem loginItem{platform::LoginItemStatus::notRegistered};
     MemoryUserState state;
+    RecordingDesktopSettings desktopSettings;
+    MemoryFileManager fileManager;
+    RecordingWebBrowser browser;
     ScopedPlatform scoped{{.userDefaults = &defaults,
                            .audioHardware = &hardware,
                            .loginItem = &loginItem,
                            .bundle = &bundle,
-                           .userState = &state}};
+                           .userState = &state,
+                           .desktopSettings = &desktopSettings,
+                           .fileManager = &fileManager,
+                           .webBrowser = &browser}};
     CapturedLog log;
     net::HttpClient client{{.stallLimit = 400ms}};
     NetworkManger updateClient{client, server.url()};
     std::string normalReply = R"({"ResultCode":9900})";
     FixedReachability::Answer network = FixedReachability::Answer::reachable;
     int quits = 0;
-    // Downloads: what the server has under /files/, and what was shown in the file manager.
+    // Downloads: what the server has under /files/.
     std::map<std::string, HttpTestServer::Reply> files;
-    std::vector<std::filesystem::path> revealed;
-    // The browser: the addresses it was asked to open, and whether it opens them.
-    std::vector<std::string> browsed;
-    bool browserOpens = true;
     ScreenNavigator navigator{{
         .updateClient = &updateClient,
         .requestRegion = [this] { AppUtility::requestRegion(client, server.url(), "KEY"); },
         .makeReachability = [this] { return std::make_unique<FixedReachability>(network); },
         .quit = [this] { ++quits; },
         .downloadClient = &client,
-        .downloadsFolder = [this] { return home.path() / "Downloads"; },
-        .revealFile = [this](const std::filesystem::path& file) { revealed.push_back(file); },
         .downloadWatchdog = 150ms,
-        .openAddress =
-            [this](std::string_view address) {
-                browsed.emplace_back(address);
-                return browserOpens;
-            },
     }};
     Window main;
 };

@@ -1,16 +1,23 @@
 #pragma once
 
+#include "platform/DesktopSettings.h"
+#include "platform/FileManager.h"
 #include "platform/LoginItem.h"
 #include "platform/MicrophoneAccess.h"
 #include "platform/Reachability.h"
 #include "platform/UserDefaults.h"
 #include "platform/UserState.h"
+#include "platform/WebBrowser.h"
 #include "support/MemoryAudioHardware.h"
 
 #include <QThreadPool>
+#include <QUrl>
 #include <algorithm>
+#include <filesystem>
 #include <map>
 #include <optional>
+#include <string>
+#include <vector>
 
 // Platform services held in memory or answering as a test says; what they were asked is
 // counted in their public members.
@@ -107,4 +114,41 @@ public:
 
 private:
     Answer answer_;
+};
+
+// Notes the settings pages asked for ("bluetooth", "microphone"); opens them or not.
+class RecordingDesktopSettings final : public platform::DesktopSettings {
+public:
+    bool openBluetoothSettings() override { return note("bluetooth"); }
+    bool openMicrophoneSettings() override { return note("microphone"); }
+    bool opens = true;
+    std::vector<std::string> pages;
+
+private:
+    bool note(const char* page) {
+        pages.emplace_back(page);
+        return opens;
+    }
+};
+
+// Downloads go to the folder the test names; shown files are noted.
+class MemoryFileManager final : public platform::FileManager {
+public:
+    [[nodiscard]] std::filesystem::path downloadsFolder() const override { return downloads; }
+    void revealFile(const std::filesystem::path& file) override { revealed.push_back(file); }
+    std::filesystem::path downloads;
+    std::vector<std::filesystem::path> revealed;
+};
+
+// Notes the pages it was handed, which only https addresses reach; opens them or not.
+class RecordingWebBrowser final : public platform::WebBrowser {
+public:
+    bool opens = true;
+    std::vector<std::string> pages;
+
+protected:
+    bool openWebPage(const QUrl& page) override {
+        pages.push_back(page.toString().toStdString());
+        return opens;
+    }
 };

@@ -24,8 +24,8 @@ TEST(WindowTest, ASecondTitleBarReplacesTheFirstAndAPlainTabLosesTheSelectedLook
 
     // A tab button is restyled on every switch; the plain style must undo the selected one.
     Button tab("Updates");
-    ButtonStyle::styleTabButton(&tab, true);
-    ButtonStyle::styleTabButton(&tab, false);
+    ButtonStyle::styleTabButton(&tab, ButtonStyle::selected);
+    ButtonStyle::styleTabButton(&tab, ButtonStyle::unselected);
     EXPECT_EQ(tab.appearance().titleColor, colorTabText());
     EXPECT_EQ(tab.appearance().background.alpha(), 0);
 }
@@ -119,7 +119,7 @@ TEST(WindowFittingTest, WindowsMoveOntoTheScreenTitleBarFirst) {
 TEST(WindowFittingTest, AFittedMainWindowKeepsItsModalWindowsCentred) {
     Window main;
     main.setStyleMask(Window::titled | Window::closable);
-    main.setFrame({200, 600, 1200, 662}, false);
+    main.setFrame({200, 600, 1200, 662});
     main.show();
     const QRect screen = Window::availableScreenAreas().front();
     EXPECT_EQ(main.geometry().top(), screen.top());

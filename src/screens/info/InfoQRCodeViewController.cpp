@@ -24,7 +24,7 @@ InfoQRCodeViewController::~InfoQRCodeViewController() = default;
 void InfoQRCodeViewController::viewDidLoad() {
     QWidget* root = view();
     const auto makeCaption = [](QWidget* card, LocalizedKey key) {
-        TextView* caption = makeText(card, key, colorNavy(), 12, true);
+        TextView* caption = makeText(card, key, colorNavy(), 12, TextView::bold);
         caption->setAlignment(Qt::AlignHCenter);
         return caption;
     };

@@ -13,28 +13,20 @@
 #include <QScrollArea>
 #include <QTextDocument>
 
-namespace {
-
-QColor legendColor() {
-    return QColor(153, 169, 178);
-}
-
-} // namespace
-
 InfoSupportAPPViewController::InfoSupportAPPViewController() = default;
 InfoSupportAPPViewController::~InfoSupportAPPViewController() = default;
 
 void InfoSupportAPPViewController::viewDidLoad() {
     QWidget* root = view();
     infoSupportAPPTitleText_ =
-        makeText(root, LocalizedKey::InfoSupportAppTitle, colorTabText(), 14, true);
+        makeText(root, LocalizedKey::InfoSupportAppTitle, colorTabText(), 14, TextView::bold);
     webImage_ = ImageLibrary::pictureLabel(ImageAsset::icon_support_web, markSize, root);
-    supportWebDescriptionText_ =
-        makeText(root, LocalizedKey::InfoSupportAppWebDescription, legendColor(), 12, true);
+    supportWebDescriptionText_ = makeText(root, LocalizedKey::InfoSupportAppWebDescription,
+                                          colorSlateGrey(), 12, TextView::bold);
     dotImage_ = ImageLibrary::pictureLabel(ImageAsset::img_dot, dotSize, root);
     pcImage_ = ImageLibrary::pictureLabel(ImageAsset::icon_support_pc, markSize, root);
-    supportPCDescriptionText_ =
-        makeText(root, LocalizedKey::InfoSupportAppPCDescription, legendColor(), 12, true);
+    supportPCDescriptionText_ = makeText(root, LocalizedKey::InfoSupportAppPCDescription,
+                                         colorSlateGrey(), 12, TextView::bold);
     // The legend's texts say what its marks show.
     for (QLabel* legend : {webImage_, dotImage_, pcImage_}) {
         Accessibility::hideDecoration(legend);

@@ -3,6 +3,8 @@
 #include "BuildConfig.h"
 #include "core/LogLines.h"
 #include "platform/Log.h"
+#include "platform/Platform.h"
+#include "platform/WebBrowser.h"
 #include "ui/Accessibility.h"
 #include "ui/Button.h"
 #include "ui/ImageLibrary.h"
@@ -19,8 +21,7 @@ constexpr LocalizedKey rowTitles[] = {
 
 } // namespace
 
-InfoUserGuideViewController::InfoUserGuideViewController(OpenAddress openAddress)
-    : openAddress_(std::move(openAddress)) {}
+InfoUserGuideViewController::InfoUserGuideViewController() = default;
 
 InfoUserGuideViewController::~InfoUserGuideViewController() = default;
 
@@ -43,7 +44,7 @@ void InfoUserGuideViewController::viewDidLoad() {
     QWidget* root = view();
     for (int row = TW; row <= JP; ++row) {
         RowViews& views = rows_[row];
-        views.title = makeText(root, rowTitles[row], colorTabText(), 14, true);
+        views.title = makeText(root, rowTitles[row], colorTabText(), 14, TextView::bold);
         views.button = new Button(root);
         views.button->setIcon(ImageLibrary::icon(ImageAsset::icon_view_link_default));
         views.button->setIconSize(buttonSize);
@@ -83,10 +84,10 @@ void InfoUserGuideViewController::layoutElements(QSize viewSize) {
 void InfoUserGuideViewController::didUserGuideButtonClick(int tag) {
     platform::Log::line(log_lines::userGuideButtonClick);
     const std::string_view page = pageFor(tag);
-    if (page.empty() || !openAddress_) {
+    if (page.empty()) {
         return;
     }
-    if (openAddress_(page)) {
+    if (platform::Platform::webBrowser().open(page)) {
         platform::Log::line(log_lines::defaultBrowserOpened);
     }
 }

@@ -4,7 +4,6 @@
 
 #include <QSize>
 #include <array>
-#include <functional>
 #include <string_view>
 
 class Button;
@@ -18,8 +17,6 @@ class InfoUserGuideViewController : public TabContentViewController {
 
 public:
     enum Row : int { TW = 0, CN = 1, EN = 2, JP = 3 };
-    // Opens an address in the browser; answers whether it did.
-    using OpenAddress = std::function<bool(std::string_view address)>;
 
     static constexpr int rowTop = 32;
     static constexpr int sideInset = 32;
@@ -28,7 +25,7 @@ public:
     static constexpr QSize buttonSize{15, 15};
     static constexpr int lineGap = 8;
 
-    explicit InfoUserGuideViewController(OpenAddress openAddress);
+    InfoUserGuideViewController();
     ~InfoUserGuideViewController() override;
 
     // The page a row's button opens; empty for a tag without a row.
@@ -50,6 +47,5 @@ private:
         SeparatorLine* line = nullptr; // none under the last row
     };
 
-    OpenAddress openAddress_;
     std::array<RowViews, 4> rows_{};
 };

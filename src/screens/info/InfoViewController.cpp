@@ -3,19 +3,18 @@
 #include "analytics/Analytics.h"
 #include "screens/info/InfoQRCodeViewController.h"
 #include "screens/info/InfoSupportAPPViewController.h"
+#include "screens/info/InfoUserGuideViewController.h"
 #include "ui/WindowSetup.h"
 
 namespace {
 
-std::vector<TabbedViewController::TabItem>
-infoTabs(InfoUserGuideViewController::OpenAddress openAddress) {
+std::vector<TabbedViewController::TabItem> infoTabs() {
     using A = ImageAsset;
     std::vector<TabbedViewController::TabItem> tabs;
     tabs.push_back({LocalizedKey::InfoQRCodeButtonTitle, A::btn_tab_download_default,
                     A::btn_tab_download_selected, std::make_unique<InfoQRCodeViewController>()});
     tabs.push_back({LocalizedKey::InfoUserGuideButtonTitle, A::btn_tab_faq_default,
-                    A::btn_tab_faq_selected,
-                    std::make_unique<InfoUserGuideViewController>(std::move(openAddress))});
+                    A::btn_tab_faq_selected, std::make_unique<InfoUserGuideViewController>()});
     tabs.push_back({LocalizedKey::InfoSupportAppButtonTitle, A::btn_tab_support_default,
                     A::btn_tab_support_selected, std::make_unique<InfoSupportAPPViewController>()});
     return tabs;
@@ -27,8 +26,7 @@ constexpr const char* pageNames[] = {"phone_app_download", "support_page",
 
 } // namespace
 
-InfoViewController::InfoViewController(InfoUserGuideViewController::OpenAddress openAddress)
-    : TabbedViewController(infoTabs(std::move(openAddress))) {}
+InfoViewController::InfoViewController() : TabbedViewController(infoTabs()) {}
 
 InfoViewController::~InfoViewController() = default;
 

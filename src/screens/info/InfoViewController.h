@@ -1,11 +1,11 @@
 #pragma once
 
-#include "screens/info/InfoUserGuideViewController.h"
 #include "ui/TabbedViewController.h"
 
 class Button;
 class InfoQRCodeViewController;
 class InfoSupportAPPViewController;
+class InfoUserGuideViewController;
 
 // The Information window's content: the phone app's QR codes, the user guides and the
 // supported applications. Each selection of a tab, the automatic first one included, is
@@ -16,8 +16,7 @@ class InfoViewController : public TabbedViewController {
 public:
     enum Tab : int { QRCode = 0, userGuide = 1, supportApp = 2 };
 
-    // The user-guide links open their pages through `openAddress`.
-    explicit InfoViewController(InfoUserGuideViewController::OpenAddress openAddress);
+    InfoViewController();
     ~InfoViewController() override;
 
     [[nodiscard]] Button* QRCodeButton() const { return tabButton(QRCode); }

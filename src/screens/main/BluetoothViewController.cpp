@@ -4,6 +4,7 @@
 #include "core/SpeakerDevice.h"
 #include "platform/DesktopSettings.h"
 #include "platform/Log.h"
+#include "platform/Platform.h"
 #include "screens/main/AnimationView.h"
 #include "ui/Accessibility.h"
 #include "ui/Button.h"
@@ -29,11 +30,11 @@ void BluetoothViewController::viewDidLoad() {
     QWidget* root = view();
     logoItemImage_ = makePicture(root, ImageAsset::icon_Lumatix_dialog, logoSize);
     bluetoothTitleText_ =
-        makeText(root, Localization::localizedString(LocalizedKey::BluetoothViewTitle), 16, true,
-                 colorNavy(), 0);
+        makeText(root, Localization::localizedString(LocalizedKey::BluetoothViewTitle), 16,
+                 TextView::bold, colorNavy(), 0);
     bluetoothDescriptionText_ =
         makeText(root, Localization::localizedString(LocalizedKey::BluetoothViewDescription), 14,
-                 false, colorNavy(), 5);
+                 TextView::regular, colorNavy(), 5);
 
     step1view_ = makePanel(root);
     animationView_ = new AnimationView(step1view_);
@@ -42,25 +43,25 @@ void BluetoothViewController::viewDidLoad() {
     Accessibility::hideDecoration(animationView_);
     step1TitleText_ =
         makeText(step1view_, Localization::localizedString(LocalizedKey::BluetoothViewStep1Title),
-                 16, true, colorTabText(), 0);
+                 16, TextView::bold, colorTabText(), 0);
     step1DescriptionText_ = makeText(
         step1view_, Localization::localizedString(LocalizedKey::BluetoothViewStep1Description), 14,
-        false, colorTabText(), 5);
+        TextView::regular, colorTabText(), 5);
 
     step2view_ = makePanel(root);
     step2Image_ = makePicture(step2view_, ImageAsset::img_step_02, pictureSize);
     step2TitleText_ =
         makeText(step2view_, Localization::localizedString(LocalizedKey::BluetoothViewStep2Title),
-                 16, true, colorTabText(), 0);
+                 16, TextView::bold, colorTabText(), 0);
 
     step3view_ = makePanel(root);
     step3Image_ = makePicture(step3view_, ImageAsset::img_step_03, pictureSize);
     step3TitleText_ =
         makeText(step3view_, Localization::localizedString(LocalizedKey::BluetoothViewStep3Title),
-                 16, true, colorTabText(), 0);
+                 16, TextView::bold, colorTabText(), 0);
     step3DescriptionText_ = makeText(
         step3view_, Localization::localizedString(LocalizedKey::BluetoothViewStep3Description), 14,
-        false, colorTabText(), 5);
+        TextView::regular, colorTabText(), 5);
 
     openBluetoothButton_ =
         new Button(Localization::localizedString(LocalizedKey::BluetoothSettingButtonTitle), root);
@@ -126,5 +127,5 @@ void BluetoothViewController::checkStatusWithNotitfication() {
 void BluetoothViewController::didOpenBluetoothClick() {
     platform::Log::line(log_lines::openBluetoothClick);
     // Without any Bluetooth settings the desktop settings write their own line; the guide stays.
-    platform::DesktopSettings::forCurrentDesktop().openBluetoothSettings();
+    platform::Platform::desktopSettings().openBluetoothSettings();
 }

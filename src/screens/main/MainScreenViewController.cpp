@@ -3,6 +3,7 @@
 #include "core/LogLines.h"
 #include "core/NotificationNames.h"
 #include "core/ProcessState.h"
+#include "core/StatusCheckInterval.h"
 #include "platform/Log.h"
 #include "platform/MainQueue.h"
 #include "platform/NotificationCenter.h"
@@ -21,11 +22,9 @@
 #include <QLabel>
 #include <QPointer>
 #include <QWidget>
-#include <chrono>
 
 namespace {
 
-constexpr std::chrono::milliseconds statusCheckInterval{3000};
 constexpr int cornerButtonGap = 8;
 // Centres a 340 x 304 update window on the 1200 x 662 main window.
 constexpr Point updateWindowOffset{430, 179};
@@ -84,7 +83,7 @@ void MainScreenViewController::viewDidDisappear() {
 
 void MainScreenViewController::startStatusTimer() {
     checkStatusTimer_.reset();
-    checkStatusTimer_ = platform::Timer::scheduled(statusCheckInterval, true,
+    checkStatusTimer_ = platform::Timer::scheduled(statusCheckInterval, platform::Timer::repeating,
                                                    [this] { checkStatusWithNotitfication(); });
 }
 
@@ -106,9 +105,10 @@ void MainScreenViewController::layoutCornerButtons(QSize viewSize) {
 }
 
 TextView* MainScreenViewController::makeText(QWidget* parent, const QString& text, int pixelSize,
-                                             bool bold, const QColor& color, double lineSpacing) {
+                                             TextView::Weight weight, const QColor& color,
+                                             double lineSpacing) {
     auto* view = new TextView(parent);
-    view->setPixelFont(pixelSize, bold);
+    view->setPixelFont(pixelSize, weight);
     view->setText(text);
     view->setTextColor(color);
     view->setAlignment(Qt::AlignHCenter);
@@ -130,7 +130,7 @@ void MainScreenViewController::setPanelMarked(QWidget* panel, bool marked) {
     panel->setStyleSheet(QStringLiteral("QFrame#panel { background: white; border: %1px solid %2; "
                                         "border-radius: %3px; }")
                              .arg(marked ? 2 : 1)
-                             .arg((marked ? colorAccent() : QColor(Qt::gray)).name())
+                             .arg((marked ? colorAccent() : colorStandardGrey()).name())
                              .arg(panelCornerRadius));
     panel->setProperty("marked", marked);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/ImageAsset.h"
+#include "ui/TextView.h"
 #include "ui/ViewController.h"
 
 #include <QSize>
@@ -10,7 +11,6 @@
 class Button;
 class QLabel;
 class QWidget;
-class TextView;
 namespace platform {
 class Timer;
 }
@@ -72,8 +72,8 @@ protected:
     void addCornerButtons(QWidget* view);
     void layoutCornerButtons(QSize viewSize);
     // The elements both screens are made of. Texts are centred, clear and read-only.
-    static TextView* makeText(QWidget* parent, const QString& text, int pixelSize, bool bold,
-                              const QColor& color, double lineSpacing);
+    static TextView* makeText(QWidget* parent, const QString& text, int pixelSize,
+                              TextView::Weight weight, const QColor& color, double lineSpacing);
     // White card with a thin grey border and round corners.
     static QWidget* makePanel(QWidget* parent);
     // A marked panel (the mode in use) has an accent border.

@@ -32,8 +32,8 @@ void ModeViewController::viewDidLoad() {
     logoItemImage_ = makePicture(root, ImageAsset::icon_Lumatix_dialog, logoSize);
     buildTitle();
     modeDescriptionText_ =
-        makeText(root, Localization::localizedString(LocalizedKey::ModeViewDescription), 14, false,
-                 colorNavy(), 5);
+        makeText(root, Localization::localizedString(LocalizedKey::ModeViewDescription), 14,
+                 TextView::regular, colorNavy(), 5);
 
     meeting_ =
         buildPanel(root, ImageAsset::img_online_mode, LocalizedKey::ModeViewMeetingTitle,
@@ -51,8 +51,8 @@ void ModeViewController::viewDidLoad() {
 void ModeViewController::buildTitle() {
     const QString name = QString::fromStdString(speakerDevice().name.value_or(std::string()));
     modeTitleText_ =
-        makeText(view(), Localization::localizedFormat(LocalizedKey::ModeViewTitle, name), 16, true,
-                 colorNavy(), 0);
+        makeText(view(), Localization::localizedFormat(LocalizedKey::ModeViewTitle, name), 16,
+                 TextView::bold, colorNavy(), 0);
     const qsizetype at = name.isEmpty() ? -1 : modeTitleText_->toPlainText().indexOf(name);
     if (at < 0) {
         return;
@@ -72,10 +72,10 @@ ModeViewController::Panel ModeViewController::buildPanel(QWidget* parent, ImageA
     Panel panel;
     panel.view = makePanel(parent);
     panel.image = makePicture(panel.view, picture, pictureSize);
-    panel.title =
-        makeText(panel.view, Localization::localizedString(titleKey), 16, true, colorTabText(), 0);
+    panel.title = makeText(panel.view, Localization::localizedString(titleKey), 16, TextView::bold,
+                           colorTabText(), 0);
     panel.description = makeText(panel.view, Localization::localizedString(descriptionKey), 14,
-                                 false, colorTabText(), 5);
+                                 TextView::regular, colorTabText(), 5);
     panel.button = new Button(panel.view);
     ButtonStyle::styleInvisible(panel.button);
     // The panel is the control: its focus mark follows the panel's corners, and its name says

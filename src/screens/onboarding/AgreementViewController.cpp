@@ -13,7 +13,7 @@
 #include <QScrollBar>
 
 AgreementViewController::AgreementViewController(Texts texts)
-    : OnboardingViewController(true), texts_(texts) {}
+    : OnboardingViewController(Dressing::dressesMainWindow), texts_(texts) {}
 
 bool AgreementViewController::showsEnd(int visibleTop, int visibleHeight, int documentHeight) {
     return documentHeight <= visibleHeight || visibleTop + visibleHeight == documentHeight;
@@ -27,7 +27,7 @@ void AgreementViewController::viewDidLoad() {
     panel_->setObjectName(QStringLiteral("agreementPanel"));
     panel_->setStyleSheet(QStringLiteral("QFrame#agreementPanel { background: white; border: 1px "
                                          "solid %1; border-radius: %2px; }")
-                              .arg(QColor(Qt::gray).name())
+                              .arg(colorStandardGrey().name())
                               .arg(panelCornerRadius));
     panel_->setFixedSize(panelSize);
 
@@ -52,12 +52,12 @@ void AgreementViewController::viewDidLoad() {
     connect(scroller, &QScrollBar::valueChanged, this, [this] { contentViewDidChangeBounds(); });
     connect(scroller, &QScrollBar::rangeChanged, this, [this] { contentViewDidChangeBounds(); });
 
-    agreeButton_ = makeButton(root, texts_.agree, false);
+    agreeButton_ = makeButton(root, texts_.agree, ButtonStyle::secondary);
     ButtonStyle::styleDisabledLarge(agreeButton_);
     agreeButton_->setEnabled(false);
     connect(agreeButton_, &Button::clicked, this,
             [this] { answerOnce(&AgreementViewController::didAgreeClick); });
-    cancelButton_ = makeButton(root, texts_.cancel, false);
+    cancelButton_ = makeButton(root, texts_.cancel, ButtonStyle::secondary);
     connect(cancelButton_, &Button::clicked, this,
             [this] { answerOnce(&AgreementViewController::didCancelClick); });
 

@@ -1,6 +1,7 @@
 #include "screens/onboarding/LoginItemViewController.h"
 
 #include "core/LogLines.h"
+#include "core/StatusCheckInterval.h"
 #include "platform/Log.h"
 #include "platform/LoginItem.h"
 #include "platform/Platform.h"
@@ -12,7 +13,8 @@
 
 #include <QLabel>
 
-LoginItemViewController::LoginItemViewController() : OnboardingViewController(false) {}
+LoginItemViewController::LoginItemViewController()
+    : OnboardingViewController(Dressing::keepsMainWindow) {}
 
 LoginItemViewController::~LoginItemViewController() = default;
 
@@ -21,9 +23,10 @@ void LoginItemViewController::viewDidLoad() {
     loginItemTitleText_ = makeTitle(root, LocalizedKey::LoginItemTitle);
     loginItemDescriptionText_ = makeDescription(root, LocalizedKey::LoginItemDescription);
     loginItemImage_ = makePicture(root, ImageAsset::img_login_items);
-    openSettingButton_ = makeButton(root, LocalizedKey::LoginItemOpenSettingButtonTitle, true);
+    openSettingButton_ =
+        makeButton(root, LocalizedKey::LoginItemOpenSettingButtonTitle, ButtonStyle::primary);
     connect(openSettingButton_, &Button::clicked, this, [this] { didOpenSettingClick(); });
-    skipButton_ = makeButton(root, LocalizedKey::LoginItemSkipButtonTitle, false);
+    skipButton_ = makeButton(root, LocalizedKey::LoginItemSkipButtonTitle, ButtonStyle::secondary);
     connect(skipButton_, &Button::clicked, this, [this] { didSkipClick(); });
     startLayout();
 }
@@ -35,8 +38,8 @@ void LoginItemViewController::layoutElements(QSize viewSize) {
 
 void LoginItemViewController::viewDidAppear() {
     OnboardingViewController::viewDidAppear();
-    checkStatusTimer_ =
-        platform::Timer::scheduled(checkInterval, true, [this] { checkStatusWithNotitfication(); });
+    checkStatusTimer_ = platform::Timer::scheduled(statusCheckInterval, platform::Timer::repeating,
+                                                   [this] { checkStatusWithNotitfication(); });
 }
 
 void LoginItemViewController::viewDidDisappear() {

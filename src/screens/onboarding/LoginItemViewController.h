@@ -14,8 +14,6 @@ class LoginItemViewController : public OnboardingViewController {
     Q_OBJECT
 
 public:
-    static constexpr std::chrono::milliseconds checkInterval{3000};
-
     LoginItemViewController();
     ~LoginItemViewController() override;
 

@@ -3,18 +3,21 @@
 #include "core/LogLines.h"
 #include "platform/DesktopSettings.h"
 #include "platform/Log.h"
+#include "platform/Platform.h"
 #include "ui/Button.h"
 
 #include <QLabel>
 
-MicPermissionViewController::MicPermissionViewController() : OnboardingViewController(false) {}
+MicPermissionViewController::MicPermissionViewController()
+    : OnboardingViewController(Dressing::keepsMainWindow) {}
 
 void MicPermissionViewController::viewDidLoad() {
     QWidget* root = view();
     micPermissionTitleText_ = makeTitle(root, LocalizedKey::MicPermissionTitle);
     micPermissionDescriptionText_ = makeDescription(root, LocalizedKey::MicPermissionDescription);
     micPermissionImage_ = makePicture(root, ImageAsset::img_microphone);
-    openSettingButton_ = makeButton(root, LocalizedKey::MicPermissionOpenSettingButtonTitle, true);
+    openSettingButton_ =
+        makeButton(root, LocalizedKey::MicPermissionOpenSettingButtonTitle, ButtonStyle::primary);
     connect(openSettingButton_, &Button::clicked, this, [this] { didOpenSettingClick(); });
     startLayout();
 }
@@ -28,7 +31,7 @@ void MicPermissionViewController::layoutElements(QSize viewSize) {
 void MicPermissionViewController::didOpenSettingClick() {
     platform::Log::line(log_lines::openSettingClick);
     // Without any such settings the desktop settings write their own line; the screen stays.
-    if (platform::DesktopSettings::forCurrentDesktop().openMicrophoneSettings()) {
+    if (platform::Platform::desktopSettings().openMicrophoneSettings()) {
         platform::Log::line(log_lines::defaultBrowserOpened);
     }
 }

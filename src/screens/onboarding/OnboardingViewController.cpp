@@ -15,14 +15,13 @@
 #include <QLabel>
 #include <QWidget>
 
-OnboardingViewController::OnboardingViewController(bool dressesMainWindow)
-    : dressesMainWindow_(dressesMainWindow) {}
+OnboardingViewController::OnboardingViewController(Dressing dressing) : dressing_(dressing) {}
 
 void OnboardingViewController::viewDidAppear() {
     if (Window* shown = window()) {
         shown->setBackgroundColor(Qt::white);
         shown->setDelegate(this);
-        if (dressesMainWindow_) {
+        if (dressing_ == Dressing::dressesMainWindow) {
             WindowSetup::setUpMainWindow(*shown);
         }
     }
@@ -58,9 +57,10 @@ QLabel* OnboardingViewController::makePicture(QWidget* parent, ImageAsset asset)
     return picture;
 }
 
-Button* OnboardingViewController::makeButton(QWidget* parent, LocalizedKey key, bool primary) {
+Button* OnboardingViewController::makeButton(QWidget* parent, LocalizedKey key,
+                                             ButtonStyle::Emphasis emphasis) {
     auto* button = new Button(Localization::localizedString(key), parent);
-    if (primary) {
+    if (emphasis == ButtonStyle::primary) {
         ButtonStyle::stylePrimaryLarge(button);
     } else {
         ButtonStyle::styleSecondaryLarge(button);

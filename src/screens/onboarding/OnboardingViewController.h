@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/ButtonStyle.h"
 #include "ui/ImageAsset.h"
 #include "ui/LocalizedKey.h"
 #include "ui/ViewController.h"
@@ -33,9 +34,11 @@ public:
     static constexpr QSize pictureSize{470, 252};
 
 protected:
-    // A screen that `dressesMainWindow` gives the main window its title bar and frame;
-    // the others keep what the screen before them set.
-    explicit OnboardingViewController(bool dressesMainWindow);
+    // Whether the screen gives the main window its title bar and frame, or keeps what the
+    // screen before it set.
+    enum class Dressing { dressesMainWindow, keepsMainWindow };
+
+    explicit OnboardingViewController(Dressing dressing);
 
     void viewDidAppear() override;
     void viewDidDisappear() override;
@@ -44,7 +47,7 @@ protected:
     static TextView* makeDescription(QWidget* parent, LocalizedKey key);
     // A picture that only decorates: screen readers pass it by.
     static QLabel* makePicture(QWidget* parent, ImageAsset asset);
-    static Button* makeButton(QWidget* parent, LocalizedKey key, bool primary);
+    static Button* makeButton(QWidget* parent, LocalizedKey key, ButtonStyle::Emphasis emphasis);
     static void placeTitle(TextView* title, QSize viewSize);
     // Title, description under it, and the picture under that.
     static void placeExplanation(TextView* title, TextView* description, QLabel* picture,
@@ -54,5 +57,5 @@ protected:
     static void placeCentredButton(Button* button, QSize viewSize);
 
 private:
-    bool dressesMainWindow_;
+    Dressing dressing_;
 };

@@ -4,6 +4,7 @@
 #include "core/FollowCalls.h"
 #include "core/LogLines.h"
 #include "core/SpeakerDevice.h"
+#include "core/StatusCheckInterval.h"
 #include "platform/DesktopSettings.h"
 #include "platform/Log.h"
 #include "platform/LoginItem.h"
@@ -23,14 +24,8 @@
 
 namespace {
 
-constexpr std::chrono::milliseconds checkInterval{3000};
-
 QColor onColor() {
     return QColor(160, 198, 61);
-}
-
-QColor offColor() {
-    return QColor(153, 169, 178);
 }
 
 QLabel* makeLamp(QWidget* parent) {
@@ -50,20 +45,21 @@ SettingPreferenceViewController::~SettingPreferenceViewController() = default;
 void SettingPreferenceViewController::viewDidLoad() {
     QWidget* root = view();
     loginTitleText_ =
-        makeText(root, LocalizedKey::SettingPreferenceLoginTitle, colorNavy(), 14, true);
-    loginStatusText_ =
-        makeText(root, LocalizedKey::SettingPreferenceLoginDisable, offColor(), 14, true);
+        makeText(root, LocalizedKey::SettingPreferenceLoginTitle, colorNavy(), 14, TextView::bold);
+    loginStatusText_ = makeText(root, LocalizedKey::SettingPreferenceLoginDisable, colorSlateGrey(),
+                                14, TextView::bold);
     loginItemImage_ = makeLamp(root);
     loginSettingButton_ = new Button(
         Localization::localizedString(LocalizedKey::LoginItemOpenSettingButtonTitle), root);
     ButtonStyle::styleSecondarySmall(loginSettingButton_);
     fitWidth(loginSettingButton_);
-    nameLoginSwitch(false);
+    nameLoginSwitch(loginItemOn_);
     connect(loginSettingButton_, &Button::clicked, this, [this] { didLoginSettingClick(); });
 
-    BTTitleText_ = makeText(root, LocalizedKey::SettingPreferenceBTTitle, colorNavy(), 14, true);
-    BTStatusText_ =
-        makeText(root, LocalizedKey::SettingPreferenceBTDisconnect, offColor(), 14, true);
+    BTTitleText_ =
+        makeText(root, LocalizedKey::SettingPreferenceBTTitle, colorNavy(), 14, TextView::bold);
+    BTStatusText_ = makeText(root, LocalizedKey::SettingPreferenceBTDisconnect, colorSlateGrey(),
+                             14, TextView::bold);
     BTItemImage_ = makeLamp(root);
     BTSettingButton_ =
         new Button(Localization::localizedString(LocalizedKey::BluetoothSettingButtonTitle), root);
@@ -106,7 +102,8 @@ void SettingPreferenceViewController::layoutElements(QSize viewSize) {
 void SettingPreferenceViewController::viewDidAppear() {
     TabContentViewController::viewDidAppear();
     checkStatus();
-    checkStatusTimer_ = platform::Timer::scheduled(checkInterval, true, [this] { checkStatus(); });
+    checkStatusTimer_ = platform::Timer::scheduled(statusCheckInterval, platform::Timer::repeating,
+                                                   [this] { checkStatus(); });
 }
 
 void SettingPreferenceViewController::viewDidDisappear() {
@@ -136,15 +133,12 @@ void SettingPreferenceViewController::checkStatus() {
         if (self.isNull()) {
             return;
         }
-        if (name) {
-            self->showRow(self->BTStatusText_, self->BTItemImage_, true,
-                          Localization::localizedFormat(LocalizedKey::SettingPreferenceBTConnect,
-                                                        QString::fromStdString(*name)));
-        } else {
-            self->showRow(
-                self->BTStatusText_, self->BTItemImage_, false,
-                Localization::localizedString(LocalizedKey::SettingPreferenceBTDisconnect));
-        }
+        const bool connected = name.has_value();
+        self->showRow(
+            self->BTStatusText_, self->BTItemImage_, connected,
+            connected ? Localization::localizedFormat(LocalizedKey::SettingPreferenceBTConnect,
+                                                      QString::fromStdString(*name))
+                      : Localization::localizedString(LocalizedKey::SettingPreferenceBTDisconnect));
     });
 }
 
@@ -188,7 +182,7 @@ void SettingPreferenceViewController::fitWidth(Button* button) {
 
 void SettingPreferenceViewController::showRow(TextView* status, QLabel* lamp, bool on,
                                               const QString& text) {
-    status->setTextColor(on ? onColor() : offColor());
+    status->setTextColor(on ? onColor() : colorSlateGrey());
     status->setText(text);
     lamp->setPixmap(
         ImageLibrary::pixmap(on ? ImageAsset::icon_light_on : ImageAsset::icon_light_off, lampSize,
@@ -210,7 +204,7 @@ void SettingPreferenceViewController::didLoginSettingClick() {
 
 void SettingPreferenceViewController::didBTSettingClick() {
     platform::Log::line(log_lines::btSettingClick);
-    platform::DesktopSettings::forCurrentDesktop().openBluetoothSettings();
+    platform::Platform::desktopSettings().openBluetoothSettings();
 }
 
 void SettingPreferenceViewController::didFollowCallsClick() {

@@ -24,9 +24,10 @@ SettingPrivacyViewController::~SettingPrivacyViewController() = default;
 // The switch and its line show the stored answer of the moment they are built.
 void SettingPrivacyViewController::viewDidLoad() {
     QWidget* root = view();
-    privacyTitleText_ = makeText(root, LocalizedKey::PrivacyTitle, colorNavy(), 14, false);
-    privacyContentText_ =
-        makeText(root, LocalizedKey::SettingPrivacyDescription, colorTabText(), 12, false);
+    privacyTitleText_ =
+        makeText(root, LocalizedKey::PrivacyTitle, colorNavy(), 14, TextView::regular);
+    privacyContentText_ = makeText(root, LocalizedKey::SettingPrivacyDescription, colorTabText(),
+                                   12, TextView::regular);
     // Longer translations scroll inside the box.
     privacyContentText_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Scrolled from the keyboard too; read, not typed into: no text cursor.
@@ -45,7 +46,7 @@ void SettingPrivacyViewController::viewDidLoad() {
     checkButton_->setAppearance(noFrame);
     checkButton_->setChecked(PersistedSettings::getCheckPrivacyStatus() == agreed);
     connect(checkButton_, &Button::clicked, this, [this] { didCheckButtonClick(); });
-    checkTitleText_ = makeText(root, QString(), colorTabText(), 14, true);
+    checkTitleText_ = makeText(root, QString(), colorTabText(), 14, TextView::bold);
     showConsent();
     startLayout();
 }

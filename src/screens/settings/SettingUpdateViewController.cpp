@@ -28,11 +28,11 @@ void SettingUpdateViewController::viewDidLoad() {
         makeText(root,
                  Localization::localizedFormat(LocalizedKey::SettingUpdateTitle,
                                                QString::fromStdString(AppUtility::getVersion())),
-                 colorNavy(), 14, true);
+                 colorNavy(), 14, TextView::bold);
     const QString status = Localization::localizedFormat(
         LocalizedKey::SettingUpdateDescription,
         QString::fromStdString(PersistedSettings::getLastCheckOTADate()));
-    updateStatusText_ = makeText(root, status, colorNavy(), statusFontSize, false);
+    updateStatusText_ = makeText(root, status, colorNavy(), statusFontSize, TextView::regular);
     statusHeight_ =
         TextMetrics::measureTextHeight(status, updateStatusText_->font(), statusWidth, 0);
     checkUpdateButton_ = new Button(

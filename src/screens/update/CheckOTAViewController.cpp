@@ -17,7 +17,7 @@
 #include <QWidget>
 
 CheckOTAViewController::CheckOTAViewController(Services services)
-    : UpdateScreenViewController(LocalizedKey::CheckOTAViewTitle, false),
+    : UpdateScreenViewController(LocalizedKey::CheckOTAViewTitle, Placement::launchStepOrModal),
       services_(std::move(services)) {}
 
 CheckOTAViewController::~CheckOTAViewController() = default;
@@ -26,7 +26,7 @@ void CheckOTAViewController::viewDidLoad() {
     QWidget* root = view();
     otaImage_ = makePicture(root, ImageAsset::img_version_new);
     otaTitleText_ = makeTitleText(root, LocalizedKey::CheckOTATitle);
-    cancelButton_ = makeButton(root, LocalizedKey::CancelButtonTitle, false);
+    cancelButton_ = makeButton(root, LocalizedKey::CancelButtonTitle, ButtonStyle::secondary);
     cancelButton_->setFixedSize(cancelButtonSize);
     connect(cancelButton_, &Button::clicked, this, [this] { didCancelClick(); });
     startLayout();

@@ -2,7 +2,9 @@
 
 #include "core/ProcessState.h"
 #include "net/DownloadRequest.h"
+#include "platform/FileManager.h"
 #include "platform/Log.h"
+#include "platform/Platform.h"
 #include "platform/Timer.h"
 #include "ui/Accessibility.h"
 #include "ui/Localization.h"
@@ -21,7 +23,7 @@ constexpr int progressSteps = 1000;
 } // namespace
 
 DownloadOTAViewController::DownloadOTAViewController(Services services)
-    : UpdateScreenViewController(LocalizedKey::OTAViewTitle, false),
+    : UpdateScreenViewController(LocalizedKey::OTAViewTitle, Placement::launchStepOrModal),
       services_(std::move(services)) {}
 
 DownloadOTAViewController::~DownloadOTAViewController() {
@@ -33,7 +35,7 @@ DownloadOTAViewController::~DownloadOTAViewController() {
 void DownloadOTAViewController::viewDidLoad() {
     QWidget* root = view();
     downloadTitleText_ = makeTitleText(root, LocalizedKey::DownloadOTATitle);
-    downloadTitleText_->setPixelFont(titleFontSize, true);
+    downloadTitleText_->setPixelFont(titleFontSize, TextView::bold);
     progressIndicator_ = new QProgressBar(root);
     progressIndicator_->setRange(0, progressSteps);
     progressIndicator_->setValue(0);
@@ -59,15 +61,15 @@ void DownloadOTAViewController::layoutElements(QSize viewSize) {
 void DownloadOTAViewController::startDownload() {
     // Fetched exactly as sent: undoing escapes would change a signed link.
     const std::string& link = services_.link;
-    downloadTimer_ =
-        platform::Timer::scheduled(services_.watchdogInterval, true, [this] { downloadFailed(); });
+    downloadTimer_ = platform::Timer::scheduled(
+        services_.watchdogInterval, platform::Timer::repeating, [this] { downloadFailed(); });
     isDownloadProgress_ = false;
-    if (services_.client == nullptr || !services_.downloadsFolder) {
-        downloadEnded({.error = "nowhere to download from or to"});
+    if (services_.client == nullptr) {
+        downloadEnded({.error = "nowhere to download from"});
         return;
     }
-    destination_ =
-        services_.downloadsFolder() / DownloadFileName::make(services_.versionName, link);
+    destination_ = platform::Platform::fileManager().downloadsFolder() /
+                   DownloadFileName::make(services_.versionName, link);
     request_ = services_.client->download(link, destination_);
     request_->expectSha256(services_.sha256)
         .alternativeNames(
@@ -107,8 +109,8 @@ void DownloadOTAViewController::downloadEnded(const net::DownloadResponse& respo
     request_.reset();
     if (response.error) {
         platform::Log::line("download failed: " + *response.error);
-    } else if (response.destinationURL && services_.revealFile) {
-        services_.revealFile(*response.destinationURL);
+    } else if (response.destinationURL) {
+        platform::Platform::fileManager().revealFile(*response.destinationURL);
     }
     report(ScreenEvent::quitRequested);
 }

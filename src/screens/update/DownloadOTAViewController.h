@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -31,8 +30,6 @@ public:
         std::string link;        // as the update server sent it (percent-encoded)
         std::string versionName; // empty when only a forced update was offered
         std::string sha256;      // the package's, when the server sent one
-        std::function<std::filesystem::path()> downloadsFolder;
-        std::function<void(const std::filesystem::path&)> revealFile;
         std::chrono::milliseconds watchdogInterval{30000};
     };
 

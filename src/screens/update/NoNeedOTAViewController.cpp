@@ -8,7 +8,7 @@
 #include <QWidget>
 
 NoNeedOTAViewController::NoNeedOTAViewController()
-    : UpdateScreenViewController(LocalizedKey::OTAViewTitle, true) {}
+    : UpdateScreenViewController(LocalizedKey::OTAViewTitle, Placement::alwaysModal) {}
 
 NoNeedOTAViewController::~NoNeedOTAViewController() = default;
 
@@ -16,7 +16,7 @@ void NoNeedOTAViewController::viewDidLoad() {
     QWidget* root = view();
     checkImage_ = makePicture(root, ImageAsset::img_version_updated);
     checkTitleText_ = makeTitleText(root, LocalizedKey::NoNeedOTAViewUpdateTitle);
-    confirmButton_ = makeButton(root, LocalizedKey::OTAViewCloseButtonTitle, true);
+    confirmButton_ = makeButton(root, LocalizedKey::OTAViewCloseButtonTitle, ButtonStyle::primary);
     confirmButton_->setFixedSize(buttonSize);
     connect(confirmButton_, &Button::clicked, this, [this] { didConfirmClick(); });
     startLayout();

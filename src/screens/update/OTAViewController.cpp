@@ -11,7 +11,7 @@
 #include <string>
 
 OTAViewController::OTAViewController()
-    : UpdateScreenViewController(LocalizedKey::OTAViewTitle, false) {}
+    : UpdateScreenViewController(LocalizedKey::OTAViewTitle, Placement::launchStepOrModal) {}
 
 OTAViewController::~OTAViewController() = default;
 
@@ -21,13 +21,14 @@ void OTAViewController::viewDidLoad() {
     checkImage_ = makePicture(root, ImageAsset::img_version_finding);
     checkTitleText_ = makeTitleText(root, isForcedUpdate ? LocalizedKey::OTAViewForcedUpdateTitle
                                                          : LocalizedKey::OTAViewUpdateTitle);
-    confirmButton_ = makeButton(root, LocalizedKey::OTAViewDownloadButtonTitle, true);
+    confirmButton_ =
+        makeButton(root, LocalizedKey::OTAViewDownloadButtonTitle, ButtonStyle::primary);
     confirmButton_->setFixedSize(buttonSize);
     connect(confirmButton_, &Button::clicked, this, [this] { didConfirmClick(); });
     cancelButton_ = makeButton(root,
                                isForcedUpdate ? LocalizedKey::OTAViewCloseButtonTitle
                                               : LocalizedKey::OTAViewSkipButtonTitle,
-                               false);
+                               ButtonStyle::secondary);
     cancelButton_->setFixedSize(buttonSize);
     connect(cancelButton_, &Button::clicked, this, [this] { didCancelClick(); });
     startLayout();

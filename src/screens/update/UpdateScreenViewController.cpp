@@ -18,8 +18,8 @@
 #include <QWidget>
 #include <string>
 
-UpdateScreenViewController::UpdateScreenViewController(LocalizedKey titleKey, bool alwaysModal)
-    : titleKey_(titleKey), alwaysModal_(alwaysModal) {}
+UpdateScreenViewController::UpdateScreenViewController(LocalizedKey titleKey, Placement placement)
+    : titleKey_(titleKey), placement_(placement) {}
 
 UpdateScreenViewController::~UpdateScreenViewController() {
     platform::NotificationCenter::defaultCenter().removeObserver(this);
@@ -36,10 +36,10 @@ void UpdateScreenViewController::viewDidAppear() {
     tookMiniaturizable_ = (mask & Window::miniaturizable) != 0;
     shown->setStyleMask(mask & ~Window::resizable & ~Window::miniaturizable);
     WindowSetup::setUpSecondaryWindow(*shown, titleKey_);
-    if (alwaysModal_ || pendingUpdateScreen != UpdateScreen::none) {
+    if (placement_ == Placement::alwaysModal || pendingUpdateScreen != UpdateScreen::none) {
         shown->setFrameOrigin(modalWindowOrigin);
     } else {
-        shown->setFrame(launchStepFrame, false);
+        shown->setFrame(launchStepFrame);
     }
 }
 
@@ -71,9 +71,10 @@ TextView* UpdateScreenViewController::makeTitleText(QWidget* parent, LocalizedKe
     return text;
 }
 
-Button* UpdateScreenViewController::makeButton(QWidget* parent, LocalizedKey key, bool primary) {
+Button* UpdateScreenViewController::makeButton(QWidget* parent, LocalizedKey key,
+                                               ButtonStyle::Emphasis emphasis) {
     auto* button = new Button(Localization::localizedString(key), parent);
-    if (primary) {
+    if (emphasis == ButtonStyle::primary) {
         ButtonStyle::stylePrimarySmall(button);
     } else {
         ButtonStyle::styleSecondarySmall(button);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Geometry.h"
+#include "ui/ButtonStyle.h"
 #include "ui/ImageAsset.h"
 #include "ui/LocalizedKey.h"
 #include "ui/ViewController.h"
@@ -39,8 +40,11 @@ public:
     bool windowShouldClose(Window* window) override;
 
 protected:
-    // `titleKey` names the window; a screen that is `alwaysModal` never shows in the main window.
-    UpdateScreenViewController(LocalizedKey titleKey, bool alwaysModal);
+    // Whether the screen may be the main window's launch step, or always opens over it.
+    enum class Placement { launchStepOrModal, alwaysModal };
+
+    // `titleKey` names the window.
+    UpdateScreenViewController(LocalizedKey titleKey, Placement placement);
 
     void viewDidAppear() override;
     void viewDidDisappear() override;
@@ -48,7 +52,7 @@ protected:
     // A picture that only decorates: screen readers pass it by.
     static QLabel* makePicture(QWidget* parent, ImageAsset asset);
     static TextView* makeTitleText(QWidget* parent, LocalizedKey key);
-    static Button* makeButton(QWidget* parent, LocalizedKey key, bool primary);
+    static Button* makeButton(QWidget* parent, LocalizedKey key, ButtonStyle::Emphasis emphasis);
 
     // Hands the window back to its presenter, which shows what pendingUpdateScreen names.
     // Nothing of this screen may be touched afterwards in the same turn.
@@ -59,7 +63,7 @@ protected:
 
 private:
     LocalizedKey titleKey_;
-    bool alwaysModal_;
+    Placement placement_;
     // The window could be minimized before this screen showed; it gets that back on leaving.
     bool tookMiniaturizable_ = false;
     bool leaving_ = false;

@@ -1,4 +1,4 @@
-#include "platform/FileManager.h"
+#include "platform/XdgFileManager.h"
 
 #include "support/TemporaryHome.h"
 #include "support/TestFiles.h"
@@ -7,7 +7,7 @@
 
 // The user's Downloads folder as the XDG user directories name it; the home folder when
 // there is none to be found.
-TEST(FileManagerTest, DownloadsGoToTheXdgFolderElseHome) {
+TEST(XdgFileManagerTest, DownloadsGoToTheXdgFolderElseHome) {
     TemporaryHome home;
     home.setEnv("HOME", home.path().string());
     const auto userDirs = home.path() / "config" / "user-dirs.dirs";
@@ -19,6 +19,6 @@ TEST(FileManagerTest, DownloadsGoToTheXdgFolderElseHome) {
     };
     for (const auto& [contents, expected] : cases) {
         writeFile(userDirs, contents);
-        EXPECT_EQ(platform::FileManager::downloadsFolder(), expected) << contents;
+        EXPECT_EQ(platform::XdgFileManager().downloadsFolder(), expected) << contents;
     }
 }

@@ -1,4 +1,4 @@
-#include "platform/FileManager.h"
+#include "platform/XdgFileManager.h"
 
 #include "platform/Log.h"
 
@@ -12,8 +12,14 @@
 #include <QUrl>
 
 namespace platform {
+namespace {
 
-std::filesystem::path FileManager::downloadsFolder() {
+// A file manager started on demand needs a moment to answer; past this the folder opens.
+constexpr int showItemsTimeoutMs = 3000;
+
+} // namespace
+
+std::filesystem::path XdgFileManager::downloadsFolder() const {
     // Qt reads XDG_DOWNLOAD_DIR from user-dirs.dirs and falls back to ~/Downloads.
     const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     const QString folder =
@@ -21,7 +27,7 @@ std::filesystem::path FileManager::downloadsFolder() {
     return std::filesystem::path(QFile::encodeName(folder).toStdString());
 }
 
-void FileManager::revealFile(const std::filesystem::path& file) {
+void XdgFileManager::revealFile(const std::filesystem::path& file) {
     const QString path = QFile::decodeName(QByteArray::fromStdString(file.string()));
     const QString uri = QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded);
     auto call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.FileManager1"),
@@ -29,7 +35,8 @@ void FileManager::revealFile(const std::filesystem::path& file) {
                                                QStringLiteral("org.freedesktop.FileManager1"),
                                                QStringLiteral("ShowItems"));
     call << QStringList{uri} << QString();
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 3000);
+    const QDBusMessage reply =
+        QDBusConnection::sessionBus().call(call, QDBus::Block, showItemsTimeoutMs);
     if (reply.type() == QDBusMessage::ReplyMessage) {
         Log::line("download revealed in the file manager: " + file.string());
         return;

@@ -1,4 +1,4 @@
-#include "platform/DesktopSettings.h"
+#include "platform/XdgDesktopSettings.h"
 
 #include "platform/Log.h"
 
@@ -26,46 +26,47 @@ std::optional<DesktopCommand> pageCommand(const QString& currentDesktop,
 
 } // namespace
 
-DesktopSettings::DesktopSettings(QString currentDesktop, DesktopCommand::Launcher launcher,
-                                 DesktopCommand::ExecutableFinder finder)
+XdgDesktopSettings::XdgDesktopSettings(QString currentDesktop, DesktopCommand::Launcher launcher,
+                                       DesktopCommand::ExecutableFinder finder)
     : currentDesktop_(std::move(currentDesktop)), launcher_(std::move(launcher)),
       finder_(std::move(finder)) {}
 
-DesktopSettings DesktopSettings::forCurrentDesktop() {
-    return DesktopSettings(qEnvironmentVariable("XDG_CURRENT_DESKTOP"),
-                           DesktopCommand::detachedLauncher(), DesktopCommand::pathFinder());
+std::unique_ptr<XdgDesktopSettings> XdgDesktopSettings::forCurrentDesktop() {
+    return std::make_unique<XdgDesktopSettings>(qEnvironmentVariable("XDG_CURRENT_DESKTOP"),
+                                                DesktopCommand::detachedLauncher(),
+                                                DesktopCommand::pathFinder());
 }
 
 std::optional<DesktopCommand>
-DesktopSettings::bluetoothSettingsCommand(const QString& currentDesktop,
-                                          const DesktopCommand::ExecutableFinder& finder) {
+XdgDesktopSettings::bluetoothSettingsCommand(const QString& currentDesktop,
+                                             const DesktopCommand::ExecutableFinder& finder) {
     return pageCommand(currentDesktop, finder, QStringLiteral("bluetooth"),
                        QStringLiteral("kcm_bluetooth"), {QStringLiteral("blueman-manager"), {}});
 }
 
 std::optional<DesktopCommand>
-DesktopSettings::microphoneSettingsCommand(const QString& currentDesktop,
-                                           const DesktopCommand::ExecutableFinder& finder) {
+XdgDesktopSettings::microphoneSettingsCommand(const QString& currentDesktop,
+                                              const DesktopCommand::ExecutableFinder& finder) {
     // pavucontrol's fourth tab lists the input devices.
     return pageCommand(currentDesktop, finder, QStringLiteral("microphone"),
                        QStringLiteral("kcm_pulseaudio"),
                        {QStringLiteral("pavucontrol"), {QStringLiteral("--tab=4")}});
 }
 
-bool DesktopSettings::openBluetoothSettings() const {
+bool XdgDesktopSettings::openBluetoothSettings() {
     return launch(bluetoothSettingsCommand(currentDesktop_, finder_),
                   "No Bluetooth settings found (looked for gnome-control-center, kcmshell6, "
                   "kcmshell5 and blueman-manager); open them from the desktop's own menu");
 }
 
-bool DesktopSettings::openMicrophoneSettings() const {
+bool XdgDesktopSettings::openMicrophoneSettings() {
     return launch(microphoneSettingsCommand(currentDesktop_, finder_),
                   "No microphone settings found (looked for gnome-control-center, kcmshell6, "
                   "kcmshell5 and pavucontrol); open them from the desktop's own menu");
 }
 
-bool DesktopSettings::launch(const std::optional<DesktopCommand>& command,
-                             std::string_view notFound) const {
+bool XdgDesktopSettings::launch(const std::optional<DesktopCommand>& command,
+                                std::string_view notFound) const {
     if (!command) {
         Log::line(notFound);
         return false;
