@@ -4,12 +4,9 @@
 
 #include <QObject>
 #include <QTimer>
+#include <cstdint>
+#include <optional>
 #include <string>
-
-namespace platform {
-class AudioHardware;
-class DesktopNotifications;
-} // namespace platform
 
 // Meeting mode during calls, for a user who turned it on: follows the sound server's
 // recording streams, switches as CallFollowing decides, and says so in a desktop notice,
@@ -18,23 +15,23 @@ class CallFollower : public QObject {
     Q_OBJECT
 
 public:
-    CallFollower(platform::AudioHardware& hardware, platform::DesktopNotifications& notices,
-                 QObject* parent = nullptr);
+    // Follows the installed sound server from now on.
+    explicit CallFollower(QObject* parent = nullptr);
 
     // Looks at the streams, the speakerphone and the setting again, and acts on them.
     void update();
-    // A mode chosen by the user: the call's end then leaves it as it is.
-    void userChoseMode();
 
 private:
     void switchForCall(const std::string& application);
     void switchBack();
     void act(const CallFollowing::Step& step);
+    void noticeOtherSwitches();
 
-    platform::AudioHardware& hardware_;
-    platform::DesktopNotifications& notices_;
     CallFollowing following_;
     QTimer graceEnd_;
+    QTimer settingCheck_;
     // A switch of ours is under way: its own device changes are not a user's doing.
     bool switching_ = false;
+    // The number of our Meeting switch while it stands; a later one is somebody's choice.
+    std::optional<std::uint64_t> ownSwitch_;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/RecordingStream.h"
+#include "platform/AudioHardware.h"
 
 #include <optional>
 #include <string>

@@ -2,7 +2,10 @@
 
 #include "analytics/Analytics.h"
 #include "audio/AppManger.h"
+#include "audio/Audio.h"
 #include "core/SpeakerDevice.h"
+#include "platform/AudioHardware.h"
+#include "platform/Platform.h"
 #include "ui/Accessibility.h"
 #include "ui/Button.h"
 #include "ui/ButtonStyle.h"
@@ -42,7 +45,10 @@ void ModeViewController::viewDidLoad() {
     music_ = buildPanel(root, ImageAsset::img_normal_mode, LocalizedKey::ModeViewMusicTitle,
                         LocalizedKey::ModeViewMusicDescription, AccessibleKey::MusicModeButton);
     connect(music_.button, &Button::clicked, this, [this] { didMusicClick(); });
-    showModeInUse(ModeInUse::none);
+    showModeInUse(Audio::getModeInUse());
+    // The mark follows the system's defaults, whoever changes them (the tray, the command line).
+    connect(&platform::Platform::audioHardware(), &platform::AudioHardware::devicesChanged, this,
+            [this] { showModeInUse(Audio::getModeInUse()); });
 
     addCornerButtons(root);
     startLayout();

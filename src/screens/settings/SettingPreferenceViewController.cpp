@@ -67,10 +67,10 @@ void SettingPreferenceViewController::viewDidLoad() {
     fitWidth(BTSettingButton_);
     connect(BTSettingButton_, &Button::clicked, this, [this] { didBTSettingClick(); });
 
-    followCallsTitleText_ =
-        makeText(root, LocalizedKey::SettingPreferenceFollowCallsTitle, colorNavy(), 14, true);
-    followCallsStatusText_ =
-        makeText(root, LocalizedKey::SettingPreferenceFollowCallsOff, offColor(), 14, true);
+    followCallsTitleText_ = makeText(root, LocalizedKey::SettingPreferenceFollowCallsTitle,
+                                     colorNavy(), 14, TextView::bold);
+    followCallsStatusText_ = makeText(root, LocalizedKey::SettingPreferenceFollowCallsOff,
+                                      colorSlateGrey(), 14, TextView::bold);
     followCallsImage_ = makeLamp(root);
     followCallsButton_ =
         new Button(Localization::localizedString(LocalizedKey::FollowCallsTurnOnButtonTitle), root);
