@@ -10,10 +10,14 @@ CallFollowing::Step CallFollowing::update(const Situation& now, Clock::time_poin
         // Nothing to switch back on; a speakerphone that returns starts afresh.
         forgetOwnSwitch();
     }
-    if (switchedToMeeting_ && inCall_ && !now.meetingModeInUse) {
-        // Something other than us took Meeting mode away during the call (a switch on the
-        // command line, the system's settings): that choice stands.
-        forgetOwnSwitch();
+    if (switchedToMeeting_) {
+        // Our Meeting mode, once seen in place (servers may tell of new defaults late), taken
+        // away by another hand (the command line, the system's settings): that choice stands.
+        if (now.meetingModeInUse) {
+            meetingSeen_ = true;
+        } else if (meetingSeen_) {
+            forgetOwnSwitch();
+        }
     }
     if (now.call) {
         graceEnds_.reset();
@@ -43,5 +47,6 @@ CallFollowing::Step CallFollowing::update(const Situation& now, Clock::time_poin
 
 void CallFollowing::forgetOwnSwitch() {
     switchedToMeeting_ = false;
+    meetingSeen_ = false;
     graceEnds_.reset();
 }

@@ -42,5 +42,6 @@ public:
 private:
     bool inCall_ = false;
     bool switchedToMeeting_ = false;
+    bool meetingSeen_ = false;
     std::optional<Clock::time_point> graceEnds_;
 };
