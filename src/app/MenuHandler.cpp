@@ -26,7 +26,7 @@ const std::vector<std::pair<MenuHandler::Command, LocalizedKey>>& MenuHandler::c
     return list;
 }
 
-bool MenuHandler::isEnabled(Command command, std::uint8_t screenState) {
+bool MenuHandler::isEnabled(Command command, MainScreen screen) {
     switch (command) {
     case Command::openApplication:
     // The tray menu is the only place to quit from, so Quit stays usable on every screen.
@@ -34,11 +34,11 @@ bool MenuHandler::isEnabled(Command command, std::uint8_t screenState) {
         return true;
     case Command::meetingMode:
     case Command::musicMode:
-        return screenState == 2;
+        return screen == MainScreen::mode;
     case Command::openBluetooth:
     case Command::settings:
     case Command::information:
-        return screenState == 1 || screenState == 2;
+        return screen != MainScreen::firstRun;
     }
     return false;
 }

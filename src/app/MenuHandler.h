@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/ProcessState.h"
 #include "ui/LocalizedKey.h"
 
 #include <QMenu>
-#include <cstdint>
 #include <vector>
 
 class MenuActions;
@@ -29,7 +29,7 @@ public:
     // The commands in menu order, with their title keys.
     [[nodiscard]] static const std::vector<std::pair<Command, LocalizedKey>>& commands();
     // Whether a command is available while the main window shows the given kind of screen.
-    [[nodiscard]] static bool isEnabled(Command command, std::uint8_t screenState);
+    [[nodiscard]] static bool isEnabled(Command command, MainScreen screen);
 
     void rebuildMenuState();
     // The first item with this title, as a translation fault may give two items one title.

@@ -53,9 +53,8 @@ ScreenNavigator::ScreenNavigator(Services services) : services_(std::move(servic
 
 ScreenNavigator::~ScreenNavigator() = default;
 
-Screen ScreenNavigator::screenAfterUpdateStep(std::int64_t consentStatus,
-                                              bool speakerphonePresent) {
-    if (consentStatus == 0) {
+Screen ScreenNavigator::screenAfterUpdateStep(Consent consent, bool speakerphonePresent) {
+    if (consent == Consent::unanswered) {
         return Screen::consent;
     }
     return speakerphonePresent ? Screen::mode : Screen::bluetoothGuide;
@@ -248,7 +247,7 @@ void ScreenNavigator::replace(ViewController* from, Screen screen) {
 
 void ScreenNavigator::leaveUpdateStep(ViewController* from) {
     const auto consent = PersistedSettings::getCheckPrivacyStatus();
-    if (consent != 0) {
+    if (consent != Consent::unanswered) {
         // Refreshes the speakerphone record before the choice below reads it.
         AppManger::shared().startCheckBTStatusTimer();
     }

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/Screen.h"
+#include "core/PersistedSettings.h"
 #include "core/ProcessState.h"
 #include "ui/ScreenEvent.h"
 
 #include <QObject>
 #include <chrono>
-#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -52,8 +52,7 @@ public:
 
     // The consent screen while consent is unanswered, else the Mode screen when the
     // speakerphone is there and the pairing guide when it is not.
-    [[nodiscard]] static Screen screenAfterUpdateStep(std::int64_t consentStatus,
-                                                      bool speakerphonePresent);
+    [[nodiscard]] static Screen screenAfterUpdateStep(Consent consent, bool speakerphonePresent);
     // The screen that takes over the reporting screen's place, if the event asks for one.
     [[nodiscard]] static std::optional<Screen> replacementFor(ScreenEvent event);
     // Whether the event changes the main window's screen.

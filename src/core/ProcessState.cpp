@@ -21,7 +21,7 @@ std::vector<Follower>& followers() {
 
 } // namespace
 
-void setMainScreenState(std::uint8_t state) {
+void setMainScreenState(MainScreen state) {
     if (state == mainScreenState) {
         return;
     }
@@ -40,7 +40,7 @@ void followMainScreenState(QObject* context, std::function<void()> changed) {
 }
 
 void resetProcessState() {
-    mainScreenState = 0;
+    mainScreenState = MainScreen::firstRun;
     pendingUpdateScreen = UpdateScreen::none;
     isForcedUpdate = false;
     isGlobalRegion = true;

@@ -118,7 +118,7 @@ TEST_F(LaunchFlowTest, ANewUserReachesTheMainScreensByClicksAlone) {
     readAndAgree(licence);
     auto* loginItemScreen = waitForScreen<LoginItemViewController>();
     ASSERT_NE(loginItemScreen, nullptr);
-    EXPECT_EQ(PersistedSettings::getEULAStatus(), 1);
+    EXPECT_TRUE(PersistedSettings::getEULAStatus());
     EXPECT_TRUE(log.contains("get Microphone Permission"));
     pressQuit();
     QTest::mouseClick(loginItemScreen->openSettingButton(), Qt::LeftButton);
@@ -132,7 +132,7 @@ TEST_F(LaunchFlowTest, ANewUserReachesTheMainScreensByClicksAlone) {
     pressQuit();
     QTest::mouseClick(consent->cancelButton(), Qt::LeftButton);
     ASSERT_NE(waitForScreen<BluetoothViewController>(), nullptr);
-    EXPECT_EQ(PersistedSettings::getCheckPrivacyStatus(), 2);
+    EXPECT_EQ(PersistedSettings::getCheckPrivacyStatus(), Consent::declined);
     EXPECT_TRUE(PersistedSettings::getIsFirstLaunch());
 
     // Another user, launch at login already on and the speakerphone there, agrees.
@@ -161,7 +161,7 @@ TEST_F(LaunchFlowTest, DecliningQuitsAndARefusedMicrophoneWaitsForTheNextLaunch)
     readAndAgree(waitForScreen<EULAViewController>());
     ASSERT_NE(waitForScreen<MicPermissionViewController>(), nullptr);
     EXPECT_TRUE(log.contains("not get Microphone Permission"));
-    EXPECT_EQ(mainScreenState, 0);
+    EXPECT_EQ(mainScreenState, MainScreen::firstRun);
     pressQuit();
     EXPECT_EQ(launch(true), "login item");
 }
