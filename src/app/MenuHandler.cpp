@@ -1,7 +1,7 @@
 #include "app/MenuHandler.h"
 
 #include "app/MenuActions.h"
-#include "core/ProcessState.h"
+#include "core/ProcessStateSignals.h"
 #include "ui/Localization.h"
 
 MenuHandler::MenuHandler(const QString& title, MenuActions* target, QWidget* parent)
@@ -10,7 +10,8 @@ MenuHandler::MenuHandler(const QString& title, MenuActions* target, QWidget* par
     // Tray hosts differ in whether and when they announce an opening, so the items also
     // follow the screen as it changes.
     connect(this, &QMenu::aboutToShow, this, &MenuHandler::rebuildMenuState);
-    followMainScreenState(this, [this] { rebuildMenuState(); });
+    connect(&ProcessStateSignals::shared(), &ProcessStateSignals::mainScreenStateChanged, this,
+            &MenuHandler::rebuildMenuState);
 }
 
 const std::vector<std::pair<MenuHandler::Command, LocalizedKey>>& MenuHandler::commands() {

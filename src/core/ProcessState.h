@@ -3,9 +3,6 @@
 #include "core/Geometry.h"
 
 #include <cstdint>
-#include <functional>
-
-class QObject;
 
 // The update window to show next when a window over the main screens closes.
 enum class UpdateScreen : std::uint8_t {
@@ -38,10 +35,8 @@ inline Point modalWindowOrigin{0, 0};
 // Number of the main window, taken when it is set up; the way back to it from anywhere.
 inline int mainWindowNumber = 0;
 
-// Changes mainScreenState and, when it did change, tells those who follow it.
+// Changes mainScreenState and, when it did change, says so (ProcessStateSignals).
 void setMainScreenState(MainScreen state);
-// Calls `changed` after each change made through setMainScreenState, while `context` lives.
-void followMainScreenState(QObject* context, std::function<void()> changed);
 
 // Puts every value above, and the speakerphone record, back as a new process has them.
 void resetProcessState();
