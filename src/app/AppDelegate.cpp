@@ -4,6 +4,7 @@
 #include "app/MenuHandler.h"
 #include "app/QuitShortcut.h"
 #include "app/StatusItem.h"
+#include "app/UpdateFlow.h"
 #include "audio/AppManger.h"
 #include "audio/Audio.h"
 #include "core/LogLines.h"
@@ -205,7 +206,7 @@ void AppDelegate::openFromMenu(std::string_view notification) {
             }
             return;
         }
-        pendingUpdateScreen = UpdateScreen::none;
+        UpdateFlow::end();
         content->dismissViewController(front);
     }
     platform::NotificationCenter::defaultCenter().post(std::string(notification));

@@ -1,6 +1,7 @@
 #include "app/ScreenNavigator.h"
 
 #include "app/LaunchFlow.h"
+#include "app/UpdateFlow.h"
 #include "audio/AppManger.h"
 #include "core/LogLines.h"
 #include "core/PersistedSettings.h"
@@ -186,7 +187,8 @@ bool ScreenNavigator::showsInMainWindow(const ViewController* screen) {
 bool ScreenNavigator::decidesMainScreen(ScreenEvent event) {
     switch (event) {
     case ScreenEvent::microphoneGranted:
-    case ScreenEvent::updateStepOver:
+    case ScreenEvent::checkEndedWithoutOffer:
+    case ScreenEvent::offerSkipped:
     case ScreenEvent::consentAnswered:
         return true;
     default:
@@ -195,6 +197,13 @@ bool ScreenNavigator::decidesMainScreen(ScreenEvent event) {
 }
 
 void ScreenNavigator::handle(ViewController* from, ScreenEvent event) {
+    if (UpdateFlow::advance(event)) {
+        // A step of the update windows over a main screen: the presenter shows the next one.
+        if (UpdateFlow::closesReporter(event)) {
+            from->dismiss();
+        }
+        return;
+    }
     if (decidesMainScreen(event) && !showsInMainWindow(from)) {
         // A window presented over the main one ends there; only the main window's own screen
         // changes the main screen.
@@ -215,9 +224,10 @@ void ScreenNavigator::handle(ViewController* from, ScreenEvent event) {
         replace(from, LaunchFlow::screenAfterMicrophoneAnswer(
                           true, platform::Platform::loginItem().status()));
         break;
-    case ScreenEvent::updateStepOver:
+    case ScreenEvent::checkEndedWithoutOffer:
+    case ScreenEvent::offerSkipped:
     case ScreenEvent::consentAnswered:
-        leaveUpdateStep(from);
+        leaveUpdateFlow(from);
         break;
     case ScreenEvent::settingsRequested:
         WindowSetup::presentSecondaryWindow(from, make(Screen::settings));
@@ -245,7 +255,7 @@ void ScreenNavigator::replace(ViewController* from, Screen screen) {
     from->removeFromParentViewController();
 }
 
-void ScreenNavigator::leaveUpdateStep(ViewController* from) {
+void ScreenNavigator::leaveUpdateFlow(ViewController* from) {
     const auto consent = PersistedSettings::getCheckPrivacyStatus();
     if (consent != Consent::unanswered) {
         // Refreshes the speakerphone record before the choice below reads it.
@@ -259,7 +269,7 @@ void ScreenNavigator::presentPendingUpdateWindow(ViewController* presenter) {
     auto next = screen ? make(*screen) : nullptr;
     if (!next) {
         // Nothing to show: leave the update flow rather than wait for a window that never comes.
-        pendingUpdateScreen = UpdateScreen::none;
+        UpdateFlow::end();
         return;
     }
     next->setPreferredContentSize(UpdateScreenViewController::launchStepFrame.size);

@@ -71,7 +71,8 @@ private:
     [[nodiscard]] static bool showsInMainWindow(const ViewController* screen);
     void handle(ViewController* from, ScreenEvent event);
     void replace(ViewController* from, Screen screen);
-    void leaveUpdateStep(ViewController* from);
+    // The launch step's update windows are done: consent, else the main screens.
+    void leaveUpdateFlow(ViewController* from);
     void presentPendingUpdateWindow(ViewController* presenter);
 
     Services services_;

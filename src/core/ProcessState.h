@@ -25,6 +25,7 @@ enum class MainScreen : std::uint8_t {
 // The values the whole process shares. Main thread only; nothing here is persisted.
 
 inline MainScreen mainScreenState = MainScreen::firstRun;
+// Read anywhere; changed only by the update flow's owner (app/UpdateFlow).
 inline UpdateScreen pendingUpdateScreen = UpdateScreen::none;
 // The version on offer must be installed; written only when an offer arrives.
 inline bool isForcedUpdate = false;
