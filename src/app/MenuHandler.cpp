@@ -1,6 +1,7 @@
 #include "app/MenuHandler.h"
 
 #include "core/ProcessState.h"
+#include "core/ProcessStateSignals.h"
 #include "ui/Localization.h"
 
 MenuHandler::MenuHandler(const QString& title, MenuActions* target, QWidget* parent)
@@ -9,7 +10,8 @@ MenuHandler::MenuHandler(const QString& title, MenuActions* target, QWidget* par
     // Tray hosts differ in whether and when they announce an opening, so the items also
     // follow the screen as it changes.
     connect(this, &QMenu::aboutToShow, this, &MenuHandler::rebuildMenuState);
-    followMainScreenState(this, [this] { rebuildMenuState(); });
+    connect(&ProcessStateSignals::shared(), &ProcessStateSignals::mainScreenStateChanged, this,
+            &MenuHandler::rebuildMenuState);
 }
 
 const std::vector<MenuHandler::Item>& MenuHandler::commands() {
@@ -26,7 +28,7 @@ const std::vector<MenuHandler::Item>& MenuHandler::commands() {
     return list;
 }
 
-bool MenuHandler::isEnabled(Command command, std::uint8_t screenState) {
+bool MenuHandler::isEnabled(Command command, MainScreen screen) {
     switch (command) {
     case Command::openApplication:
     // The tray menu is the only place to quit from, so Quit stays usable on every screen.
@@ -34,11 +36,11 @@ bool MenuHandler::isEnabled(Command command, std::uint8_t screenState) {
         return true;
     case Command::meetingMode:
     case Command::musicMode:
-        return screenState == 2;
+        return screen == MainScreen::mode;
     case Command::openBluetooth:
     case Command::settings:
     case Command::information:
-        return screenState == 1 || screenState == 2;
+        return screen != MainScreen::firstRun;
     }
     return false;
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/MenuActions.h"
+#include "core/ProcessState.h"
 #include "ui/LocalizedKey.h"
 
 #include <QMenu>
-#include <cstdint>
 #include <vector>
 
 // The status item's menu: seven commands in three groups, enabled from the screen state
@@ -35,7 +35,7 @@ public:
     // The commands in menu order.
     [[nodiscard]] static const std::vector<Item>& commands();
     // Whether a command is available while the main window shows the given kind of screen.
-    [[nodiscard]] static bool isEnabled(Command command, std::uint8_t screenState);
+    [[nodiscard]] static bool isEnabled(Command command, MainScreen screen);
 
     void rebuildMenuState();
     // The first item with this title, as a translation fault may give two items one title.

@@ -22,7 +22,7 @@ constexpr int panelCentreGap = 8;
 
 } // namespace
 
-ModeViewController::ModeViewController() : MainScreenViewController(2) {}
+ModeViewController::ModeViewController() : MainScreenViewController(MainScreen::mode) {}
 
 void ModeViewController::viewDidLoad() {
     QWidget* root = view();
