@@ -129,7 +129,7 @@ struct Monitor {
         : hardware("lumatix-bench", {.followChanges = followChanges}),
           scoped({.audioHardware = &hardware, .userState = &userState}) {
         Audio::waitUntilSynchronized(std::chrono::seconds(5));
-        mainScreenState = 2;
+        mainScreenState = MainScreen::mode;
         AppManger::shared().startCheckBTStatusTimer();
         if (!followChanges) {
             // A poller asks the server again on every tick.

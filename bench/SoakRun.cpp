@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
     int posts = 0;
     platform::NotificationCenter::defaultCenter().addObserver(&posts, "checkStatus",
                                                               [&posts] { ++posts; });
-    mainScreenState = 2;
+    mainScreenState = MainScreen::mode;
     AppManger::shared().startCheckBTStatusTimer();
 
     const auto started = std::chrono::steady_clock::now();

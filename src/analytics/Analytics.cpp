@@ -1,22 +1,18 @@
 #include "analytics/Analytics.h"
 
 #include "analytics/MatomoTracker.h"
-#include "core/DefaultsKeys.h"
 #include "core/PersistedSettings.h"
 #include "core/ProcessState.h"
 #include "net/HttpClient.h"
 #include "platform/Bundle.h"
 #include "platform/Platform.h"
-#include "platform/UserDefaults.h"
 #include "region/AppUtility.h"
 
-void Analytics::storeConsent(bool agrees) {
-    auto& defaults = platform::Platform::userDefaults();
-    defaults.setInteger(defaults_keys::checkPrivacyStatus, agrees ? 1 : 2);
-    defaults.synchronize();
-    if (PersistedSettings::getIsFirstLaunch() && PersistedSettings::getCheckPrivacyStatus() == 1) {
-        defaults.setBool(defaults_keys::isFirstLaunch, false);
-        defaults.synchronize();
+void Analytics::storeConsent(Consent answer) {
+    PersistedSettings::setConsent(answer);
+    if (PersistedSettings::getIsFirstLaunch() &&
+        PersistedSettings::getCheckPrivacyStatus() == Consent::agreed) {
+        PersistedSettings::endFirstLaunch();
         sendLaunchEvent();
     }
 }
@@ -50,7 +46,7 @@ void Analytics::send(const std::string& action, const std::optional<std::string>
     tracker->setDimension(AppUtility::getVersion(), 3);
     tracker->setDimension(AppUtility::getModel().value_or(std::string()), 13);
     tracker->setDimension(platformName, 5);
-    tracker->isOptedOut = PersistedSettings::getCheckPrivacyStatus() != 1;
+    tracker->isOptedOut = PersistedSettings::getCheckPrivacyStatus() != Consent::agreed;
     tracker->track("nb_driver", action, name);
     tracker->dispatch();
 }

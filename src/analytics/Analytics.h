@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/PersistedSettings.h"
+
 #include <optional>
 #include <string>
 
@@ -16,9 +18,9 @@ public:
         std::string siteId;
     };
 
-    // Stores the user's answer at once (1 agrees, 2 declines). The first agreement on a first
-    // launch ends the first launch and sends the launch event, once.
-    static void storeConsent(bool agrees);
+    // Stores the user's answer at once. The first agreement on a first launch ends the first
+    // launch and sends the launch event, once.
+    static void storeConsent(Consent answer);
 
     static void sendLaunchEvent();
     static void sendModeEvent(const std::string& name);

@@ -4,6 +4,7 @@
 #include "app/MenuHandler.h"
 #include "app/QuitShortcut.h"
 #include "app/StatusItem.h"
+#include "app/UpdateFlow.h"
 #include "audio/AppManger.h"
 #include "audio/Audio.h"
 #include "core/LogLines.h"
@@ -184,7 +185,7 @@ bool AppDelegate::bringsForwardOverMain(const QMetaObject& asked) {
         }
         return true;
     }
-    pendingUpdateScreen = UpdateScreen::none;
+    UpdateFlow::end();
     content->dismissViewController(front);
     return false;
 }

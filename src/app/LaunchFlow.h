@@ -3,7 +3,6 @@
 #include "app/Screen.h"
 #include "platform/LoginItem.h"
 
-#include <cstdint>
 #include <string_view>
 
 // Which screen the launch shows, from the persisted flags and the platform's answers.
@@ -11,9 +10,7 @@ class LaunchFlow {
 public:
     // Without an accepted licence the licence screen comes first, before any permission
     // request.
-    [[nodiscard]] static bool needsLicenceScreen(std::int64_t eulaStatus) {
-        return eulaStatus != 1;
-    }
+    [[nodiscard]] static bool needsLicenceScreen(bool eulaAccepted) { return !eulaAccepted; }
     [[nodiscard]] static Screen screenAfterMicrophoneAnswer(bool granted,
                                                             platform::LoginItemStatus status);
     // The name the launch line gives a first screen.

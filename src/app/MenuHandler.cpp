@@ -2,6 +2,7 @@
 
 #include "audio/Audio.h"
 #include "core/ProcessState.h"
+#include "core/ProcessStateSignals.h"
 #include "platform/AudioHardware.h"
 #include "platform/Platform.h"
 #include "ui/Localization.h"
@@ -12,7 +13,8 @@ MenuHandler::MenuHandler(const QString& title, MenuActions* target, QWidget* par
     // Tray hosts differ in whether and when they announce an opening, so the items also
     // follow the screen as it changes.
     connect(this, &QMenu::aboutToShow, this, &MenuHandler::rebuildMenuState);
-    followMainScreenState(this, [this] { rebuildMenuState(); });
+    connect(&ProcessStateSignals::shared(), &ProcessStateSignals::mainScreenStateChanged, this,
+            &MenuHandler::rebuildMenuState);
     // The mode's check follows the system's defaults, whoever changed them.
     connect(&platform::Platform::audioHardware(), &platform::AudioHardware::devicesChanged, this,
             &MenuHandler::rebuildMenuState);
@@ -32,7 +34,7 @@ const std::vector<MenuHandler::Item>& MenuHandler::commands() {
     return list;
 }
 
-bool MenuHandler::isEnabled(Command command, std::uint8_t screenState) {
+bool MenuHandler::isEnabled(Command command, MainScreen screen) {
     switch (command) {
     case Command::openApplication:
     // The tray menu is the only place to quit from, so Quit stays usable on every screen.
@@ -40,11 +42,11 @@ bool MenuHandler::isEnabled(Command command, std::uint8_t screenState) {
         return true;
     case Command::meetingMode:
     case Command::musicMode:
-        return screenState == 2;
+        return screen == MainScreen::mode;
     case Command::openBluetooth:
     case Command::settings:
     case Command::information:
-        return screenState == 1 || screenState == 2;
+        return screen != MainScreen::firstRun;
     }
     return false;
 }

@@ -2,10 +2,10 @@
 
 #include "app/MenuActions.h"
 #include "audio/ModeInUse.h"
+#include "core/ProcessState.h"
 #include "ui/LocalizedKey.h"
 
 #include <QMenu>
-#include <cstdint>
 #include <vector>
 
 // The status item's menu: seven commands in three groups, enabled from the screen state
@@ -36,7 +36,7 @@ public:
     // The commands in menu order.
     [[nodiscard]] static const std::vector<Item>& commands();
     // Whether a command is available while the main window shows the given kind of screen.
-    [[nodiscard]] static bool isEnabled(Command command, std::uint8_t screenState);
+    [[nodiscard]] static bool isEnabled(Command command, MainScreen screen);
 
     // Whether a command's item carries a check, and whether it is checked with this mode.
     [[nodiscard]] static bool isCheckable(Command command);

@@ -1,6 +1,7 @@
 #include "app/ScreenNavigator.h"
 
 #include "app/LaunchFlow.h"
+#include "app/UpdateFlow.h"
 #include "audio/AppManger.h"
 #include "core/LogLines.h"
 #include "core/PersistedSettings.h"
@@ -47,9 +48,8 @@ ScreenNavigator::ScreenNavigator(Services services) : services_(std::move(servic
 
 ScreenNavigator::~ScreenNavigator() = default;
 
-Screen ScreenNavigator::screenAfterUpdateStep(std::int64_t consentStatus,
-                                              bool speakerphonePresent) {
-    if (consentStatus == 0) {
+Screen ScreenNavigator::screenAfterUpdateStep(Consent consent, bool speakerphonePresent) {
+    if (consent == Consent::unanswered) {
         return Screen::consent;
     }
     return speakerphonePresent ? Screen::mode : Screen::bluetoothGuide;
@@ -179,7 +179,8 @@ bool ScreenNavigator::showsInMainWindow(const ViewController* screen) {
 bool ScreenNavigator::decidesMainScreen(ScreenEvent event) {
     switch (event) {
     case ScreenEvent::microphoneGranted:
-    case ScreenEvent::updateStepOver:
+    case ScreenEvent::checkEndedWithoutOffer:
+    case ScreenEvent::offerSkipped:
     case ScreenEvent::consentAnswered:
         return true;
     default:
@@ -188,6 +189,13 @@ bool ScreenNavigator::decidesMainScreen(ScreenEvent event) {
 }
 
 void ScreenNavigator::handle(ViewController* from, ScreenEvent event) {
+    if (UpdateFlow::advance(event)) {
+        // A step of the update windows over a main screen: the presenter shows the next one.
+        if (UpdateFlow::closesReporter(event)) {
+            from->dismiss();
+        }
+        return;
+    }
     if (decidesMainScreen(event) && !showsInMainWindow(from)) {
         // A window presented over the main one ends there; only the main window's own screen
         // changes the main screen.
@@ -208,9 +216,10 @@ void ScreenNavigator::handle(ViewController* from, ScreenEvent event) {
         replace(from, LaunchFlow::screenAfterMicrophoneAnswer(
                           true, platform::Platform::loginItem().status()));
         break;
-    case ScreenEvent::updateStepOver:
+    case ScreenEvent::checkEndedWithoutOffer:
+    case ScreenEvent::offerSkipped:
     case ScreenEvent::consentAnswered:
-        leaveUpdateStep(from);
+        leaveUpdateFlow(from);
         break;
     case ScreenEvent::settingsRequested:
         WindowSetup::presentSecondaryWindow(from, make(Screen::settings));
@@ -238,9 +247,9 @@ void ScreenNavigator::replace(ViewController* from, Screen screen) {
     from->removeFromParentViewController();
 }
 
-void ScreenNavigator::leaveUpdateStep(ViewController* from) {
+void ScreenNavigator::leaveUpdateFlow(ViewController* from) {
     const auto consent = PersistedSettings::getCheckPrivacyStatus();
-    if (consent != 0) {
+    if (consent != Consent::unanswered) {
         // Refreshes the speakerphone record before the choice below reads it.
         AppManger::shared().startCheckBTStatusTimer();
     }
@@ -252,7 +261,7 @@ void ScreenNavigator::presentPendingUpdateWindow(ViewController* presenter) {
     auto next = screen ? make(*screen) : nullptr;
     if (!next) {
         // Nothing to show: leave the update flow rather than wait for a window that never comes.
-        pendingUpdateScreen = UpdateScreen::none;
+        UpdateFlow::end();
         return;
     }
     next->setPreferredContentSize(UpdateScreenViewController::launchStepFrame.size);

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/Screen.h"
+#include "core/PersistedSettings.h"
 #include "core/ProcessState.h"
 #include "ui/ScreenEvent.h"
 
 #include <QObject>
 #include <chrono>
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -46,8 +46,7 @@ public:
 
     // The consent screen while consent is unanswered, else the Mode screen when the
     // speakerphone is there and the pairing guide when it is not.
-    [[nodiscard]] static Screen screenAfterUpdateStep(std::int64_t consentStatus,
-                                                      bool speakerphonePresent);
+    [[nodiscard]] static Screen screenAfterUpdateStep(Consent consent, bool speakerphonePresent);
     // The screen that takes over the reporting screen's place, if the event asks for one.
     [[nodiscard]] static std::optional<Screen> replacementFor(ScreenEvent event);
     // Whether the event changes the main window's screen.
@@ -66,7 +65,8 @@ private:
     [[nodiscard]] static bool showsInMainWindow(const ViewController* screen);
     void handle(ViewController* from, ScreenEvent event);
     void replace(ViewController* from, Screen screen);
-    void leaveUpdateStep(ViewController* from);
+    // The launch step's update windows are done: consent, else the main screens.
+    void leaveUpdateFlow(ViewController* from);
     void presentPendingUpdateWindow(ViewController* presenter);
 
     Services services_;

@@ -153,10 +153,10 @@ void AppManger::stopCheckBTStatusTimer() {
 
 void AppManger::checkBTStatus() {
     Audio::refreshSpeakerDevice();
-    if (mainScreenState == 0) {
+    if (mainScreenState == MainScreen::firstRun) {
         return;
     }
-    setMainScreenState(speakerDevice().isPresent() ? 2 : 1);
+    setMainScreenState(speakerDevice().isPresent() ? MainScreen::mode : MainScreen::pairingGuide);
     platform::NotificationCenter::defaultCenter().post(notification_names::checkStatus);
 }
 
@@ -177,10 +177,10 @@ void AppManger::noticeDeviceChange() {
     }
     const bool wasPresent = speakerDevice().isPresent();
     Audio::refreshSpeakerDevice();
-    if (mainScreenState == 0 || speakerDevice().isPresent() == wasPresent) {
+    if (mainScreenState == MainScreen::firstRun || speakerDevice().isPresent() == wasPresent) {
         return;
     }
-    setMainScreenState(speakerDevice().isPresent() ? 2 : 1);
+    setMainScreenState(speakerDevice().isPresent() ? MainScreen::mode : MainScreen::pairingGuide);
     platform::NotificationCenter::defaultCenter().post(notification_names::checkStatus);
 }
 

@@ -31,6 +31,33 @@ platform::UserDefaults& store() {
     return platform::Platform::userDefaults();
 }
 
+// The numbers the stored keys hold.
+constexpr std::int64_t eulaAccepted = 1;
+constexpr std::int64_t eulaNotAccepted = 0;
+
+std::int64_t storedConsent(Consent answer) {
+    switch (answer) {
+    case Consent::agreed:
+        return 1;
+    case Consent::declined:
+        return 2;
+    case Consent::unanswered:
+        break;
+    }
+    return 0;
+}
+
+Consent consentFromStored(std::int64_t stored) {
+    switch (stored) {
+    case 0:
+        return Consent::unanswered;
+    case 1:
+        return Consent::agreed;
+    default:
+        return Consent::declined;
+    }
+}
+
 void logPlistError(const std::string& description) {
     platform::Log::line(std::string(log_lines::plistErrorPrefix) + description);
 }
@@ -73,12 +100,13 @@ bool PersistedSettings::getIsFirstLaunch() {
     return storedValue<bool>(defaults_keys::isFirstLaunch).value_or(true);
 }
 
-std::int64_t PersistedSettings::getCheckPrivacyStatus() {
-    return storedValue<std::int64_t>(defaults_keys::checkPrivacyStatus).value_or(0);
+Consent PersistedSettings::getCheckPrivacyStatus() {
+    const auto stored = storedValue<std::int64_t>(defaults_keys::checkPrivacyStatus);
+    return stored ? consentFromStored(*stored) : Consent::unanswered;
 }
 
-std::int64_t PersistedSettings::getEULAStatus() {
-    return storedValue<std::int64_t>(defaults_keys::eulaStatus).value_or(0);
+bool PersistedSettings::getEULAStatus() {
+    return storedValue<std::int64_t>(defaults_keys::eulaStatus) == eulaAccepted;
 }
 
 std::string PersistedSettings::getLastCheckOTADate() {
@@ -114,13 +142,32 @@ std::string PersistedSettings::makeDeviceUniqueID(const QDateTime& now, int rand
     return std::string(year) + now.toString("MMddHHmmsszzz").toStdString() + random;
 }
 
+void PersistedSettings::setConsent(Consent answer) {
+    store().setInteger(defaults_keys::checkPrivacyStatus, storedConsent(answer));
+    store().synchronize();
+}
+
+void PersistedSettings::setEULAAccepted() {
+    store().setInteger(defaults_keys::eulaStatus, eulaAccepted);
+    store().synchronize();
+}
+
+void PersistedSettings::endFirstLaunch() {
+    store().setBool(defaults_keys::isFirstLaunch, false);
+    store().synchronize();
+}
+
+void PersistedSettings::setLastCheckOTADate(const QDateTime& checked) {
+    store().setObject(defaults_keys::lastCheckOTADate,
+                      checked.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString());
+    store().synchronize();
+}
+
 void PersistedSettings::resetUserDefaults() {
+    // Saved once, so that no start can find the answers half forgotten.
     store().setBool(defaults_keys::isFirstLaunch, true);
-    store().synchronize();
-    store().setInteger(defaults_keys::checkPrivacyStatus, 0);
-    store().synchronize();
-    store().setInteger(defaults_keys::eulaStatus, 0);
-    store().synchronize();
+    store().setInteger(defaults_keys::checkPrivacyStatus, storedConsent(Consent::unanswered));
+    store().setInteger(defaults_keys::eulaStatus, eulaNotAccepted);
     store().setObject(defaults_keys::lastCheckOTADate, std::string());
     store().synchronize();
 }

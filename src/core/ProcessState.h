@@ -3,9 +3,6 @@
 #include "core/Geometry.h"
 
 #include <cstdint>
-#include <functional>
-
-class QObject;
 
 // The update window to show next when a window over the main screens closes.
 enum class UpdateScreen : std::uint8_t {
@@ -16,11 +13,19 @@ enum class UpdateScreen : std::uint8_t {
     upToDate = 4,
 };
 
+// Which kind of screen the main window shows; the tray menu's items follow it.
+enum class MainScreen : std::uint8_t {
+    firstRun,
+    // The pairing guide, or the speakerphone was missing at the last tick.
+    pairingGuide,
+    // The Mode screen, or the speakerphone was there at the last tick.
+    mode,
+};
+
 // The values the whole process shares. Main thread only; nothing here is persisted.
 
-// Which kind of screen the main window shows: 0 a first-run screen, 1 the pairing guide (or
-// the speakerphone was missing at the last tick), 2 the Mode screen (or it was there).
-inline std::uint8_t mainScreenState = 0;
+inline MainScreen mainScreenState = MainScreen::firstRun;
+// Read anywhere; changed only by the update flow's owner (app/UpdateFlow).
 inline UpdateScreen pendingUpdateScreen = UpdateScreen::none;
 // The version on offer must be installed; written only when an offer arrives.
 inline bool isForcedUpdate = false;
@@ -31,10 +36,8 @@ inline Point modalWindowOrigin{0, 0};
 // Number of the main window, taken when it is set up; the way back to it from anywhere.
 inline int mainWindowNumber = 0;
 
-// Changes mainScreenState and, when it did change, tells those who follow it.
-void setMainScreenState(std::uint8_t state);
-// Calls `changed` after each change made through setMainScreenState, while `context` lives.
-void followMainScreenState(QObject* context, std::function<void()> changed);
+// Changes mainScreenState and, when it did change, says so (ProcessStateSignals).
+void setMainScreenState(MainScreen state);
 
 // Puts every value above, and the speakerphone record, back as a new process has them.
 void resetProcessState();

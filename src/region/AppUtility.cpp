@@ -1,6 +1,5 @@
 #include "region/AppUtility.h"
 
-#include "core/DefaultsKeys.h"
 #include "core/LogLines.h"
 #include "core/NotificationNames.h"
 #include "core/PersistedSettings.h"
@@ -12,7 +11,6 @@
 #include "platform/Log.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Platform.h"
-#include "platform/UserDefaults.h"
 #include "region/RegionReply.h"
 
 #include <QStringDecoder>
@@ -115,8 +113,5 @@ void AppUtility::saveLastCheckOTADate() {
 }
 
 void AppUtility::saveLastCheckOTADate(const QDateTime& now) {
-    auto& store = platform::Platform::userDefaults();
-    store.setObject(defaults_keys::lastCheckOTADate,
-                    now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString());
-    store.synchronize();
+    PersistedSettings::setLastCheckOTADate(now);
 }

@@ -13,15 +13,21 @@ enum class ScreenEvent {
     // The pairing guide sees the speakerphone; the Mode screen no longer does.
     speakerphoneFound,
     speakerphoneLost,
-    // The launch step's check found a new version.
+    // A check found a new version, or ended without one (none on offer, cancelled, no network).
     newVersionFound,
-    // The launch step's new-version screen: the user wants the download.
+    checkEndedWithoutOffer,
+    // The new-version screen: the user wants the download, or skips the version.
     downloadRequested,
-    // The launch step's update windows are done.
-    updateStepOver,
+    offerSkipped,
+    // The up-to-date window's close button, or an update window's close box.
+    upToDateClosed,
+    updateWindowClosed,
     // A main screen wants Settings or Information over it.
     settingsRequested,
     infoRequested,
+    // The Settings window came on screen; its Update tab asks for a check.
+    settingsShown,
+    updateCheckRequested,
     // A window over a main screen closed while pendingUpdateScreen names the next one.
     pendingUpdateWindow,
     // The user declined the licence, or closed an update that must be installed.

@@ -10,7 +10,12 @@
 
 #include <QWidget>
 
-TabbedViewController::TabbedViewController(std::vector<TabItem> tabs) : tabs_(std::move(tabs)) {}
+TabbedViewController::TabbedViewController(std::vector<TabItem> tabs) : tabs_(std::move(tabs)) {
+    // Whoever hears the window hears its tabs.
+    for (const TabItem& tab : tabs_) {
+        connect(tab.content.get(), &ViewController::reported, this, &ViewController::reported);
+    }
+}
 
 TabbedViewController::~TabbedViewController() = default;
 

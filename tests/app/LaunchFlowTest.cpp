@@ -120,7 +120,7 @@ TEST_F(LaunchFlowTest, ANewUserReachesTheMainScreensByClicksAlone) {
     readAndAgree(licence);
     auto* loginItemScreen = waitForScreen<LoginItemViewController>();
     ASSERT_NE(loginItemScreen, nullptr);
-    EXPECT_EQ(PersistedSettings::getEULAStatus(), 1);
+    EXPECT_TRUE(PersistedSettings::getEULAStatus());
     EXPECT_TRUE(log.contains("get Microphone Permission"));
     pressQuit();
     QTest::mouseClick(loginItemScreen->openSettingButton(), Qt::LeftButton);
@@ -134,7 +134,7 @@ TEST_F(LaunchFlowTest, ANewUserReachesTheMainScreensByClicksAlone) {
     pressQuit();
     QTest::mouseClick(consent->cancelButton(), Qt::LeftButton);
     ASSERT_NE(waitForScreen<BluetoothViewController>(), nullptr);
-    EXPECT_EQ(PersistedSettings::getCheckPrivacyStatus(), 2);
+    EXPECT_EQ(PersistedSettings::getCheckPrivacyStatus(), Consent::declined);
     EXPECT_TRUE(PersistedSettings::getIsFirstLaunch());
 
     // Another user, launch at login already on and the speakerphone there, agrees.
@@ -166,7 +166,7 @@ TEST_F(LaunchFlowTest, DecliningQuitsAndARefusedMicrophoneWaitsForTheNextLaunch)
     QTest::mouseClick(microphoneScreen->openSettingButton(), Qt::LeftButton);
     EXPECT_EQ(desktopSettings.pages, std::vector<std::string>{"microphone"});
     EXPECT_TRUE(log.contains("not get Microphone Permission"));
-    EXPECT_EQ(mainScreenState, 0);
+    EXPECT_EQ(mainScreenState, MainScreen::firstRun);
     pressQuit();
     EXPECT_EQ(launch(true), "login item");
 }

@@ -32,11 +32,13 @@ TEST(MenuHandlerTest, EnablingFollowsTheScreen) {
     ScopedPlatform scoped({.audioHardware = &hardware});
     RecordingActions actions;
     MenuHandler menu{"MenuHandler", &actions};
-    const std::vector<std::tuple<std::uint8_t, bool, std::string>> cases{{2, false, "xxxxxxx"},
-                                                                         {0, false, "---x--x"},
-                                                                         {1, false, "x--xxxx"},
-                                                                         {0, true, "---x--x"},
-                                                                         {2, true, "xxxxxxx"}};
+    using enum MainScreen;
+    const std::vector<std::tuple<MainScreen, bool, std::string>> cases{
+        {mode, false, "xxxxxxx"},
+        {firstRun, false, "---x--x"},
+        {pairingGuide, false, "x--xxxx"},
+        {firstRun, true, "---x--x"},
+        {mode, true, "xxxxxxx"}};
     for (const auto& [state, opening, expected] : cases) {
         if (opening) {
             mainScreenState = state;

@@ -2,6 +2,7 @@
 
 #include "audio/AppManger.h"
 #include "core/PersistedSettings.h"
+#include "core/ProcessStateSignals.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Timer.h"
 #include "screens/main/BluetoothViewController.h"
@@ -22,8 +23,9 @@ using Answer = FixedReachability::Answer;
 // A wrong main screen after the update step corrects itself at its first status check, which
 // the flows below cannot tell from the right one.
 TEST(ScreenNavigatorDecisions, MainScreenAfterTheUpdateStep) {
-    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(2, true), Screen::mode);
-    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(1, false), Screen::bluetoothGuide);
+    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(Consent::declined, true), Screen::mode);
+    EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(Consent::agreed, false),
+              Screen::bluetoothGuide);
 }
 
 class ScreenNavigatorTest : public AppFixture {
@@ -59,7 +61,7 @@ TEST_F(ScreenNavigatorTest, MainScreensHandOverOnceWithinOneTickKeepingTheFrame)
     // Away from its first place, as where the user dragged it (Wayland reports no drags).
     main.setFrameOrigin({60, 222});
     const Rect frame = main.frame();
-    EXPECT_EQ(mainScreenState, 2);
+    EXPECT_EQ(mainScreenState, MainScreen::mode);
     connectSpeakerphone(false);
     // The timer and the notification may both ask within one turn.
     qobject_cast<ModeViewController*>(mode)->checkStatusWithNotitfication();
@@ -67,13 +69,13 @@ TEST_F(ScreenNavigatorTest, MainScreensHandOverOnceWithinOneTickKeepingTheFrame)
     ASSERT_NE(waitForContent<BluetoothViewController>(), nullptr);
     QTest::qWait(50);
     EXPECT_EQ(log.count("viewDidDisappear"), 1);
-    EXPECT_EQ(mainScreenState, 1);
+    EXPECT_EQ(mainScreenState, MainScreen::pairingGuide);
     EXPECT_EQ(main.frame(), frame);
 
     connectSpeakerphone(true);
     AppManger::shared().checkBTStatus();
     ASSERT_NE(waitForContent<ModeViewController>(), nullptr);
-    EXPECT_EQ(mainScreenState, 2);
+    EXPECT_EQ(mainScreenState, MainScreen::mode);
     EXPECT_EQ(platform::Timer::activeCount(), timers + 1);
     EXPECT_EQ(main.frame(), frame);
 }
@@ -88,8 +90,9 @@ TEST_F(ScreenNavigatorTest, ModeScreenStaysWhileTheSpeakerphoneChangesProfile) {
     Audio::refreshSpeakerDevice();
     auto* mode = show<ModeViewController>(Screen::mode);
     AppManger::shared().startCheckBTStatusTimer();
-    std::vector<std::uint8_t> states;
-    followMainScreenState(mode, [&states] { states.push_back(mainScreenState); });
+    std::vector<MainScreen> states;
+    QObject::connect(&ProcessStateSignals::shared(), &ProcessStateSignals::mainScreenStateChanged,
+                     mode, [&states] { states.push_back(mainScreenState); });
     mode->didMeetingClick();
     ASSERT_TRUE(QTest::qWaitFor([] { return Audio::getOutputDevices().empty(); }));
     AppManger::shared().checkBTStatus();
@@ -102,7 +105,7 @@ TEST_F(ScreenNavigatorTest, ModeScreenStaysWhileTheSpeakerphoneChangesProfile) {
     hardware.profileDevices = {};
     mode->didMusicClick();
     ASSERT_NE(waitForContent<BluetoothViewController>(), nullptr);
-    EXPECT_EQ(states, std::vector<std::uint8_t>{1});
+    EXPECT_EQ(states, std::vector<MainScreen>{MainScreen::pairingGuide});
 }
 
 // Checks started from Settings: without an offer, whatever the network says, the up-to-date

@@ -301,12 +301,14 @@ TEST_F(AudioTest, TheMonitorFollowsTheSpeakerphoneOnEveryTickAndChange) {
     const Devices more{{1, "Built-in Speakers"}, {7, "Lumatix U"}, {8, "HDMI"}};
     // A tick (else a change), the screen state before, the outputs, then the presence, the state
     // after and the posts so far. The changes reported during the ticks make a burst.
-    const std::vector<std::tuple<bool, std::uint8_t, Devices, bool, std::uint8_t, int>> steps{
-        {true, 0, {}, false, 0, 0},       {true, 1, speaker, true, 2, 1},
-        {true, 2, speaker, true, 2, 2},   {true, 2, {}, false, 1, 3},
-        {false, 1, speakers, true, 2, 4}, {false, 2, more, true, 2, 4},
-        {false, 2, {}, false, 1, 5},      {false, 0, speaker, true, 0, 5},
-        {false, 2, {}, true, 2, 5}}; // the monitor stopped
+    const auto [first, guide, mode] =
+        std::tuple(MainScreen::firstRun, MainScreen::pairingGuide, MainScreen::mode);
+    const std::vector<std::tuple<bool, MainScreen, Devices, bool, MainScreen, int>> steps{
+        {true, first, {}, false, first, 0},      {true, guide, speaker, true, mode, 1},
+        {true, mode, speaker, true, mode, 2},    {true, mode, {}, false, guide, 3},
+        {false, guide, speakers, true, mode, 4}, {false, mode, more, true, mode, 4},
+        {false, mode, {}, false, guide, 5},      {false, first, speaker, true, first, 5},
+        {false, mode, {}, true, mode, 5}}; // the monitor stopped
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const auto& [tick, before, outputs, present, after, postsSoFar] = steps[i];
         if (i + 1 == steps.size()) {

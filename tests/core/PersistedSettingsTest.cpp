@@ -59,14 +59,35 @@ protected:
 TEST_F(PersistedSettingsTest, ReadersFallBackForMissingOrMistypedValues) {
     for (int round = 0; round < 2; ++round) {
         EXPECT_TRUE(PersistedSettings::getIsFirstLaunch());
-        EXPECT_EQ(PersistedSettings::getCheckPrivacyStatus(), 0);
-        EXPECT_EQ(PersistedSettings::getEULAStatus(), 0);
+        EXPECT_EQ(PersistedSettings::getCheckPrivacyStatus(), Consent::unanswered);
+        EXPECT_FALSE(PersistedSettings::getEULAStatus());
         EXPECT_EQ(PersistedSettings::getLastCheckOTADate(), "");
         defaults.setObject("EULAStatus", "1");
         defaults.setBool("CheckPrivacyStatus", true);
         defaults.setInteger("isFirstLaunch", 0);
         defaults.setInteger("lastCheckOTADate", 20261130);
     }
+}
+
+// Each answer is saved at once, as the number earlier versions wrote; a number that is no
+// answer's was never an agreement.
+TEST_F(PersistedSettingsTest, AnswersAreStoredAsTheNumbersEarlierVersionsRead) {
+    const std::optional<DefaultsValue> none;
+    for (const auto& [answer, expected] : std::vector<std::pair<std::function<void()>, Values>>{
+             {[] { PersistedSettings::setEULAAccepted(); }, {none, none, I{1}, none, none}},
+             {[] { PersistedSettings::setConsent(Consent::declined); },
+              {none, I{2}, I{1}, none, none}},
+             {[] { PersistedSettings::setConsent(Consent::agreed); },
+              {none, I{1}, I{1}, none, none}},
+             {[] { PersistedSettings::endFirstLaunch(); }, {false, I{1}, I{1}, none, none}},
+         }) {
+        const int flushes = defaults.synchronizations;
+        answer();
+        EXPECT_EQ(stored(), expected);
+        EXPECT_EQ(defaults.synchronizations, flushes + 1);
+    }
+    defaults.setInteger("CheckPrivacyStatus", 3);
+    EXPECT_EQ(PersistedSettings::getCheckPrivacyStatus(), Consent::declined);
 }
 
 // A stored identifier of the wrong type, or an empty one, is replaced once.
@@ -177,7 +198,7 @@ TEST_F(PersistedSettingsTest, EachUserIsResetOncePerInstallation) {
         PersistedSettings::checkUserDefaultPlist();
         EXPECT_EQ(stored(), resets ? resetAnswers : answers);
         EXPECT_EQ(defaults.writes - writes, resets ? 4 : 0);
-        EXPECT_EQ(defaults.synchronizations - flushes, resets ? 4 : 0);
+        EXPECT_EQ(defaults.synchronizations - flushes, resets ? 1 : 0);
         EXPECT_TRUE(log.lines().empty()) << testing::PrintToString(log.lines());
         EXPECT_TRUE(platform::InstallationRecord::read());
         EXPECT_EQ(filesBesideTheRecord(), 1u);

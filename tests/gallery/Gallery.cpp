@@ -121,12 +121,14 @@ void renderWindowsMenusButtonsAndToast(MemoryAudioHardware& audio, ScreenNavigat
         main.setContentViewController(nullptr);
     }
 
-    for (const std::uint8_t state : {0, 1, 2}) {
+    for (const auto& [state, name] : {std::pair{MainScreen::firstRun, "menu_state0"},
+                                      std::pair{MainScreen::pairingGuide, "menu_state1"},
+                                      std::pair{MainScreen::mode, "menu_state2"}}) {
         MenuHandler menu("MenuHandler", nullptr);
         mainScreenState = state;
         menu.rebuildMenuState();
         menu.adjustSize();
-        save(menu, QStringLiteral("menu_state%1").arg(state));
+        save(menu, name);
     }
 
     // Every button look appears on the screens above; the toast comes last.

@@ -87,7 +87,7 @@ TEST_F(AgreementScreensTest, EachAgreementAnswersOnce) {
         EXPECT_EQ(log.count("didCancelClick"), 0) << static_cast<int>(screen);
     }
     EXPECT_EQ(microphone.requests, 1);
-    EXPECT_EQ(PersistedSettings::getCheckPrivacyStatus(), 1);
+    EXPECT_EQ(PersistedSettings::getCheckPrivacyStatus(), Consent::agreed);
     EXPECT_EQ(quits, 0);
 }
 
@@ -95,11 +95,11 @@ TEST_F(AgreementScreensTest, EachAgreementAnswersOnce) {
 TEST_F(AgreementScreensTest, OnlyTheFirstAgreementReportsTheLaunch) {
     defaults.setBool("isFirstLaunch", false);
     auto* consent = show<GDPRViewController>(Screen::consent);
-    EXPECT_EQ(mainScreenState, 0);
+    EXPECT_EQ(mainScreenState, MainScreen::firstRun);
     scrollTo(consent);
     QTest::mouseClick(consent->agreeButton(), Qt::LeftButton);
     ASSERT_NE(waitForContent<BluetoothViewController>(), nullptr);
-    EXPECT_EQ(PersistedSettings::getCheckPrivacyStatus(), 1);
+    EXPECT_EQ(PersistedSettings::getCheckPrivacyStatus(), Consent::agreed);
     EXPECT_EQ(log.count("didAgreeClick"), 1);
     QTest::qWait(100);
     EXPECT_EQ(server.requestCount(), 0);

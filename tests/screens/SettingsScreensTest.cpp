@@ -91,14 +91,15 @@ TEST_F(SettingsScreensTest, PreferenceRowsFollowLaunchAtLoginAndTheSpeakerphone)
     EXPECT_TRUE(QTest::qWaitFor([&] { return followRow() == "Off - / Turn On"; }, 3500));
 }
 
-// The switch stores 1 or 2 at once, never 0; the first agreement on a first launch sends the
-// launch report, once.
+// The switch stores the answer at once, never going back to unanswered; the first agreement on
+// a first launch sends the launch report, once.
 TEST_F(SettingsScreensTest, PrivacySwitchStoresTheAnswerAtOnce) {
+    using enum Consent;
     for (const auto& [stored, firstLaunch, afterClicks, reports] :
-         std::vector<std::tuple<std::int64_t, bool, std::vector<std::int64_t>, std::size_t>>{
-             {1, true, {2, 1, 2, 1}, 1},
-             {0, true, {1, 2, 1}, 1},
-             {2, false, {1, 2}, 0},
+         std::vector<std::tuple<std::int64_t, bool, std::vector<Consent>, std::size_t>>{
+             {1, true, {declined, agreed, declined, agreed}, 1},
+             {0, true, {agreed, declined, agreed}, 1},
+             {2, false, {agreed, declined}, 0},
          }) {
         defaults.setInteger("CheckPrivacyStatus", stored);
         defaults.setBool("isFirstLaunch", firstLaunch);
@@ -107,11 +108,12 @@ TEST_F(SettingsScreensTest, PrivacySwitchStoresTheAnswerAtOnce) {
         QTest::mouseClick(shown->privacyButton(), Qt::LeftButton);
         auto* privacy = shown->privacyVC();
         EXPECT_EQ(privacy->checkButton()->isChecked(), stored == 1);
-        for (const std::int64_t expected : afterClicks) {
+        for (const Consent expected : afterClicks) {
             QTest::mouseClick(privacy->checkButton(), Qt::LeftButton);
             EXPECT_EQ(PersistedSettings::getCheckPrivacyStatus(), expected);
             EXPECT_EQ(privacy->checkTitleText()->toPlainText().toStdString(),
-                      expected == 1 ? "Sharing anonymous usage data" : "Not sharing usage data");
+                      expected == agreed ? "Sharing anonymous usage data"
+                                         : "Not sharing usage data");
         }
         QTest::qWait(200);
         EXPECT_EQ(events("nb_launch").size() - reportsBefore, reports) << stored;

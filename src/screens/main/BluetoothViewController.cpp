@@ -24,7 +24,8 @@ constexpr int openButtonBottomInset = 32;
 
 } // namespace
 
-BluetoothViewController::BluetoothViewController() : MainScreenViewController(1) {}
+BluetoothViewController::BluetoothViewController()
+    : MainScreenViewController(MainScreen::pairingGuide) {}
 
 void BluetoothViewController::viewDidLoad() {
     QWidget* root = view();

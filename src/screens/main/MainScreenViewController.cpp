@@ -43,7 +43,7 @@ Button* makeCornerButton(QWidget* parent, ImageAsset asset, AccessibleKey name,
 
 } // namespace
 
-MainScreenViewController::MainScreenViewController(std::uint8_t screenState)
+MainScreenViewController::MainScreenViewController(MainScreen screenState)
     : screenState_(screenState) {}
 
 MainScreenViewController::~MainScreenViewController() {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/ProcessState.h"
 #include "ui/ImageAsset.h"
 #include "ui/TextView.h"
 #include "ui/ViewController.h"
 
 #include <QSize>
-#include <cstdint>
 #include <memory>
 
 class Button;
@@ -60,7 +60,7 @@ public:
 
 protected:
     // `screenState` is what mainScreenState says while this screen is up.
-    explicit MainScreenViewController(std::uint8_t screenState);
+    explicit MainScreenViewController(MainScreen screenState);
 
     void viewDidAppear() override;
     void viewDidDisappear() override;
@@ -90,7 +90,7 @@ protected:
 private:
     void startStatusTimer();
 
-    std::uint8_t screenState_;
+    MainScreen screenState_;
     Button* infoButton_ = nullptr;
     Button* settingButton_ = nullptr;
     std::unique_ptr<platform::Timer> checkStatusTimer_;

@@ -28,7 +28,7 @@ constexpr int badgeInset = 14;
 
 } // namespace
 
-ModeViewController::ModeViewController() : MainScreenViewController(2) {}
+ModeViewController::ModeViewController() : MainScreenViewController(MainScreen::mode) {}
 
 void ModeViewController::viewDidLoad() {
     QWidget* root = view();

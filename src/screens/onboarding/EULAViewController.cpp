@@ -1,13 +1,12 @@
 #include "screens/onboarding/EULAViewController.h"
 
-#include "core/DefaultsKeys.h"
 #include "core/LogLines.h"
+#include "core/PersistedSettings.h"
 #include "platform/Bundle.h"
 #include "platform/Log.h"
 #include "platform/MainQueue.h"
 #include "platform/MicrophoneAccess.h"
 #include "platform/Platform.h"
-#include "platform/UserDefaults.h"
 #include "ui/Localization.h"
 #include "ui/Palette.h"
 #include "ui/TextView.h"
@@ -117,9 +116,7 @@ bool EULAViewController::loadContent(TextView* content) {
 
 void EULAViewController::didAgreeClick() {
     platform::Log::line(log_lines::agreeClick);
-    auto& defaults = platform::Platform::userDefaults();
-    defaults.setInteger(defaults_keys::eulaStatus, 1);
-    defaults.synchronize();
+    PersistedSettings::setEULAAccepted();
     // The answer may come on another thread; the window is only touched on the main one.
     platform::Platform::microphoneAccess().requestAccess([self = QPointer(this)](bool granted) {
         platform::MainQueue::async([self, granted] {

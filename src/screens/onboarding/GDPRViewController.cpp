@@ -23,12 +23,12 @@ bool GDPRViewController::loadContent(TextView* content) {
 
 void GDPRViewController::didAgreeClick() {
     platform::Log::line(log_lines::agreeClick);
-    Analytics::storeConsent(true);
+    Analytics::storeConsent(Consent::agreed);
     report(ScreenEvent::consentAnswered);
 }
 
 void GDPRViewController::didCancelClick() {
     platform::Log::line(log_lines::cancelClick);
-    Analytics::storeConsent(false);
+    Analytics::storeConsent(Consent::declined);
     report(ScreenEvent::consentAnswered);
 }

@@ -25,7 +25,7 @@ void OnboardingViewController::viewDidAppear() {
             WindowSetup::setUpMainWindow(*shown);
         }
     }
-    setMainScreenState(0);
+    setMainScreenState(MainScreen::firstRun);
 }
 
 void OnboardingViewController::viewDidDisappear() {

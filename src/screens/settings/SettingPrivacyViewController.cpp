@@ -12,12 +12,6 @@
 #include "ui/Palette.h"
 #include "ui/TextView.h"
 
-namespace {
-
-constexpr std::int64_t agreed = 1;
-
-} // namespace
-
 SettingPrivacyViewController::SettingPrivacyViewController() = default;
 SettingPrivacyViewController::~SettingPrivacyViewController() = default;
 
@@ -44,7 +38,7 @@ void SettingPrivacyViewController::viewDidLoad() {
     ButtonAppearance noFrame = checkButton_->appearance();
     noFrame.highlightsByBackground = false;
     checkButton_->setAppearance(noFrame);
-    checkButton_->setChecked(PersistedSettings::getCheckPrivacyStatus() == agreed);
+    checkButton_->setChecked(PersistedSettings::getCheckPrivacyStatus() == Consent::agreed);
     connect(checkButton_, &Button::clicked, this, [this] { didCheckButtonClick(); });
     checkTitleText_ = makeText(root, QString(), colorTabText(), 14, TextView::bold);
     showConsent();
@@ -66,7 +60,7 @@ void SettingPrivacyViewController::layoutElements(QSize viewSize) {
 }
 
 void SettingPrivacyViewController::showConsent() {
-    const bool on = PersistedSettings::getCheckPrivacyStatus() == agreed;
+    const bool on = PersistedSettings::getCheckPrivacyStatus() == Consent::agreed;
     checkTitleText_->setText(Localization::localizedString(
         on ? LocalizedKey::SettingPrivacyAgreeTitle : LocalizedKey::SettingPrivacyDisagreeTitle));
     // The switch is only a picture: its name carries the state.
@@ -75,11 +69,11 @@ void SettingPrivacyViewController::showConsent() {
                            AccessibleKey::ShareUsageDataDescription);
 }
 
-// Stored at once: 1 agrees, 2 declines, never 0. The first agreement on a first launch sends
-// the launch report, once.
+// Stored at once, agreed or declined, never back to unanswered. The first agreement on a first
+// launch sends the launch report, once.
 void SettingPrivacyViewController::didCheckButtonClick() {
     const bool on = checkButton_->isChecked();
     platform::Log::line(std::string(log_lines::checkButtonClickPrefix) + (on ? "1" : "0"));
-    Analytics::storeConsent(on);
+    Analytics::storeConsent(on ? Consent::agreed : Consent::declined);
     showConsent();
 }

@@ -2,7 +2,6 @@
 
 #include "core/LogLines.h"
 #include "core/PersistedSettings.h"
-#include "core/ProcessState.h"
 #include "platform/Log.h"
 #include "region/AppUtility.h"
 #include "ui/Accessibility.h"
@@ -54,11 +53,9 @@ void SettingUpdateViewController::layoutElements(QSize viewSize) {
                              statusTop + statusHeight_ + buttonGap);
 }
 
-// Settings closes; the screen that presented it shows the checking window in its place.
+// Heard as the Settings window's report: Settings closes, and the screen that presented it
+// shows the checking window in its place.
 void SettingUpdateViewController::didCheckUpdateClick() {
     platform::Log::line(log_lines::checkUpdateClick);
-    pendingUpdateScreen = UpdateScreen::checking;
-    if (ViewController* settings = parentViewController()) {
-        settings->dismiss();
-    }
+    report(ScreenEvent::updateCheckRequested);
 }

@@ -1,6 +1,5 @@
 #include "screens/settings/SettingViewController.h"
 
-#include "core/ProcessState.h"
 #include "screens/settings/SettingPreferenceViewController.h"
 #include "screens/settings/SettingPrivacyViewController.h"
 #include "screens/settings/SettingUpdateViewController.h"
@@ -41,6 +40,5 @@ SettingPrivacyViewController* SettingViewController::privacyVC() const {
 
 void SettingViewController::viewDidAppear() {
     WindowSetup::showSecondaryWindow(*this, LocalizedKey::SettingViewTitle);
-    // Opening Settings ends any update flow that was waiting for a window to close.
-    pendingUpdateScreen = UpdateScreen::none;
+    report(ScreenEvent::settingsShown);
 }

@@ -2,7 +2,6 @@
 
 #include "core/LogLines.h"
 #include "core/NotificationNames.h"
-#include "core/ProcessState.h"
 #include "platform/Log.h"
 #include "platform/MainQueue.h"
 #include "platform/NotificationCenter.h"
@@ -92,9 +91,6 @@ void CheckOTAViewController::getRegionWithNotification() {
 void CheckOTAViewController::checkOTADoneWithNotification() {
     if (services_.updateClient->newVersionUrl.empty()) {
         finishWithoutUpdate();
-    } else if (pendingUpdateScreen == UpdateScreen::checking) {
-        pendingUpdateScreen = UpdateScreen::newVersion;
-        closeUpdateWindow();
     } else {
         showNextScreen(ScreenEvent::newVersionFound);
     }
@@ -105,10 +101,5 @@ void CheckOTAViewController::didCancelClick() {
 }
 
 void CheckOTAViewController::finishWithoutUpdate() {
-    if (pendingUpdateScreen == UpdateScreen::checking) {
-        pendingUpdateScreen = UpdateScreen::upToDate;
-        closeUpdateWindow();
-    } else {
-        leaveUpdateFlow();
-    }
+    showNextScreen(ScreenEvent::checkEndedWithoutOffer);
 }

@@ -38,8 +38,7 @@ public:
     void getRegionWithNotification();
     void checkOTADoneWithNotification();
 
-    // Ends the check without a new version: the up-to-date window when modal, else the next
-    // launch screen.
+    // Ends the check without a new version.
     void finishWithoutUpdate();
 
     [[nodiscard]] QLabel* otaImage() const { return otaImage_; }

@@ -1,6 +1,5 @@
 #include "screens/update/NoNeedOTAViewController.h"
 
-#include "core/ProcessState.h"
 #include "ui/Button.h"
 #include "ui/TextView.h"
 
@@ -32,6 +31,5 @@ void NoNeedOTAViewController::layoutElements(QSize viewSize) {
 }
 
 void NoNeedOTAViewController::didConfirmClick() {
-    pendingUpdateScreen = UpdateScreen::none;
-    closeUpdateWindow();
+    report(ScreenEvent::upToDateClosed);
 }

@@ -46,21 +46,14 @@ void OTAViewController::layoutElements(QSize viewSize) {
 }
 
 void OTAViewController::didConfirmClick() {
-    if (pendingUpdateScreen == UpdateScreen::newVersion) {
-        pendingUpdateScreen = UpdateScreen::downloading;
-        closeUpdateWindow();
-        return;
-    }
     showNextScreen(ScreenEvent::downloadRequested);
 }
 
+// Closing an update that must be installed quits, whether at launch or over a main screen.
 void OTAViewController::didCancelClick() {
     if (isForcedUpdate) {
         report(ScreenEvent::quitRequested);
-    } else if (pendingUpdateScreen == UpdateScreen::newVersion) {
-        pendingUpdateScreen = UpdateScreen::none;
-        closeUpdateWindow();
     } else {
-        leaveUpdateFlow();
+        showNextScreen(ScreenEvent::offerSkipped);
     }
 }

@@ -52,7 +52,7 @@ void UpdateScreenViewController::viewDidDisappear() {
 }
 
 bool UpdateScreenViewController::windowShouldClose(Window* /*window*/) {
-    pendingUpdateScreen = UpdateScreen::none;
+    report(ScreenEvent::updateWindowClosed);
     return true;
 }
 
@@ -82,18 +82,10 @@ Button* UpdateScreenViewController::makeButton(QWidget* parent, LocalizedKey key
     return button;
 }
 
-void UpdateScreenViewController::closeUpdateWindow() {
-    dismiss();
-}
-
 void UpdateScreenViewController::showNextScreen(ScreenEvent event) {
     if (leaving_) {
         return;
     }
     leaving_ = true;
     report(event);
-}
-
-void UpdateScreenViewController::leaveUpdateFlow() {
-    showNextScreen(ScreenEvent::updateStepOver);
 }

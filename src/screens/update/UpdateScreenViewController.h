@@ -33,9 +33,6 @@ public:
 
     ~UpdateScreenViewController() override;
 
-    // Launch step only: the update step is over, whatever comes next.
-    void leaveUpdateFlow();
-
     // The close box ends the update flow and always lets the window close.
     bool windowShouldClose(Window* window) override;
 
@@ -54,11 +51,8 @@ protected:
     static TextView* makeTitleText(QWidget* parent, LocalizedKey key);
     static Button* makeButton(QWidget* parent, LocalizedKey key, ButtonStyle::Emphasis emphasis);
 
-    // Hands the window back to its presenter, which shows what pendingUpdateScreen names.
-    // Nothing of this screen may be touched afterwards in the same turn.
-    void closeUpdateWindow();
-    // Asks for this launch-step screen to be replaced, at most once: a double click must not
-    // queue two screens.
+    // Reports the step that ends this screen, at most once: a double click must not queue two
+    // screens. Nothing of this screen may be touched afterwards in the same turn.
     void showNextScreen(ScreenEvent event);
 
 private:

@@ -1,0 +1,6 @@
+#include "core/ProcessStateSignals.h"
+
+ProcessStateSignals& ProcessStateSignals::shared() {
+    static ProcessStateSignals instance;
+    return instance;
+}
