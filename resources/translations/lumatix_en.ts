@@ -519,5 +519,45 @@ Nothing is sent unless you agree. If you do not agree, the assistant works exact
         <source>The assistant could not turn on launch at login: its startup entry could not be written. You can skip this step and try again later in Settings.</source>
         <translation>The assistant could not turn on launch at login: its startup entry could not be written. You can skip this step and try again later in Settings.</translation>
     </message>
+    <message id="FollowCallsMeetingNotice">
+        <source>Meeting mode is on: %1 is using the microphone</source>
+        <translation>Meeting mode is on: %1 is using the microphone</translation>
+    </message>
+    <message id="FollowCallsMusicNotice">
+        <source>Music mode is back on</source>
+        <translation>Music mode is back on</translation>
+    </message>
+    <message id="FollowCallsTurnOffButtonTitle">
+        <source>Turn Off</source>
+        <translation>Turn Off</translation>
+    </message>
+    <message id="FollowCallsTurnOnButtonTitle">
+        <source>Turn On</source>
+        <translation>Turn On</translation>
+    </message>
+    <message id="SettingPreferenceFollowCallsOff">
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message id="SettingPreferenceFollowCallsOn">
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message id="SettingPreferenceFollowCallsTitle">
+        <source>Switch to Meeting mode during calls</source>
+        <translation>Switch to Meeting mode during calls</translation>
+    </message>
+    <message id="AccessibleFollowCallsOn">
+        <source>Switch to Meeting mode during calls: on</source>
+        <translation>Switch to Meeting mode during calls: on</translation>
+    </message>
+    <message id="AccessibleFollowCallsOff">
+        <source>Switch to Meeting mode during calls: off</source>
+        <translation>Switch to Meeting mode during calls: off</translation>
+    </message>
+    <message id="ModeViewInUse">
+        <source>In use</source>
+        <translation>In use</translation>
+    </message>
 </context>
 </TS>

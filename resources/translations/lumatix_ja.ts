@@ -519,5 +519,45 @@ Nothing is sent unless you agree. If you do not agree, the assistant works exact
         <source>The assistant could not turn on launch at login: its startup entry could not be written. You can skip this step and try again later in Settings.</source>
         <translation>ログイン時の起動をオンにできませんでした。自動起動の項目を書き込めませんでした。この手順をスキップして、後で「設定」からもう一度お試しください。</translation>
     </message>
+    <message id="FollowCallsMeetingNotice">
+        <source>Meeting mode is on: %1 is using the microphone</source>
+        <translation>会議モードに切り替えました：%1 がマイクを使用しています</translation>
+    </message>
+    <message id="FollowCallsMusicNotice">
+        <source>Music mode is back on</source>
+        <translation>音楽モードに戻しました</translation>
+    </message>
+    <message id="FollowCallsTurnOffButtonTitle">
+        <source>Turn Off</source>
+        <translation>オフにする</translation>
+    </message>
+    <message id="FollowCallsTurnOnButtonTitle">
+        <source>Turn On</source>
+        <translation>オンにする</translation>
+    </message>
+    <message id="SettingPreferenceFollowCallsOff">
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message id="SettingPreferenceFollowCallsOn">
+        <source>On</source>
+        <translation>オン</translation>
+    </message>
+    <message id="SettingPreferenceFollowCallsTitle">
+        <source>Switch to Meeting mode during calls</source>
+        <translation>通話中は会議モードに切り替える</translation>
+    </message>
+    <message id="AccessibleFollowCallsOn">
+        <source>Switch to Meeting mode during calls: on</source>
+        <translation>通話中は会議モードに切り替える：オン</translation>
+    </message>
+    <message id="AccessibleFollowCallsOff">
+        <source>Switch to Meeting mode during calls: off</source>
+        <translation>通話中は会議モードに切り替える：オフ</translation>
+    </message>
+    <message id="ModeViewInUse">
+        <source>In use</source>
+        <translation>使用中</translation>
+    </message>
 </context>
 </TS>

@@ -519,5 +519,45 @@ Nothing is sent unless you agree. If you do not agree, the assistant works exact
         <source>The assistant could not turn on launch at login: its startup entry could not be written. You can skip this step and try again later in Settings.</source>
         <translation>无法开启登录时启动：无法写入自动启动项。您可以跳过此步骤，稍后在“设置”中重试。</translation>
     </message>
+    <message id="FollowCallsMeetingNotice">
+        <source>Meeting mode is on: %1 is using the microphone</source>
+        <translation>已切换到会议模式：%1 正在使用麦克风</translation>
+    </message>
+    <message id="FollowCallsMusicNotice">
+        <source>Music mode is back on</source>
+        <translation>已切换回音乐模式</translation>
+    </message>
+    <message id="FollowCallsTurnOffButtonTitle">
+        <source>Turn Off</source>
+        <translation>关闭</translation>
+    </message>
+    <message id="FollowCallsTurnOnButtonTitle">
+        <source>Turn On</source>
+        <translation>开启</translation>
+    </message>
+    <message id="SettingPreferenceFollowCallsOff">
+        <source>Off</source>
+        <translation>已关闭</translation>
+    </message>
+    <message id="SettingPreferenceFollowCallsOn">
+        <source>On</source>
+        <translation>已开启</translation>
+    </message>
+    <message id="SettingPreferenceFollowCallsTitle">
+        <source>Switch to Meeting mode during calls</source>
+        <translation>通话期间切换到会议模式</translation>
+    </message>
+    <message id="AccessibleFollowCallsOn">
+        <source>Switch to Meeting mode during calls: on</source>
+        <translation>通话期间切换到会议模式：已开启</translation>
+    </message>
+    <message id="AccessibleFollowCallsOff">
+        <source>Switch to Meeting mode during calls: off</source>
+        <translation>通话期间切换到会议模式：已关闭</translation>
+    </message>
+    <message id="ModeViewInUse">
+        <source>In use</source>
+        <translation>使用中</translation>
+    </message>
 </context>
 </TS>

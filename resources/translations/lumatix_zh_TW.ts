@@ -519,5 +519,45 @@ Nothing is sent unless you agree. If you do not agree, the assistant works exact
         <source>The assistant could not turn on launch at login: its startup entry could not be written. You can skip this step and try again later in Settings.</source>
         <translation>無法開啟登入時啟動：無法寫入自動啟動項目。您可以略過此步驟，稍後在「設定」中再試一次。</translation>
     </message>
+    <message id="FollowCallsMeetingNotice">
+        <source>Meeting mode is on: %1 is using the microphone</source>
+        <translation>已切換為會議模式：%1 正在使用麥克風</translation>
+    </message>
+    <message id="FollowCallsMusicNotice">
+        <source>Music mode is back on</source>
+        <translation>已切換回音樂模式</translation>
+    </message>
+    <message id="FollowCallsTurnOffButtonTitle">
+        <source>Turn Off</source>
+        <translation>關閉</translation>
+    </message>
+    <message id="FollowCallsTurnOnButtonTitle">
+        <source>Turn On</source>
+        <translation>開啟</translation>
+    </message>
+    <message id="SettingPreferenceFollowCallsOff">
+        <source>Off</source>
+        <translation>已關閉</translation>
+    </message>
+    <message id="SettingPreferenceFollowCallsOn">
+        <source>On</source>
+        <translation>已開啟</translation>
+    </message>
+    <message id="SettingPreferenceFollowCallsTitle">
+        <source>Switch to Meeting mode during calls</source>
+        <translation>通話期間切換為會議模式</translation>
+    </message>
+    <message id="AccessibleFollowCallsOn">
+        <source>Switch to Meeting mode during calls: on</source>
+        <translation>通話期間切換為會議模式：已開啟</translation>
+    </message>
+    <message id="AccessibleFollowCallsOff">
+        <source>Switch to Meeting mode during calls: off</source>
+        <translation>通話期間切換為會議模式：已關閉</translation>
+    </message>
+    <message id="ModeViewInUse">
+        <source>In use</source>
+        <translation>使用中</translation>
+    </message>
 </context>
 </TS>

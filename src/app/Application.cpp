@@ -2,6 +2,7 @@
 
 #include "BuildConfig.h"
 #include "app/AppDelegate.h"
+#include "app/CallFollower.h"
 #include "app/CommandLine.h"
 #include "core/DefaultsKeys.h"
 #include "platform/Bundle.h"
@@ -72,6 +73,9 @@ int Application::runDesktop(int argc, char** argv) {
                          platform::DisplayEnvironment::adoptActivationToken(token.toStdString());
                          delegate.applicationShouldHandleReopen(true);
                      });
+    CallFollower calls;
+    QObject::connect(&instance, &platform::SingleInstance::userStateChanged, &calls,
+                     &CallFollower::update);
     QTimer::singleShot(0, &delegate, [&delegate] { delegate.applicationDidFinishLaunching(); });
     QApplication::exec();
     delegate.applicationWillTerminate();

@@ -3,6 +3,7 @@
 #include "BuildConfig.h"
 #include "audio/AppManger.h"
 #include "audio/Audio.h"
+#include "core/FollowCalls.h"
 #include "platform/AudioHardware.h"
 #include "platform/Log.h"
 #include "platform/MainQueue.h"
@@ -43,6 +44,16 @@ CommandLineRequest modeRequest(const std::string& value) {
         return {Action::musicMode, {}};
     }
     return invalid("unknown mode '" + value + "' (expected meeting or music)");
+}
+
+CommandLineRequest followCallsRequest(const std::string& value) {
+    if (value == "on") {
+        return {Action::followCallsOn, {}};
+    }
+    if (value == "off") {
+        return {Action::followCallsOff, {}};
+    }
+    return invalid("unknown value '" + value + "' for --follow-calls (expected on or off)");
 }
 
 void printDevices(std::ostream& out, const char* heading,
@@ -94,18 +105,27 @@ CommandLineRequest CommandLine::parse(const std::vector<std::string>& arguments)
     if (first == "--list-devices") {
         return expectAlone({Action::listDevices, {}});
     }
-    if (first.starts_with("--mode=")) {
-        return expectAlone(modeRequest(first.substr(7)));
-    }
-    if (first == "--mode") {
-        if (arguments.size() < 2) {
-            return invalid("--mode needs a value: meeting or music");
+    // "--option value" or "--option=value".
+    const auto valued = [&](const std::string& option, const char* expected,
+                            CommandLineRequest (*request)(const std::string&)) {
+        if (first.starts_with(option + "=")) {
+            return expectAlone(request(first.substr(option.size() + 1)));
         }
-        const auto request = modeRequest(arguments[1]);
-        if (request.action != Action::invalid && arguments.size() > 2) {
+        if (arguments.size() < 2) {
+            return invalid(option + " needs a value: " + expected);
+        }
+        const auto result = request(arguments[1]);
+        if (result.action != Action::invalid && arguments.size() > 2) {
             return invalid("unexpected argument '" + arguments[2] + "'");
         }
-        return request;
+        return result;
+    };
+    for (const auto& [option, expected, request] :
+         {std::tuple{"--mode", "meeting or music", &modeRequest},
+          std::tuple{"--follow-calls", "on or off", &followCallsRequest}}) {
+        if (first == option || first.starts_with(std::string(option) + "=")) {
+            return valued(option, expected, request);
+        }
     }
     return invalid("unknown option '" + first + "'");
 }
@@ -119,6 +139,8 @@ std::string CommandLine::usage() {
            "  --list-devices   list output and input devices; the speakerphone is marked\n"
            "  --mode meeting   speakerphone as default output and input\n"
            "  --mode music     speakerphone as default output, another microphone as input\n"
+           "  --follow-calls on|off\n"
+           "                   switch to Meeting mode while a call uses a microphone, and back\n"
            "  --version        print the version\n"
            "  --help           print this help\n";
 }
@@ -136,6 +158,9 @@ int CommandLine::run(const CommandLineRequest& request, std::ostream& out, std::
     case Action::meetingMode:
     case Action::musicMode:
         return switchMode(request.action, out, err);
+    case Action::followCallsOn:
+    case Action::followCallsOff:
+        return setFollowCalls(request.action == Action::followCallsOn, out, err);
     case Action::invalid:
         err << build_config::appId << ": " << request.error << '\n'
             << "Try '" << build_config::appId << " --help'.\n";
@@ -201,4 +226,13 @@ int CommandLine::switchMode(CommandLineRequest::Action mode, std::ostream& out, 
     }
     return fail("the speakerphone's " + std::string(meeting ? "headset (microphone)" : "music") +
                 " profile did not come up in time; the default devices may be unchanged");
+}
+
+int CommandLine::setFollowCalls(bool on, std::ostream& out, std::ostream& err) {
+    if (!FollowCalls::setOn(on)) {
+        err << build_config::appId << ": the setting could not be saved\n";
+        return 1;
+    }
+    out << "Following calls: " << (on ? "on" : "off") << '\n';
+    return 0;
 }

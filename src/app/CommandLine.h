@@ -12,6 +12,8 @@ struct CommandLineRequest {
         listDevices,
         meetingMode,
         musicMode,
+        followCallsOn,
+        followCallsOff,
         version,
         help,
         invalid
@@ -20,6 +22,9 @@ struct CommandLineRequest {
     Action action = Action::runApplication;
     std::string error; // for invalid
 
+    [[nodiscard]] bool changesFollowCalls() const {
+        return action == Action::followCallsOn || action == Action::followCallsOff;
+    }
     // Whether answering needs the sound server; the others answer at once without it.
     [[nodiscard]] bool needsSoundServer() const {
         return action == Action::listDevices || action == Action::meetingMode ||
@@ -38,5 +43,6 @@ public:
 
 private:
     static int listDevices(std::ostream& out, std::ostream& err);
+    static int setFollowCalls(bool on, std::ostream& out, std::ostream& err);
     static int switchMode(CommandLineRequest::Action mode, std::ostream& out, std::ostream& err);
 };

@@ -5,8 +5,10 @@
 #include "platform/Executable.h"
 #include "platform/Platform.h"
 #include "platform/PulseAudioHardware.h"
+#include "platform/SingleInstance.h"
 #include "platform/StateFile.h"
 
+#include <QCoreApplication>
 #include <iostream>
 
 int CommandLineApplication::run(int argc, char** argv) {
@@ -25,6 +27,9 @@ int CommandLineApplication::run(int argc, char** argv) {
         platform::Platform::restore(previous);
         return status;
     }
+    if (request.changesFollowCalls()) {
+        return changeFollowCalls(request, argc, argv);
+    }
     if (request.action != CommandLineRequest::Action::runApplication) {
         return CommandLine::run(request, std::cout, std::cerr);
     }
@@ -35,4 +40,21 @@ int CommandLineApplication::run(int argc, char** argv) {
     std::cerr << build_config::appId << ": cannot start " << desktop.string() << ": " << failure
               << '\n';
     return 1;
+}
+
+// The setting lives in the user's state; a running assistant is told to read it again.
+int CommandLineApplication::changeFollowCalls(const CommandLineRequest& request, int argc,
+                                              char** argv) {
+    platform::StateFile state(platform::StateFile::defaultPath());
+    const auto previous = platform::Platform::install({.userState = &state});
+    const int status = CommandLine::run(request, std::cout, std::cerr);
+    platform::Platform::restore(previous);
+    if (status == 0) {
+        const QCoreApplication application(argc, argv);
+        platform::SingleInstance(
+            platform::SingleInstance::socketPathFor(QString::fromUtf8(
+                build_config::appId.data(), static_cast<qsizetype>(build_config::appId.size()))))
+            .announceStateChange();
+    }
+    return status;
 }

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+struct CommandLineRequest;
+
 // The command users run. One-shot options are answered here without loading the desktop's
 // libraries, which would cost more than the answer itself; anything else starts the desktop
 // application, installed beside this program.
@@ -11,4 +13,7 @@ public:
 
     // The desktop application's file name, beside this program.
     static constexpr std::string_view desktopSuffix = "-desktop";
+
+private:
+    static int changeFollowCalls(const CommandLineRequest& request, int argc, char** argv);
 };

@@ -1,7 +1,10 @@
 #include "app/MenuHandler.h"
 
+#include "audio/Audio.h"
 #include "core/ProcessState.h"
 #include "core/ProcessStateSignals.h"
+#include "platform/AudioHardware.h"
+#include "platform/Platform.h"
 #include "ui/Localization.h"
 
 MenuHandler::MenuHandler(const QString& title, MenuActions* target, QWidget* parent)
@@ -11,6 +14,9 @@ MenuHandler::MenuHandler(const QString& title, MenuActions* target, QWidget* par
     // follow the screen as it changes.
     connect(this, &QMenu::aboutToShow, this, &MenuHandler::rebuildMenuState);
     connect(&ProcessStateSignals::shared(), &ProcessStateSignals::mainScreenStateChanged, this,
+            &MenuHandler::rebuildMenuState);
+    // The mode's check follows the system's defaults, whoever changed them.
+    connect(&platform::Platform::audioHardware(), &platform::AudioHardware::devicesChanged, this,
             &MenuHandler::rebuildMenuState);
 }
 
@@ -45,9 +51,19 @@ bool MenuHandler::isEnabled(Command command, MainScreen screen) {
     return false;
 }
 
+bool MenuHandler::isCheckable(Command command) {
+    return command == Command::meetingMode || command == Command::musicMode;
+}
+
+bool MenuHandler::isChecked(Command command, ModeInUse mode) {
+    return (command == Command::meetingMode && mode == ModeInUse::meeting) ||
+           (command == Command::musicMode && mode == ModeInUse::music);
+}
+
 void MenuHandler::buildMenuItems() {
     for (const auto& [command, key, action] : commands()) {
         QAction* item = addAction(Localization::localizedString(key));
+        item->setCheckable(isCheckable(command));
         connect(item, &QAction::triggered, this, [this, action = action] {
             if (target_ != nullptr) {
                 (target_->*action)();
@@ -66,9 +82,11 @@ void MenuHandler::buildMenuItems() {
 }
 
 void MenuHandler::rebuildMenuState() {
+    const ModeInUse mode = Audio::getModeInUse();
     for (const auto& [command, key, action] : commands()) {
         if (QAction* item = itemWithTitle(Localization::localizedString(key))) {
             item->setEnabled(isEnabled(command, mainScreenState));
+            item->setChecked(isChecked(command, mode));
         }
     }
 }

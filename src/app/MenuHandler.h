@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MenuActions.h"
+#include "audio/ModeInUse.h"
 #include "core/ProcessState.h"
 #include "ui/LocalizedKey.h"
 
@@ -8,7 +9,7 @@
 #include <vector>
 
 // The status item's menu: seven commands in three groups, enabled from the screen state
-// each time it opens.
+// each time it opens; the mode in use is checked.
 class MenuHandler : public QMenu {
     Q_OBJECT
 
@@ -36,6 +37,10 @@ public:
     [[nodiscard]] static const std::vector<Item>& commands();
     // Whether a command is available while the main window shows the given kind of screen.
     [[nodiscard]] static bool isEnabled(Command command, MainScreen screen);
+
+    // Whether a command's item carries a check, and whether it is checked with this mode.
+    [[nodiscard]] static bool isCheckable(Command command);
+    [[nodiscard]] static bool isChecked(Command command, ModeInUse mode);
 
     void rebuildMenuState();
     // The first item with this title, as a translation fault may give two items one title.

@@ -316,8 +316,8 @@ void AppManger::switchProfile(std::uint64_t number, const platform::AudioCardInf
 
 void AppManger::waitForProfile(std::uint64_t number, Mode mode, ModeSwitchDone done) {
     const auto deadline = std::chrono::steady_clock::now() + profileSettleLimit;
-    profileWait_ =
-        platform::Timer::scheduled(profilePollInterval, platform::Timer::repeating, [this, number, mode, done, deadline] {
+    profileWait_ = platform::Timer::scheduled(
+        profilePollInterval, platform::Timer::repeating, [this, number, mode, done, deadline] {
             const auto card = cardWithID(profileSwitch_->card);
             const auto found = arrivedDevices(mode);
             const bool arrived = card && card->activeProfile == profileSwitch_->profile && found &&

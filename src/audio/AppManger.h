@@ -63,6 +63,8 @@ public:
     [[nodiscard]] const std::optional<Defaults>& requestedDefaults() const {
         return requestedDefaults_;
     }
+    // The number of the latest switch; each switch takes the next one as it starts.
+    [[nodiscard]] std::uint64_t latestSwitch() const { return switchNumber_; }
 
     [[nodiscard]] const platform::Timer* checkBTStatusTimer() const {
         return checkBTStatusTimer_.get();

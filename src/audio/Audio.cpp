@@ -65,6 +65,19 @@ std::optional<platform::AudioDeviceID> Audio::getDefaultInputDevice() {
     return platform::Platform::audioHardware().defaultInputDevice();
 }
 
+ModeInUse Audio::getModeInUse() {
+    auto& hardware = platform::Platform::audioHardware();
+    const auto nameOf = [](const std::vector<platform::AudioDeviceInfo>& devices,
+                           std::optional<platform::AudioDeviceID> id) {
+        const auto found = std::ranges::find(devices, id, &platform::AudioDeviceInfo::id);
+        return found != devices.end() ? std::optional<std::string_view>(found->name) : std::nullopt;
+    };
+    const auto outputs = hardware.outputDevices();
+    const auto inputs = hardware.inputOnlyDevices();
+    return modeInUse(nameOf(outputs, hardware.defaultOutputDevice()),
+                     nameOf(inputs, hardware.defaultInputDevice()));
+}
+
 std::optional<platform::AudioCardInfo> Audio::cardOfOutput(platform::AudioDeviceID device) {
     auto& hardware = platform::Platform::audioHardware();
     const auto outputs = hardware.outputDevices();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audio/ModeInUse.h"
 #include "platform/AudioHardware.h"
 
 #include <chrono>
@@ -35,6 +36,8 @@ public:
     [[nodiscard]] static std::vector<platform::AudioDeviceInfo> getInputDeviceDetails();
     // The input the system records from now, if known.
     [[nodiscard]] static std::optional<platform::AudioDeviceID> getDefaultInputDevice();
+    // Which mode the system's default output and input amount to now.
+    [[nodiscard]] static ModeInUse getModeInUse();
     // The card a device belongs to, as the system reports it now.
     [[nodiscard]] static std::optional<platform::AudioCardInfo>
     cardOfOutput(platform::AudioDeviceID device);

@@ -54,6 +54,22 @@ struct AudioCardInfo {
     friend bool operator==(const AudioCardInfo&, const AudioCardInfo&) = default;
 };
 
+// A program recording from an input, as the sound server describes it.
+struct RecordingStream {
+    std::uint32_t id = 0;
+    AudioDeviceID source = 0;
+    // Recording what an output plays (a monitor) rather than a microphone.
+    bool fromMonitor = false;
+    // A level meter's stream (the server resamples it to peaks), not a recording.
+    bool peakMeter = false;
+    // What the program says of itself; each may be empty.
+    std::string applicationName; // "ZOOM VoiceEngine"
+    std::string processBinary;   // "zoom"
+    std::string applicationId;   // "us.zoom.Zoom"
+
+    friend bool operator==(const RecordingStream&, const RecordingStream&) = default;
+};
+
 // How a request to the audio system ended.
 enum class AudioResult {
     done,
@@ -84,8 +100,12 @@ public:
     // Devices that only record (microphones); never the monitor of an output.
     [[nodiscard]] virtual std::vector<AudioDeviceInfo> inputOnlyDevices() = 0;
     [[nodiscard]] virtual std::vector<AudioCardInfo> cards() = 0;
+    // The output the system plays on now; none when unknown.
+    [[nodiscard]] virtual std::optional<AudioDeviceID> defaultOutputDevice() = 0;
     // The input the system records from now; none when unknown or when it is a monitor.
     [[nodiscard]] virtual std::optional<AudioDeviceID> defaultInputDevice() = 0;
+    // The programs recording now, in the order the system reports them.
+    [[nodiscard]] virtual std::vector<RecordingStream> recordingStreams() = 0;
     // Whether the lists above come from a connected system (false before the first answer
     // and while the system is gone).
     [[nodiscard]] virtual bool isSynchronized() const = 0;

@@ -4,6 +4,7 @@
 #include "platform/Bundle.h"
 #include "platform/DesktopMicrophoneAccess.h"
 #include "platform/Executable.h"
+#include "platform/FreedesktopNotifications.h"
 #include "platform/PlistUserDefaults.h"
 #include "platform/PulseAudioHardware.h"
 #include "platform/SleepWatcher.h"
@@ -34,12 +35,19 @@ LinuxPlatform::LinuxPlatform(Scope scope, const std::filesystem::path& executabl
         desktopSettings_ = XdgDesktopSettings::forCurrentDesktop();
         fileManager_ = std::make_unique<XdgFileManager>();
         webBrowser_ = std::make_unique<XdgWebBrowser>();
+        notifications_ = std::make_unique<FreedesktopNotifications>(
+            QDBusConnection::sessionBus(),
+            QString::fromUtf8(build_config::appName.data(),
+                              static_cast<int>(build_config::appName.size())),
+            QString::fromUtf8(build_config::bundleIdentifier.data(),
+                              static_cast<int>(build_config::bundleIdentifier.size())));
         services.userDefaults = defaults_.get();
         services.loginItem = loginItem_.get();
         services.microphoneAccess = microphone_.get();
         services.desktopSettings = desktopSettings_.get();
         services.fileManager = fileManager_.get();
         services.webBrowser = webBrowser_.get();
+        services.desktopNotifications = notifications_.get();
         sleepWatcher_ = SleepWatcher::onSystemBus([audio = audio_.get()] { audio->refresh(); });
     }
     previous_ = Platform::install(services);

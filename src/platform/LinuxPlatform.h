@@ -33,6 +33,7 @@ private:
     std::unique_ptr<DesktopSettings> desktopSettings_;
     std::unique_ptr<FileManager> fileManager_;
     std::unique_ptr<WebBrowser> webBrowser_;
+    std::unique_ptr<DesktopNotifications> notifications_;
     std::unique_ptr<class SleepWatcher> sleepWatcher_;
     Platform::Services previous_;
 };

@@ -43,6 +43,7 @@ Platform::Services Platform::install(const Services& services) {
     take(current.desktopSettings, services.desktopSettings);
     take(current.fileManager, services.fileManager);
     take(current.webBrowser, services.webBrowser);
+    take(current.desktopNotifications, services.desktopNotifications);
     return previous;
 }
 
@@ -84,6 +85,10 @@ FileManager& Platform::fileManager() {
 
 WebBrowser& Platform::webBrowser() {
     return require(installed().webBrowser, "webBrowser");
+}
+
+DesktopNotifications& Platform::desktopNotifications() {
+    return require(installed().desktopNotifications, "desktopNotifications");
 }
 
 } // namespace platform

@@ -4,6 +4,7 @@ namespace platform {
 
 class AudioHardware;
 class Bundle;
+class DesktopNotifications;
 class DesktopSettings;
 class FileManager;
 class LoginItem;
@@ -26,6 +27,7 @@ public:
         DesktopSettings* desktopSettings = nullptr;
         FileManager* fileManager = nullptr;
         WebBrowser* webBrowser = nullptr;
+        DesktopNotifications* desktopNotifications = nullptr;
     };
 
     // Installs the given services (null members keep the current ones); returns the old set.
@@ -42,6 +44,7 @@ public:
     static DesktopSettings& desktopSettings();
     static FileManager& fileManager();
     static WebBrowser& webBrowser();
+    static DesktopNotifications& desktopNotifications();
 };
 
 } // namespace platform

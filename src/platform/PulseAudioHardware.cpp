@@ -56,6 +56,16 @@ std::vector<AudioCardInfo> PulseAudioHardware::cards() {
     return reader_->snapshot().cards;
 }
 
+std::optional<AudioDeviceID> PulseAudioHardware::defaultOutputDevice() {
+    return PulseTranslation::defaultDevice(reader_->snapshot().sinks,
+                                           reader_->snapshot().defaultSink);
+}
+
+std::vector<RecordingStream> PulseAudioHardware::recordingStreams() {
+    return PulseTranslation::recordingsOn(reader_->snapshot().recordingStreams,
+                                          reader_->snapshot().sources);
+}
+
 std::optional<AudioDeviceID> PulseAudioHardware::defaultInputDevice() {
     return PulseTranslation::defaultDevice(reader_->snapshot().sources,
                                            reader_->snapshot().defaultSource);

@@ -36,7 +36,9 @@ public:
     [[nodiscard]] std::vector<AudioDeviceInfo> outputDevices() override;
     [[nodiscard]] std::vector<AudioDeviceInfo> inputOnlyDevices() override;
     [[nodiscard]] std::vector<AudioCardInfo> cards() override;
+    [[nodiscard]] std::optional<AudioDeviceID> defaultOutputDevice() override;
     [[nodiscard]] std::optional<AudioDeviceID> defaultInputDevice() override;
+    [[nodiscard]] std::vector<RecordingStream> recordingStreams() override;
     [[nodiscard]] bool isSynchronized() const override;
     [[nodiscard]] AudioConnectionState connectionState() const override;
     void setDefaultOutputDevice(AudioDeviceID output, AudioCompletion done) override;

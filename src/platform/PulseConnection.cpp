@@ -95,7 +95,8 @@ void PulseConnection::connected() {
             pa_context_subscribe(context_,
                                  static_cast<pa_subscription_mask_t>(
                                      PA_SUBSCRIPTION_MASK_SINK | PA_SUBSCRIPTION_MASK_SOURCE |
-                                     PA_SUBSCRIPTION_MASK_CARD | PA_SUBSCRIPTION_MASK_SERVER),
+                                     PA_SUBSCRIPTION_MASK_CARD | PA_SUBSCRIPTION_MASK_SERVER |
+                                     PA_SUBSCRIPTION_MASK_SOURCE_OUTPUT),
                                  nullptr, nullptr));
     }
     setState(AudioConnectionState::ready);

@@ -11,7 +11,7 @@ namespace platform {
 
 // One full read; its parts answer one by one.
 struct PulseReader::Read {
-    static constexpr int parts = 4; // sinks, sources, cards, the server's defaults
+    static constexpr int parts = 5; // sinks, sources, cards, recordings, the server's defaults
 
     explicit Read(PulseReader* owner) : owner(owner) {}
 
@@ -57,6 +57,7 @@ struct PulseReader::Read {
         auto* self = static_cast<Read*>(read);
         self->collect(0, [info](Snapshot& s) {
             if (info != nullptr) {
+                s.defaultSink = PulseTranslation::defaultSink(*info);
                 s.defaultSource = PulseTranslation::defaultSource(*info);
             }
         });
@@ -79,6 +80,9 @@ void PulseReader::read() {
             context, Read::entry<&Snapshot::sources, &PulseTranslation::source>, r));
         r->operations.emplace_back(pa_context_get_card_info_list(
             context, Read::entry<&Snapshot::cards, &PulseTranslation::card>, r));
+        r->operations.emplace_back(pa_context_get_source_output_info_list(
+            context, Read::entry<&Snapshot::recordingStreams, &PulseTranslation::recordingStream>,
+            r));
         r->operations.emplace_back(pa_context_get_server_info(context, Read::server, r));
     }
     const auto started = std::ranges::count_if(r->operations, [](const auto& op) { return !!op; });

@@ -12,9 +12,9 @@ namespace platform {
 
 class PulseConnection;
 
-// Keeps a copy of the server's devices: one full read (sinks, sources, cards and the
-// server's defaults) at a time, and one more after it when the server changed meanwhile, so
-// a burst of changes costs at most two reads.
+// Keeps a copy of the server's devices: one full read (sinks, sources, cards, recording
+// streams and the server's defaults) at a time, and one more after it when the server changed
+// meanwhile, so a burst of changes costs at most two reads.
 class PulseReader {
 public:
     // Everything the application reads, as of the last complete answer.
@@ -22,6 +22,8 @@ public:
         std::vector<PulseTranslation::Endpoint> sinks;
         std::vector<PulseTranslation::Endpoint> sources; // monitors included
         std::vector<AudioCardInfo> cards;
+        std::vector<RecordingStream> recordingStreams; // sources not resolved yet
+        std::string defaultSink;
         std::string defaultSource;
 
         friend bool operator==(const Snapshot&, const Snapshot&) = default;

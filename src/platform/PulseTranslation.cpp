@@ -72,6 +72,22 @@ AudioCardInfo PulseTranslation::card(const pa_card_info& info) {
     return card;
 }
 
+RecordingStream PulseTranslation::recordingStream(const pa_source_output_info& info) {
+    RecordingStream stream;
+    stream.id = info.index;
+    stream.source = info.source;
+    // A stream opened for peak detection is resampled to peaks: a level meter.
+    stream.peakMeter = text(info.resample_method) == "peaks";
+    stream.applicationName = property(info.proplist, PA_PROP_APPLICATION_NAME);
+    stream.processBinary = property(info.proplist, PA_PROP_APPLICATION_PROCESS_BINARY);
+    stream.applicationId = property(info.proplist, PA_PROP_APPLICATION_ID);
+    return stream;
+}
+
+std::string PulseTranslation::defaultSink(const pa_server_info& info) {
+    return text(info.default_sink_name);
+}
+
 std::string PulseTranslation::defaultSource(const pa_server_info& info) {
     return text(info.default_source_name);
 }
@@ -94,6 +110,16 @@ std::optional<AudioDeviceID> PulseTranslation::defaultDevice(const std::vector<E
     const auto found = std::ranges::find_if(
         endpoints, [&](const Endpoint& e) { return e.serverName == serverName && !e.monitor; });
     return found != endpoints.end() ? std::optional(found->index) : std::nullopt;
+}
+
+std::vector<RecordingStream> PulseTranslation::recordingsOn(std::vector<RecordingStream> streams,
+                                                            const std::vector<Endpoint>& sources) {
+    for (auto& stream : streams) {
+        const auto source = std::ranges::find(sources, stream.source, &Endpoint::index);
+        // An unknown source (listed after the stream) counts as a monitor until the next read.
+        stream.fromMonitor = source == sources.end() || source->monitor;
+    }
+    return streams;
 }
 
 std::optional<std::string> PulseTranslation::serverName(const std::vector<Endpoint>& endpoints,

@@ -10,6 +10,7 @@ struct pa_card_info;
 struct pa_server_info;
 struct pa_sink_info;
 struct pa_source_info;
+struct pa_source_output_info;
 
 namespace platform {
 
@@ -33,7 +34,10 @@ public:
     [[nodiscard]] static Endpoint sink(const pa_sink_info& info);
     [[nodiscard]] static Endpoint source(const pa_source_info& info);
     [[nodiscard]] static AudioCardInfo card(const pa_card_info& info);
-    // The server name of the input the server records from by default.
+    // A program's recording; whether its source is a monitor is left to recordingsOn().
+    [[nodiscard]] static RecordingStream recordingStream(const pa_source_output_info& info);
+    // The server names of the output and the input the server uses by default.
+    [[nodiscard]] static std::string defaultSink(const pa_server_info& info);
     [[nodiscard]] static std::string defaultSource(const pa_server_info& info);
 
     // The devices among the endpoints, in their order; never a monitor. A device is named
@@ -43,6 +47,9 @@ public:
     // The device the server names as a default, unless it is a monitor.
     [[nodiscard]] static std::optional<AudioDeviceID>
     defaultDevice(const std::vector<Endpoint>& endpoints, const std::string& serverName);
+    // The recordings, each knowing whether it records a monitor.
+    [[nodiscard]] static std::vector<RecordingStream>
+    recordingsOn(std::vector<RecordingStream> streams, const std::vector<Endpoint>& sources);
     // What the server calls a device, to ask for it; none for a monitor or an unknown one.
     [[nodiscard]] static std::optional<std::string>
     serverName(const std::vector<Endpoint>& endpoints, AudioDeviceID id);

@@ -22,6 +22,7 @@ namespace {
 
 constexpr char reopenMessage[] = "reopen\n";
 constexpr char reopenWithTokenPrefix[] = "reopen ";
+constexpr char stateChangedMessage[] = "state-changed\n";
 // Tokens are opaque, but short and plain: compositors make them from letters, digits and a
 // few separators.
 constexpr qsizetype maximumTokenLength = 256;
@@ -136,12 +137,23 @@ std::optional<QString> SingleInstance::reopenRequestIn(const QByteArray& line) {
 }
 
 bool SingleInstance::handOverToRunningInstance(int timeoutMs, const QString& activationToken) {
+    const QByteArray token = activationToken.toLatin1();
+    return sendToRunningInstance(isPlainToken(token) ? reopenWithTokenPrefix + token + '\n'
+                                                     : QByteArray(reopenMessage),
+                                 timeoutMs);
+}
+
+bool SingleInstance::announceStateChange(int timeoutMs) {
+    return !socketPath_.isEmpty() && sendToRunningInstance(stateChangedMessage, timeoutMs);
+}
+
+bool SingleInstance::sendToRunningInstance(const QByteArray& message, int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(socketPath_);
     if (!socket.waitForConnected(timeoutMs)) {
         return false;
     }
-    // Only a listener of this user may hear about this launch, and keep it from starting.
+    // Only a listener of this user may hear from this process (and keep a launch from starting).
     struct ucred peer {};
     socklen_t size = sizeof(peer);
     if (::getsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer,
@@ -152,9 +164,7 @@ bool SingleInstance::handOverToRunningInstance(int timeoutMs, const QString& act
         socket.abort();
         return false;
     }
-    const QByteArray token = activationToken.toLatin1();
-    socket.write(isPlainToken(token) ? reopenWithTokenPrefix + token + '\n'
-                                     : QByteArray(reopenMessage));
+    socket.write(message);
     const bool delivered = socket.waitForBytesWritten(timeoutMs);
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState) {
@@ -184,9 +194,12 @@ void SingleInstance::acceptConnections() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            // Only the one known message counts; anything else is ignored.
+            // Only the known messages count; anything else is ignored.
             while (socket->canReadLine()) {
-                if (const auto token = reopenRequestIn(socket->readLine(maximumLineLength))) {
+                const QByteArray line = socket->readLine(maximumLineLength);
+                if (line == stateChangedMessage) {
+                    Q_EMIT userStateChanged();
+                } else if (const auto token = reopenRequestIn(line)) {
                     Q_EMIT reopenRequested(*token);
                 }
             }

@@ -46,6 +46,9 @@ public:
     // instance may raise its window where the compositor asks for one (Wayland). A listener
     // of another user gets nothing.
     bool handOverToRunningInstance(int timeoutMs = 1000, const QString& activationToken = {});
+    // Tells a running instance of this user that the user's state changed (a setting made on
+    // the command line); false when none took it.
+    bool announceStateChange(int timeoutMs = 1000);
     // Starts answering later launches; false when the socket cannot be created.
     bool listen();
 
@@ -56,9 +59,11 @@ public:
 
 Q_SIGNALS:
     void reopenRequested(const QString& activationToken);
+    void userStateChanged();
 
 private:
     void acceptConnections();
+    bool sendToRunningInstance(const QByteArray& message, int timeoutMs);
 
     QString socketPath_;
     uid_t user_;

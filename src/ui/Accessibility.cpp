@@ -12,6 +12,8 @@ namespace {
 
 constexpr const char* decorationMark = "lumatixDecoration";
 constexpr const char* notificationMark = "lumatixNotification";
+constexpr const char* selectableMark = "lumatixSelectable";
+constexpr const char* selectedMark = "lumatixSelected";
 
 bool isMarked(const QObject* object, const char* mark) {
     return object != nullptr && object->property(mark).toBool();
@@ -68,6 +70,33 @@ public:
     }
 };
 
+// A button of a set of which one is in use (the modes): pressed like any button, and
+// selected while in use.
+class SelectableButtonInterface : public QAccessibleWidget {
+public:
+    explicit SelectableButtonInterface(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::Button) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.selectable = true;
+        state.selected = isMarked(widget(), selectedMark);
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            QMetaObject::invokeMethod(widget(), "click");
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+};
+
 // Asked for each class of the object from the most derived one up, before Qt's own factory.
 QAccessibleInterface* makeInterface(const QString& className, QObject* object) {
     if (object == nullptr || !object->isWidgetType()) {
@@ -77,6 +106,9 @@ QAccessibleInterface* makeInterface(const QString& className, QObject* object) {
     if (isMarked(widget, notificationMark)) {
         return new NotificationInterface(widget);
     }
+    if (isMarked(widget, selectableMark)) {
+        return new SelectableButtonInterface(widget);
+    }
     // The roles Qt gives these two classes.
     if (className == QLatin1String("QWidget")) {
         return new ContainerInterface(widget, QAccessible::Client);
@@ -85,6 +117,14 @@ QAccessibleInterface* makeInterface(const QString& className, QObject* object) {
         return new ContainerInterface(widget, QAccessible::Border);
     }
     return nullptr;
+}
+
+// An interface made before a mark keeps its old kind; the next lookup makes the marked one.
+void dropInterfaceMadeBeforeTheMark(QWidget* widget) {
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget);
+    if (made != nullptr) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
 }
 
 void send(QWidget* widget, QAccessible::Event type) {
@@ -115,14 +155,25 @@ void Accessibility::hideDecoration(QWidget* widget) {
     widget->setProperty(decorationMark, true);
 }
 
+void Accessibility::setSelected(QWidget* button, bool selected) {
+    if (!isMarked(button, selectableMark)) {
+        button->setProperty(selectableMark, true);
+        dropInterfaceMadeBeforeTheMark(button);
+    }
+    if (isMarked(button, selectedMark) == selected) {
+        return;
+    }
+    button->setProperty(selectedMark, selected);
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(button, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
 void Accessibility::announce(QWidget* widget) {
     if (!isMarked(widget, notificationMark)) {
         widget->setProperty(notificationMark, true);
-        // An interface made before the mark keeps its old role; the next lookup makes one.
-        QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget);
-        if (made != nullptr && made->role() != QAccessible::Notification) {
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
-        }
+        dropInterfaceMadeBeforeTheMark(widget);
     }
     // AT-SPI speaks a notification that starts showing; other bridges hear the alert.
     send(widget, QAccessible::ObjectShow);

@@ -20,6 +20,10 @@ public:
     // parent must be a plain QWidget or QFrame (or a class without an interface of its own).
     static void hideDecoration(QWidget* widget);
 
+    // Marks a button as one of a set of which one is in use: screen readers hear it as
+    // selectable, and selected while in use. A press still presses it.
+    static void setSelected(QWidget* button, bool selected);
+
     // Reads the widget out as a notification now: its name (a label's text) is spoken.
     static void announce(QWidget* widget);
 };

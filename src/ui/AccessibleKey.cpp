@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 21> rawValues{
+constexpr std::array<std::string_view, 23> rawValues{
     "AccessibleCloseButton",
     "AccessibleMinimizeButton",
     "AccessibleSettingsButton",
@@ -19,6 +19,8 @@ constexpr std::array<std::string_view, 21> rawValues{
     "AccessibleReadToEndDescription",
     "AccessibleStartAtLoginOn",
     "AccessibleStartAtLoginOff",
+    "AccessibleFollowCallsOn",
+    "AccessibleFollowCallsOff",
     "AccessibleShareUsageDataOn",
     "AccessibleShareUsageDataOff",
     "AccessibleShareUsageDataDescription",

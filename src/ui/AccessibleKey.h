@@ -21,6 +21,8 @@ enum class AccessibleKey {
     ReadToEndDescription,
     StartAtLoginOn,
     StartAtLoginOff,
+    FollowCallsOn,
+    FollowCallsOff,
     ShareUsageDataOn,
     ShareUsageDataOff,
     ShareUsageDataDescription,
@@ -31,7 +33,7 @@ enum class AccessibleKey {
 };
 
 // Every case, in declaration order.
-inline constexpr std::array<AccessibleKey, 21> allAccessibleKeys{
+inline constexpr std::array<AccessibleKey, 23> allAccessibleKeys{
     AccessibleKey::CloseButton,
     AccessibleKey::MinimizeButton,
     AccessibleKey::SettingsButton,
@@ -46,6 +48,8 @@ inline constexpr std::array<AccessibleKey, 21> allAccessibleKeys{
     AccessibleKey::ReadToEndDescription,
     AccessibleKey::StartAtLoginOn,
     AccessibleKey::StartAtLoginOff,
+    AccessibleKey::FollowCallsOn,
+    AccessibleKey::FollowCallsOff,
     AccessibleKey::ShareUsageDataOn,
     AccessibleKey::ShareUsageDataOff,
     AccessibleKey::ShareUsageDataDescription,

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 92> rawValues{
+constexpr std::array<std::string_view, 100> rawValues{
     "BluetoothSettingButtonTitle",
     "BluetoothViewDescription",
     "BluetoothViewStep1Description",
@@ -23,6 +23,10 @@ constexpr std::array<std::string_view, 92> rawValues{
     "EULADisagreeButtonTitle",
     "EULATitle",
     "EULAUnavailableDescription",
+    "FollowCallsMeetingNotice",
+    "FollowCallsMusicNotice",
+    "FollowCallsTurnOffButtonTitle",
+    "FollowCallsTurnOnButtonTitle",
     "InfoQRCodeButtonTitle",
     "InfoSupportAppButtonTitle",
     "InfoSupportAppGoogleMeetTitle",
@@ -57,6 +61,7 @@ constexpr std::array<std::string_view, 92> rawValues{
     "MicPermissionOpenSettingButtonTitle",
     "MicPermissionTitle",
     "ModeViewDescription",
+    "ModeViewInUse",
     "ModeViewMeetingDescription",
     "ModeViewMeetingTitle",
     "ModeViewMusicDescription",
@@ -79,6 +84,9 @@ constexpr std::array<std::string_view, 92> rawValues{
     "SettingPreferenceBTDisconnect",
     "SettingPreferenceBTTitle",
     "SettingPreferenceButtonTitle",
+    "SettingPreferenceFollowCallsOff",
+    "SettingPreferenceFollowCallsOn",
+    "SettingPreferenceFollowCallsTitle",
     "SettingPreferenceLoginDisable",
     "SettingPreferenceLoginEnable",
     "SettingPreferenceLoginTitle",

@@ -1,12 +1,15 @@
 #include "app/CommandLine.h"
 
 #include "BuildConfig.h"
+#include "platform/SingleInstance.h"
+#include "platform/StateFile.h"
 #include "support/CapturedLog.h"
 #include "support/PlatformDoubles.h"
 #include "support/ScopedPlatform.h"
 
 #include <QLocalServer>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -28,6 +31,11 @@ TEST(CommandLineTest, ParsesEveryCommandAndRejectsTheRest) {
         {{"--mode", "Meeting"}, Action::invalid},
         {{"--version", "--help"}, Action::invalid},
         {{"--mode", "music", "extra"}, Action::invalid},
+        {{"--follow-calls", "on"}, Action::followCallsOn},
+        {{"--follow-calls=off"}, Action::followCallsOff},
+        {{"--follow-calls"}, Action::invalid},
+        {{"--follow-calls", "yes"}, Action::invalid},
+        {{"--follow-callsx"}, Action::invalid},
     };
     for (const auto& [arguments, action] : cases) {
         const auto request = CommandLine::parse(arguments);
@@ -76,6 +84,34 @@ TEST(CommandLineTest, DevicesAndFailedModesWithTheirExitStatus) {
     EXPECT_EQ(run({"--mode", "music"}), 1);
     EXPECT_NE(err.str().find("Lumatix U"), std::string::npos);
     EXPECT_EQ(hardware.outputRequests.size(), outputRequests);
+}
+
+// The setting is saved in the user's state, and a running assistant hears of it.
+TEST(CommandLineTest, FollowCallsIsSavedAndReachesTheRunningAssistant) {
+    QTemporaryDir runtime;
+    platform::SingleInstance running(
+        platform::SingleInstance::socketPathIn(runtime.path(), runtime.path(), runtime.path(),
+                                               QString::fromUtf8(build_config::appId.data())));
+    ASSERT_TRUE(running.listen());
+    QSignalSpy told(&running, &platform::SingleInstance::userStateChanged);
+    auto environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QStringLiteral("XDG_STATE_HOME"), runtime.filePath(QStringLiteral("state")));
+    for (const auto& [value, output] :
+         {std::pair("on", "Following calls: on\n"), std::pair("off", "Following calls: off\n")}) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(LUMATIX_COMMAND), {QStringLiteral("--follow-calls"), value});
+        // The running assistant answers from this loop while the command waits for it.
+        EXPECT_TRUE(told.wait(20000)) << value;
+        EXPECT_TRUE(process.waitForFinished(20000));
+        EXPECT_EQ(process.exitCode(), 0);
+        EXPECT_EQ(process.readAllStandardOutput().toStdString(), output);
+        platform::StateFile state(
+            std::filesystem::path(runtime.filePath(QStringLiteral("state")).toStdString()) /
+            build_config::appId / "state");
+        EXPECT_EQ(state.value("follow-calls"), value);
+    }
 }
 
 // A Bluetooth speakerphone changes profile on the way, its devices going before the new ones

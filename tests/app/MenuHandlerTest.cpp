@@ -2,6 +2,8 @@
 
 #include "app/MenuActions.h"
 #include "core/ProcessState.h"
+#include "support/PlatformDoubles.h"
+#include "support/ScopedPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +28,8 @@ QList<QAction*> commands(const MenuHandler& menu) {
 
 // The items follow the screen as it changes, and again each time the menu opens.
 TEST(MenuHandlerTest, EnablingFollowsTheScreen) {
+    MemoryAudioHardware hardware;
+    ScopedPlatform scoped({.audioHardware = &hardware});
     RecordingActions actions;
     MenuHandler menu{"MenuHandler", &actions};
     using enum MainScreen;
@@ -54,6 +58,30 @@ TEST(MenuHandlerTest, EnablingFollowsTheScreen) {
     }
     EXPECT_EQ(actions.calls, (std::vector<std::string>{"bluetooth", "meeting", "music", "open",
                                                        "settings", "info", "quit"}));
+}
+
+// The mode in use is checked, following the system's defaults whoever changes them.
+TEST(MenuHandlerTest, TheModeInUseIsChecked) {
+    MemoryAudioHardware hardware;
+    ScopedPlatform scoped({.audioHardware = &hardware});
+    hardware.setOutputs({{3, "Built-in Speakers"}, {7, "Lumatix U"}});
+    hardware.setInputs({{2, "Built-in Microphone"}, {8, "Lumatix U"}});
+    RecordingActions actions;
+    MenuHandler menu{"MenuHandler", &actions};
+    // Default output and input, then the checks of the Meeting and Music items.
+    for (const auto& [output, input, checks] :
+         std::vector<std::tuple<platform::AudioDeviceID, platform::AudioDeviceID, std::string>>{
+             {7, 8, "x-"}, {7, 2, "-x"}, {3, 8, "--"}, {3, 2, "--"}}) {
+        hardware.setDefaultOutputDevice(output, {});
+        hardware.setDefaultInputDevice(input, {});
+        std::string checked;
+        for (QAction* item : commands(menu)) {
+            if (item->isCheckable()) {
+                checked += item->isChecked() ? 'x' : '-';
+            }
+        }
+        EXPECT_EQ(checked, checks) << output << ' ' << input;
+    }
 }
 
 } // namespace

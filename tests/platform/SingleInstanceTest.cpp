@@ -50,6 +50,11 @@ TEST(SingleInstanceTest, SecondLaunchBringsTheFirstForward) {
     EXPECT_TRUE(SingleInstance(socket).handOverToRunningInstance(1000, "weston-4:7_ab/c="));
     EXPECT_TRUE(reopened.wait(5000));
     EXPECT_EQ(reopened.takeFirst().front().toString(), "weston-4:7_ab/c=");
+    // A setting changed on the command line reaches it too, without a reopen.
+    QSignalSpy stateChanged(&first, &SingleInstance::userStateChanged);
+    EXPECT_TRUE(SingleInstance(socket).announceStateChange());
+    EXPECT_TRUE(stateChanged.wait(5000));
+    EXPECT_EQ(reopened.count(), 0);
 
     // A listener of another user hears nothing of this launch.
     CapturedLog log;

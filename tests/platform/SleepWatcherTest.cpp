@@ -1,36 +1,10 @@
 #include "platform/SleepWatcher.h"
 
+#include "support/PrivateBus.h"
+
 #include <QDBusMessage>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
-
-namespace {
-
-// A private bus, so that logind can be played without touching the system's.
-struct PrivateBus {
-    PrivateBus() {
-        daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1",
-                                     "--address=unix:path=" + folder.filePath("bus")});
-        if (daemon.waitForReadyRead(10000)) {
-            address = QString::fromUtf8(daemon.readLine()).trimmed();
-        }
-    }
-    ~PrivateBus() {
-        daemon.kill();
-        daemon.waitForFinished();
-    }
-    [[nodiscard]] QDBusConnection connect(const QString& name) const {
-        return QDBusConnection::connectToBus(address, name);
-    }
-
-    QTemporaryDir folder;
-    QProcess daemon;
-    QString address;
-};
-
-} // namespace
 
 // Only logind's own PrepareForSleep(false) means the computer is awake again.
 TEST(SleepWatcherTest, WakesOnlyOnLogindsResume) {

@@ -1,3 +1,4 @@
+#include "screens/main/ModeViewController.h"
 #include "screens/settings/SettingPreferenceViewController.h"
 #include "screens/settings/SettingPrivacyViewController.h"
 #include "screens/settings/SettingViewController.h"
@@ -167,6 +168,7 @@ TEST_F(ScreenReaderTest, SwitchesSayTheirStateAndFollowIt) {
     const std::pair<const char*, Button*> switches[] = {
         {"start at login", settings->preferenceVC()->loginSettingButton()},
         {"usage data", settings->privacyVC()->checkButton()},
+        {"meeting mode during calls", settings->preferenceVC()->followCallsButton()},
     };
     for (const auto& [what, button] : switches) {
         const auto name = [button] {
@@ -180,6 +182,32 @@ TEST_F(ScreenReaderTest, SwitchesSayTheirStateAndFollowIt) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return name() == off; }, 2000)) << what;
         EXPECT_FALSE(off.isEmpty() || on.isEmpty() || on.contains(off) || off.contains(on)) << what;
     }
+}
+
+// The panel of the mode in use reads as selected; a screen reader's press still switches.
+TEST_F(ScreenReaderTest, TheModeInUseReadsAsSelected) {
+    connectSpeakerphone(true);
+    auto* mode = show<ModeViewController>(Screen::mode);
+    const auto selected = [](Button* panel) {
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(panel);
+        return std::pair<bool, bool>(read->state().selectable, read->state().selected);
+    };
+    for (const auto& [inUse, meeting, music] :
+         {std::tuple(ModeInUse::meeting, true, false), std::tuple(ModeInUse::music, false, true),
+          std::tuple(ModeInUse::none, false, false)}) {
+        mode->showModeInUse(inUse);
+        EXPECT_EQ(selected(mode->meetingButton()), std::pair(true, meeting));
+        EXPECT_EQ(selected(mode->musicButton()), std::pair(true, music));
+    }
+    const auto requests = hardware.outputRequests.size();
+    QAccessible::queryAccessibleInterface(mode->musicButton())
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return hardware.outputRequests.size() > requests; }, 2000));
+    // The click's toast comes, and goes before the next test.
+    EXPECT_TRUE(QTest::qWaitFor([] { return ToastViewController::openCount() == 1; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([] { return ToastViewController::openCount() == 0; }, 5000));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // Screen readers on Linux speak a notification as it starts showing, by its name.

@@ -76,6 +76,19 @@ TEST_F(SettingsScreensTest, PreferenceRowsFollowLaunchAtLoginAndTheSpeakerphone)
     EXPECT_EQ(row(preference->BTStatusText(), preference->BTItemImage()), "Not connected -");
     QTest::mouseClick(preference->BTSettingButton(), Qt::LeftButton);
     EXPECT_EQ(desktopSettings.pages, std::vector<std::string>{"bluetooth"});
+
+    // Following calls is off until turned on, is stored in the user's state, and follows a
+    // change made elsewhere (the command line) within a tick.
+    const auto followRow = [&] {
+        return row(preference->followCallsStatusText(), preference->followCallsImage()) + " / " +
+               preference->followCallsButton()->text().toStdString();
+    };
+    EXPECT_EQ(followRow(), "Off - / Turn On");
+    QTest::mouseClick(preference->followCallsButton(), Qt::LeftButton);
+    EXPECT_EQ(followRow(), "On + / Turn Off");
+    EXPECT_EQ(state.value("follow-calls"), "on");
+    (void)state.setValue("follow-calls", "off");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return followRow() == "Off - / Turn On"; }, 3500));
 }
 
 // The switch stores the answer at once, never going back to unanswered; the first agreement on

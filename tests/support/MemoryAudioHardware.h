@@ -27,6 +27,7 @@ public:
         Devices outputs;
         Devices inputs;
         Cards cards;
+        std::vector<platform::RecordingStream> recordings;
     };
     // The card of the speakerphone addBluetoothSpeakerphone() pairs.
     static constexpr platform::AudioCardID bluetoothCard = 40;
@@ -34,7 +35,11 @@ public:
     [[nodiscard]] Devices outputDevices() override { return enumerate(copy_.outputs); }
     [[nodiscard]] Devices inputOnlyDevices() override { return enumerate(copy_.inputs); }
     [[nodiscard]] Cards cards() override { return copy_.cards; }
+    [[nodiscard]] std::optional<ID> defaultOutputDevice() override { return defaultOutput; }
     [[nodiscard]] std::optional<ID> defaultInputDevice() override { return defaultInput; }
+    [[nodiscard]] std::vector<platform::RecordingStream> recordingStreams() override {
+        return copy_.recordings;
+    }
     [[nodiscard]] bool isSynchronized() const override { return true; }
     void setDefaultOutputDevice(ID id, platform::AudioCompletion done) override {
         answer(std::move(done), choose(&State::outputs, id, outputRequests, defaultOutput));
@@ -77,6 +82,10 @@ public:
     }
     void setCards(Cards cards) {
         server_.cards = std::move(cards);
+        changed();
+    }
+    void setRecordings(std::vector<platform::RecordingStream> recordings) {
+        server_.recordings = std::move(recordings);
         changed();
     }
     // A speakerphone "Lumatix U" on bluetoothCard, with an output in its music profile and an
@@ -168,6 +177,8 @@ private:
             return platform::AudioResult::refused;
         }
         chosen = id;
+        // Servers tell their clients of a new default too.
+        changed();
         return platform::AudioResult::done;
     }
     void switchDevices(platform::AudioCardID card, const std::string& profile) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DesktopNotifications.h"
 #include "platform/DesktopSettings.h"
 #include "platform/FileManager.h"
 #include "platform/LoginItem.h"
@@ -141,6 +142,15 @@ public:
 };
 
 // Notes the pages it was handed, which only https addresses reach; opens them or not.
+// Keeps the notices it was asked to show.
+class RecordingNotifications final : public platform::DesktopNotifications {
+public:
+    void notify(const std::string& title, const std::string& body) override {
+        shown.push_back(body.empty() ? title : title + " / " + body);
+    }
+    std::vector<std::string> shown;
+};
+
 class RecordingWebBrowser final : public platform::WebBrowser {
 public:
     bool opens = true;

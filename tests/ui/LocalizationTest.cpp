@@ -13,9 +13,12 @@
 TEST(LocalizationTest, EveryKeyHasItsOwnTextInEveryLanguageAndOnlyFormatKeysAPlaceholder) {
     platform::Bundle bundle({.identifier = "test"});
     ScopedPlatform scoped({.bundle = &bundle});
-    const std::set<LocalizedKey> formatKeys{
-        LocalizedKey::appTitle, LocalizedKey::ModeViewTitle, LocalizedKey::SettingUpdateTitle,
-        LocalizedKey::SettingUpdateDescription, LocalizedKey::SettingPreferenceBTConnect};
+    const std::set<LocalizedKey> formatKeys{LocalizedKey::appTitle,
+                                            LocalizedKey::ModeViewTitle,
+                                            LocalizedKey::SettingUpdateTitle,
+                                            LocalizedKey::SettingUpdateDescription,
+                                            LocalizedKey::SettingPreferenceBTConnect,
+                                            LocalizedKey::FollowCallsMeetingNotice};
     const std::set<AccessibleKey> accessibleFormatKeys{AccessibleKey::UserGuideLink,
                                                        AccessibleKey::StoreQRCode};
     static const QRegularExpression placeholder(QStringLiteral("%\\d+"));

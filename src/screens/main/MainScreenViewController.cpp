@@ -121,12 +121,18 @@ TextView* MainScreenViewController::makeText(QWidget* parent, const QString& tex
 QWidget* MainScreenViewController::makePanel(QWidget* parent) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(QStringLiteral("panel"));
-    panel->setStyleSheet(QStringLiteral("QFrame#panel { background: white; border: 1px solid %1; "
-                                        "border-radius: %2px; }")
-                             .arg(colorStandardGrey().name())
-                             .arg(panelCornerRadius));
+    setPanelMarked(panel, false);
     panel->setFixedWidth(panelWidth);
     return panel;
+}
+
+void MainScreenViewController::setPanelMarked(QWidget* panel, bool marked) {
+    panel->setStyleSheet(QStringLiteral("QFrame#panel { background: white; border: %1px solid %2; "
+                                        "border-radius: %3px; }")
+                             .arg(marked ? 2 : 1)
+                             .arg((marked ? colorAccent() : colorStandardGrey()).name())
+                             .arg(panelCornerRadius));
+    panel->setProperty("marked", marked);
 }
 
 QLabel* MainScreenViewController::makePicture(QWidget* parent, ImageAsset asset, QSize size) {

@@ -76,6 +76,8 @@ protected:
                               TextView::Weight weight, const QColor& color, double lineSpacing);
     // White card with a thin grey border and round corners.
     static QWidget* makePanel(QWidget* parent);
+    // A marked panel (the mode in use) has an accent border.
+    static void setPanelMarked(QWidget* panel, bool marked);
     // A picture that only decorates: screen readers pass it by.
     static QLabel* makePicture(QWidget* parent, ImageAsset asset, QSize size);
     // The height the text needs at the panels' text width.

@@ -2,7 +2,10 @@
 
 #include "analytics/Analytics.h"
 #include "audio/AppManger.h"
+#include "audio/Audio.h"
 #include "core/SpeakerDevice.h"
+#include "platform/AudioHardware.h"
+#include "platform/Platform.h"
 #include "ui/Accessibility.h"
 #include "ui/Button.h"
 #include "ui/ButtonStyle.h"
@@ -19,6 +22,9 @@
 namespace {
 
 constexpr int panelCentreGap = 8;
+constexpr int badgeHeight = 20;
+// From the panel's top right corner, inside its rounding.
+constexpr int badgeInset = 14;
 
 } // namespace
 
@@ -32,25 +38,17 @@ void ModeViewController::viewDidLoad() {
         makeText(root, Localization::localizedString(LocalizedKey::ModeViewDescription), 14,
                  TextView::regular, colorNavy(), 5);
 
-    const Panel meeting =
+    meeting_ =
         buildPanel(root, ImageAsset::img_online_mode, LocalizedKey::ModeViewMeetingTitle,
                    LocalizedKey::ModeViewMeetingDescription, AccessibleKey::MeetingModeButton);
-    meetingView_ = meeting.view;
-    meetingImage_ = meeting.image;
-    meetingTitleText_ = meeting.title;
-    meetingDescriptionText_ = meeting.description;
-    meetingButton_ = meeting.button;
-    connect(meetingButton_, &Button::clicked, this, [this] { didMeetingClick(); });
-
-    const Panel music =
-        buildPanel(root, ImageAsset::img_normal_mode, LocalizedKey::ModeViewMusicTitle,
-                   LocalizedKey::ModeViewMusicDescription, AccessibleKey::MusicModeButton);
-    musicView_ = music.view;
-    musicImage_ = music.image;
-    musicTitleText_ = music.title;
-    musicDescriptionText_ = music.description;
-    musicButton_ = music.button;
-    connect(musicButton_, &Button::clicked, this, [this] { didMusicClick(); });
+    connect(meeting_.button, &Button::clicked, this, [this] { didMeetingClick(); });
+    music_ = buildPanel(root, ImageAsset::img_normal_mode, LocalizedKey::ModeViewMusicTitle,
+                        LocalizedKey::ModeViewMusicDescription, AccessibleKey::MusicModeButton);
+    connect(music_.button, &Button::clicked, this, [this] { didMusicClick(); });
+    showModeInUse(Audio::getModeInUse());
+    // The mark follows the system's defaults, whoever changes them (the tray, the command line).
+    connect(&platform::Platform::audioHardware(), &platform::AudioHardware::devicesChanged, this,
+            [this] { showModeInUse(Audio::getModeInUse()); });
 
     addCornerButtons(root);
     startLayout();
@@ -92,6 +90,19 @@ ModeViewController::Panel ModeViewController::buildPanel(QWidget* parent, ImageA
     appearance.cornerRadius = panelCornerRadius;
     panel.button->setAppearance(appearance);
     Accessibility::setName(panel.button, buttonName, AccessibleKey::ModeButtonDescription);
+    panel.inUseBadge =
+        new QLabel(Localization::localizedString(LocalizedKey::ModeViewInUse), panel.view);
+    panel.inUseBadge->setStyleSheet(
+        QStringLiteral("QLabel { background: %1; color: white; font-weight: bold; "
+                       "font-size: 12px; border-radius: %2px; padding: 2px %3px; }")
+            .arg(colorAccent().name())
+            .arg(badgeHeight / 2)
+            .arg(badgeHeight / 2));
+    panel.inUseBadge->setFixedHeight(badgeHeight);
+    panel.inUseBadge->adjustSize();
+    // The button's selected state says it to screen readers.
+    Accessibility::hideDecoration(panel.inUseBadge);
+    panel.inUseBadge->hide();
     return panel;
 }
 
@@ -108,6 +119,7 @@ int ModeViewController::layoutPanel(const Panel& panel, int left, int top) {
     panel.title->setGeometry(textInset, titleTop, textWidth, titleTextHeight);
     panel.description->setGeometry(textInset, descriptionTop, textWidth, descriptionTextHeight);
     panel.button->setGeometry(0, 0, panelWidth, height);
+    panel.inUseBadge->move(panelWidth - badgeInset - panel.inUseBadge->width(), badgeInset);
     return height;
 }
 
@@ -120,11 +132,8 @@ void ModeViewController::layoutElements(QSize viewSize) {
     const int descriptionTop = titleTop + titleHeight + descriptionTopGap;
     modeDescriptionText_->setGeometry(sideInset, descriptionTop, textWidth, descriptionHeight);
     const int panelTop = descriptionTop + descriptionHeight + panelTopGap;
-    layoutPanel(
-        {meetingView_, meetingImage_, meetingTitleText_, meetingDescriptionText_, meetingButton_},
-        width / 2 - panelCentreGap - panelWidth, panelTop);
-    layoutPanel({musicView_, musicImage_, musicTitleText_, musicDescriptionText_, musicButton_},
-                width / 2 + panelCentreGap, panelTop);
+    layoutPanel(meeting_, width / 2 - panelCentreGap - panelWidth, panelTop);
+    layoutPanel(music_, width / 2 + panelCentreGap, panelTop);
     layoutCornerButtons(viewSize);
 }
 
@@ -138,6 +147,19 @@ void ModeViewController::didMusicClick() {
     Analytics::sendModeEvent("music");
     showModeToast(LocalizedKey::ToastMusicTitle);
     AppManger::shared().switchToMusicMode();
+}
+
+void ModeViewController::showModeInUse(ModeInUse mode) {
+    shownModeInUse_ = mode;
+    markPanel(meeting_, mode == ModeInUse::meeting);
+    markPanel(music_, mode == ModeInUse::music);
+}
+
+void ModeViewController::markPanel(const Panel& panel, bool inUse) {
+    setPanelMarked(panel.view, inUse);
+    panel.title->setTextColor(inUse ? colorAccent() : colorTabText());
+    panel.inUseBadge->setVisible(inUse);
+    Accessibility::setSelected(panel.button, inUse);
 }
 
 void ModeViewController::showModeToast(LocalizedKey message) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audio/ModeInUse.h"
 #include "screens/main/MainScreenViewController.h"
 #include "ui/AccessibleKey.h"
 #include "ui/ImageAsset.h"
@@ -11,7 +12,7 @@ class QWidget;
 class TextView;
 
 // The main window's screen while the speakerphone is connected: greets it by name and offers
-// Meeting and Music mode as two large clickable panels.
+// Meeting and Music mode as two large clickable panels; the mode in use is marked.
 class ModeViewController : public MainScreenViewController {
     Q_OBJECT
 
@@ -21,18 +22,21 @@ public:
     void checkStatusWithNotitfication() override;
     void didMeetingClick();
     void didMusicClick();
+    // Marks the panel of the mode the system's defaults amount to, or none.
+    void showModeInUse(ModeInUse mode);
+    [[nodiscard]] ModeInUse shownModeInUse() const { return shownModeInUse_; }
 
     [[nodiscard]] QLabel* logoItemImage() const { return logoItemImage_; }
     [[nodiscard]] TextView* modeTitleText() const { return modeTitleText_; }
     [[nodiscard]] TextView* modeDescriptionText() const { return modeDescriptionText_; }
-    [[nodiscard]] QWidget* meetingView() const { return meetingView_; }
-    [[nodiscard]] TextView* meetingTitleText() const { return meetingTitleText_; }
-    [[nodiscard]] TextView* meetingDescriptionText() const { return meetingDescriptionText_; }
-    [[nodiscard]] Button* meetingButton() const { return meetingButton_; }
-    [[nodiscard]] QWidget* musicView() const { return musicView_; }
-    [[nodiscard]] TextView* musicTitleText() const { return musicTitleText_; }
-    [[nodiscard]] TextView* musicDescriptionText() const { return musicDescriptionText_; }
-    [[nodiscard]] Button* musicButton() const { return musicButton_; }
+    [[nodiscard]] QWidget* meetingView() const { return meeting_.view; }
+    [[nodiscard]] TextView* meetingTitleText() const { return meeting_.title; }
+    [[nodiscard]] TextView* meetingDescriptionText() const { return meeting_.description; }
+    [[nodiscard]] Button* meetingButton() const { return meeting_.button; }
+    [[nodiscard]] QWidget* musicView() const { return music_.view; }
+    [[nodiscard]] TextView* musicTitleText() const { return music_.title; }
+    [[nodiscard]] TextView* musicDescriptionText() const { return music_.description; }
+    [[nodiscard]] Button* musicButton() const { return music_.button; }
 
 protected:
     void viewDidLoad() override;
@@ -45,6 +49,7 @@ private:
         TextView* title = nullptr;
         TextView* description = nullptr;
         Button* button = nullptr;
+        QLabel* inUseBadge = nullptr;
     };
 
     void buildTitle();
@@ -53,18 +58,12 @@ private:
     // Heights follow the measured texts; returns the panel's height.
     static int layoutPanel(const Panel& panel, int left, int top);
     void showModeToast(LocalizedKey message);
+    static void markPanel(const Panel& panel, bool inUse);
 
     QLabel* logoItemImage_ = nullptr;
     TextView* modeTitleText_ = nullptr;
     TextView* modeDescriptionText_ = nullptr;
-    QWidget* meetingView_ = nullptr;
-    QLabel* meetingImage_ = nullptr;
-    TextView* meetingTitleText_ = nullptr;
-    TextView* meetingDescriptionText_ = nullptr;
-    Button* meetingButton_ = nullptr;
-    QWidget* musicView_ = nullptr;
-    QLabel* musicImage_ = nullptr;
-    TextView* musicTitleText_ = nullptr;
-    TextView* musicDescriptionText_ = nullptr;
-    Button* musicButton_ = nullptr;
+    Panel meeting_;
+    Panel music_;
+    ModeInUse shownModeInUse_ = ModeInUse::none;
 };

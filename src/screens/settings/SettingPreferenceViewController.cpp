@@ -1,6 +1,7 @@
 #include "screens/settings/SettingPreferenceViewController.h"
 
 #include "audio/Audio.h"
+#include "core/FollowCalls.h"
 #include "core/LogLines.h"
 #include "core/SpeakerDevice.h"
 #include "core/StatusCheckInterval.h"
@@ -65,6 +66,17 @@ void SettingPreferenceViewController::viewDidLoad() {
     ButtonStyle::styleSecondarySmall(BTSettingButton_);
     fitWidth(BTSettingButton_);
     connect(BTSettingButton_, &Button::clicked, this, [this] { didBTSettingClick(); });
+
+    followCallsTitleText_ = makeText(root, LocalizedKey::SettingPreferenceFollowCallsTitle,
+                                     colorNavy(), 14, TextView::bold);
+    followCallsStatusText_ = makeText(root, LocalizedKey::SettingPreferenceFollowCallsOff,
+                                      colorSlateGrey(), 14, TextView::bold);
+    followCallsImage_ = makeLamp(root);
+    followCallsButton_ =
+        new Button(Localization::localizedString(LocalizedKey::FollowCallsTurnOnButtonTitle), root);
+    ButtonStyle::styleSecondarySmall(followCallsButton_);
+    showFollowCalls(false);
+    connect(followCallsButton_, &Button::clicked, this, [this] { didFollowCallsClick(); });
     startLayout();
 }
 
@@ -84,6 +96,7 @@ void SettingPreferenceViewController::layoutElements(QSize viewSize) {
     };
     placeRow(loginTitleText_, loginStatusText_, loginItemImage_, loginSettingButton_);
     placeRow(BTTitleText_, BTStatusText_, BTItemImage_, BTSettingButton_);
+    placeRow(followCallsTitleText_, followCallsStatusText_, followCallsImage_, followCallsButton_);
 }
 
 void SettingPreferenceViewController::viewDidAppear() {
@@ -105,6 +118,13 @@ void SettingPreferenceViewController::checkStatus() {
     platform::MainQueue::async([self, loginItemOn] {
         if (!self.isNull()) {
             self->showLoginItem(loginItemOn);
+        }
+    });
+    // The command line may have changed it.
+    const bool followingCalls = FollowCalls::isOn();
+    platform::MainQueue::async([self, followingCalls] {
+        if (!self.isNull()) {
+            self->showFollowCalls(followingCalls);
         }
     });
     Audio::refreshSpeakerDevice();
@@ -141,6 +161,19 @@ void SettingPreferenceViewController::nameLoginSwitch(bool on) {
     loginSettingButton_->setAccessibleDescription(loginSettingButton_->text());
 }
 
+void SettingPreferenceViewController::showFollowCalls(bool on) {
+    showRow(followCallsStatusText_, followCallsImage_, on,
+            Localization::localizedString(on ? LocalizedKey::SettingPreferenceFollowCallsOn
+                                             : LocalizedKey::SettingPreferenceFollowCallsOff));
+    followCallsButton_->setText(
+        Localization::localizedString(on ? LocalizedKey::FollowCallsTurnOffButtonTitle
+                                         : LocalizedKey::FollowCallsTurnOnButtonTitle));
+    fitWidth(followCallsButton_);
+    Accessibility::setName(followCallsButton_,
+                           on ? AccessibleKey::FollowCallsOn : AccessibleKey::FollowCallsOff);
+    followCallsButton_->setAccessibleDescription(followCallsButton_->text());
+}
+
 // Some translations need more than the usual width.
 void SettingPreferenceViewController::fitWidth(Button* button) {
     const int needed = button->fontMetrics().horizontalAdvance(button->text()) + buttonPadding;
@@ -172,4 +205,12 @@ void SettingPreferenceViewController::didLoginSettingClick() {
 void SettingPreferenceViewController::didBTSettingClick() {
     platform::Log::line(log_lines::btSettingClick);
     platform::Platform::desktopSettings().openBluetoothSettings();
+}
+
+void SettingPreferenceViewController::didFollowCallsClick() {
+    const bool on = !FollowCalls::isOn();
+    platform::Log::line(on ? "following calls: turned on" : "following calls: turned off");
+    // A failure writes its own line; the row shows what is really stored either way.
+    (void)FollowCalls::setOn(on);
+    showFollowCalls(FollowCalls::isOn());
 }

@@ -12,8 +12,9 @@ namespace platform {
 class Timer;
 }
 
-// The Preference tab: whether the assistant starts at login and whether the speakerphone is
-// connected, each with a lamp and a button. Refreshed every 3 seconds while it is shown.
+// The Preference tab: whether the assistant starts at login, whether the speakerphone is
+// connected, and whether Meeting mode follows calls, each with a lamp and a button. Refreshed every
+// 3 seconds while it is shown.
 class SettingPreferenceViewController : public TabContentViewController {
     Q_OBJECT
 
@@ -38,6 +39,8 @@ public:
     // Switches launch at login the other way: there is no system page for it here.
     void didLoginSettingClick();
     void didBTSettingClick();
+    // Switches following calls the other way.
+    void didFollowCallsClick();
 
     [[nodiscard]] TextView* loginStatusText() const { return loginStatusText_; }
     [[nodiscard]] QLabel* loginItemImage() const { return loginItemImage_; }
@@ -45,6 +48,9 @@ public:
     [[nodiscard]] TextView* BTStatusText() const { return BTStatusText_; }
     [[nodiscard]] QLabel* BTItemImage() const { return BTItemImage_; }
     [[nodiscard]] Button* BTSettingButton() const { return BTSettingButton_; }
+    [[nodiscard]] TextView* followCallsStatusText() const { return followCallsStatusText_; }
+    [[nodiscard]] QLabel* followCallsImage() const { return followCallsImage_; }
+    [[nodiscard]] Button* followCallsButton() const { return followCallsButton_; }
     [[nodiscard]] const platform::Timer* checkStatusTimer() const {
         return checkStatusTimer_.get();
     }
@@ -60,6 +66,7 @@ private:
     void showRow(TextView* status, QLabel* lamp, bool on, const QString& text);
     void showLoginItem(bool on);
     void nameLoginSwitch(bool on);
+    void showFollowCalls(bool on);
     static void fitWidth(Button* button);
 
     TextView* loginTitleText_ = nullptr;
@@ -70,6 +77,10 @@ private:
     QLabel* BTItemImage_ = nullptr;
     TextView* BTStatusText_ = nullptr;
     Button* BTSettingButton_ = nullptr;
+    TextView* followCallsTitleText_ = nullptr;
+    QLabel* followCallsImage_ = nullptr;
+    TextView* followCallsStatusText_ = nullptr;
+    Button* followCallsButton_ = nullptr;
     std::unique_ptr<platform::Timer> checkStatusTimer_;
     bool loginItemOn_ = false;
 };
