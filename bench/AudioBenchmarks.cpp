@@ -7,14 +7,19 @@
 //   BM_PollingTick/N              CPU per tick is the server_cpu_us counter
 //   BM_StalledModeSwitch          the main thread's longest block while a Meeting click waits on
 //                                 a frozen server (manual time), and the click itself (click_us)
+//   BM_CallToMeeting             time from a call's recording stream starting (the start of a
+//                                 pacat that calls itself zoom) until both defaults are on the
+//                                 speakerphone, with following calls on
 //   BM_ModeCommand, BM_TwoPactlCalls
 //                                 `--mode meeting` as a whole process against the two pactl
 //                                 calls that do the same (child_cpu_us)
 //
 // bench_audio [benchmark flags]
 
+#include "app/CallFollower.h"
 #include "audio/AppManger.h"
 #include "audio/Audio.h"
+#include "core/FollowCalls.h"
 #include "core/ProcessState.h"
 #include "core/SpeakerDevice.h"
 #include "platform/MainQueue.h"
@@ -25,6 +30,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <benchmark/benchmark.h>
@@ -176,6 +182,50 @@ void BM_Detection(benchmark::State& state) {
 }
 BENCHMARK(BM_Detection)->Arg(1)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Detection)->Arg(0)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_CallToMeeting(benchmark::State& state) {
+    PulseServer server;
+    server.addSink("lumatix", "Lumatix U Analog Stereo", "Lumatix U")
+        .addSource("lumatix_mic", "Lumatix U Mono", "Lumatix U")
+        .addSource("builtin_mic", "Built-in Microphone")
+        .addSink("builtin", "Built-in Speakers");
+    if (!server.start()) {
+        state.SkipWithError("no server");
+        return;
+    }
+    Monitor monitor(true);
+    RecordingNotifications notices;
+    ScopedPlatform scoped({.desktopNotifications = &notices});
+    FollowCalls::setOn(true);
+    CallFollower follower;
+    const auto inMeeting = [] { return Audio::getModeInUse() == ModeInUse::meeting; };
+    for (auto _ : state) {
+        if (!server.setDefaults("builtin", "builtin_mic") ||
+            !waitFor([&] { return !inMeeting(); }, std::chrono::seconds(10))) {
+            state.SkipWithError("the defaults did not go back");
+            return;
+        }
+        QProcess call;
+        auto environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("PULSE_PROP", R"(application.name="ZOOM VoiceEngine" )"
+                                         R"(application.process.binary="zoom")");
+        call.setProcessEnvironment(environment);
+        call.setStandardOutputFile(QProcess::nullDevice());
+        const auto start = Clock::now();
+        call.start("pacat", {"--record"});
+        const bool switched = waitFor(inMeeting, std::chrono::seconds(10));
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+        call.kill();
+        call.waitForFinished();
+        // A mode of one's own choosing: nothing is given back after the call.
+        AppManger::shared().switchToMusicMode();
+        if (!switched) {
+            state.SkipWithError("the call was not followed");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_CallToMeeting)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void tick(benchmark::State& state, bool polling) {
     PulseServer* server = serverWith(static_cast<int>(state.range(0)));

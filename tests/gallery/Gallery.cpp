@@ -159,6 +159,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(folder.path());
     MemoryUserDefaults defaults;
     MemoryAudioHardware hardware;
+    MemoryUserState state;
     FixedLoginItem loginItem(platform::LoginItemStatus::enabled);
     const auto resources = QCoreApplication::applicationFilePath().toStdString();
     platform::Bundle bundle({.identifier = "com.lumatix.connectionassistant",
@@ -167,7 +168,8 @@ int main(int argc, char** argv) {
     platform::Platform::install({.userDefaults = &defaults,
                                  .audioHardware = &hardware,
                                  .loginItem = &loginItem,
-                                 .bundle = &bundle});
+                                 .bundle = &bundle,
+                                 .userState = &state});
     // The update windows never finish their check.
     NetworkManger updates(net::HttpClient::shared(), "http://127.0.0.1:9");
     using Reachable = FixedReachability;
