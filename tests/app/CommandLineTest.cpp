@@ -44,18 +44,23 @@ TEST(CommandLineTest, ParsesEveryCommandAndRejectsTheRest) {
     }
 }
 
-// Modes that go through: the command against a real server.
-TEST(CommandLineTest, DevicesAndFailedModesWithTheirExitStatus) {
-    MemoryAudioHardware hardware;
-    MemoryUserState state;
-    ScopedPlatform scoped({.audioHardware = &hardware, .userState = &state});
-    CapturedLog log;
-    std::ostringstream out, err;
-    const auto run = [&](std::vector<std::string> arguments) {
+// The commands against a sound server in memory.
+class CommandLineRunTest : public ::testing::Test {
+protected:
+    int run(const std::vector<std::string>& arguments) {
         out.str({});
         err.str({});
         return CommandLine::run(CommandLine::parse(arguments), out, err);
-    };
+    }
+    MemoryAudioHardware hardware;
+    MemoryUserState state;
+    ScopedPlatform scoped{{.audioHardware = &hardware, .userState = &state}};
+    CapturedLog log;
+    std::ostringstream out, err;
+};
+
+// Modes that go through: the command against a real server.
+TEST_F(CommandLineRunTest, DevicesAndFailedModesWithTheirExitStatus) {
     EXPECT_EQ(run({"--list-devices"}), 0);
     EXPECT_EQ(out.str(), "Output devices: none\nInput devices: none\n");
     hardware.setOutputs({{3, "Built-in Speakers"}, {7, "Lumatix U", "Lumatix U Analog Stereo"}});
@@ -66,8 +71,7 @@ TEST(CommandLineTest, DevicesAndFailedModesWithTheirExitStatus) {
               "  7\tLumatix U (Lumatix U Analog Stereo)\t[speakerphone]\n"
               "Input devices:\n  2\tBuilt-in Microphone\n  5\tLumatix U\t[speakerphone]\n");
 
-    // The server's answer (none: as the devices call for), the command, its exit status and
-    // what it says. No server at all is the test below.
+    // The server's forced answer, the command, its exit status and what it says.
     using platform::AudioResult;
     for (const auto& [answer, arguments, status, message] : std::vector<
              std::tuple<std::optional<AudioResult>, std::vector<std::string>, int, std::string>>{
@@ -114,15 +118,8 @@ TEST(CommandLineTest, FollowCallsIsSavedAndReachesTheRunningAssistant) {
     }
 }
 
-// A Bluetooth speakerphone changes profile on the way, its devices going before the new ones
-// come, and the command's copy of them changes only when it reads the server again. Each mode
-// says in one line what changed, and nothing of the desktop program's log; Music mode gives
-// back the microphone used before.
-TEST(CommandLineTest, ModesGoThroughAProfileChangeAndSayWhatChanged) {
-    MemoryAudioHardware hardware;
-    MemoryUserState state;
-    ScopedPlatform scoped({.audioHardware = &hardware, .userState = &state});
-    CapturedLog log;
+// Modes through a Bluetooth profile change say in one line what changed, logging nothing.
+TEST_F(CommandLineRunTest, ModesGoThroughAProfileChangeAndSayWhatChanged) {
     hardware.setInputs({{2, "Built-in Microphone"}, {3, "USB Mic", "", std::nullopt, "usb"}});
     hardware.addBluetoothSpeakerphone();
     hardware.defaultInput = 3; // given back by Music mode
@@ -132,24 +129,20 @@ TEST(CommandLineTest, ModesGoThroughAProfileChangeAndSayWhatChanged) {
          {std::tuple("meeting", "headset_head_unit",
                      "Meeting mode: output Lumatix U, input Lumatix U\n"),
           std::tuple("music", "a2dp_sink", "Music mode: output Lumatix U, input USB Mic\n")}) {
-        std::ostringstream out, err;
-        EXPECT_EQ(CommandLine::run(CommandLine::parse({"--mode", mode}), out, err), 0) << err.str();
+        EXPECT_EQ(run({"--mode", mode}), 0) << err.str();
         EXPECT_EQ(out.str(), line);
         EXPECT_EQ(hardware.server().cards.back().activeProfile, profile);
     }
     hardware.copy = MemoryAudioHardware::Copy::live;
     hardware.setCards({});
     hardware.setOutputs({{7, "Lumatix U"}});
-    std::ostringstream out, err;
-    EXPECT_EQ(CommandLine::run(CommandLine::parse({"--mode", "meeting"}), out, err), 0);
+    EXPECT_EQ(run({"--mode", "meeting"}), 0);
     EXPECT_EQ(out.str(),
               "Meeting mode: output Lumatix U only; the speakerphone has no microphone\n");
     EXPECT_TRUE(log.lines().empty());
 }
 
-// Both programs answer --version and --help by themselves: a stalled sound server (a socket
-// that takes connections and never answers) is not even connected to. A command that needs
-// the server reaches that one, and gives up on it.
+// --version and --help never connect to a (stalled) sound server; --list-devices gives up on it.
 TEST(CommandLineTest, VersionAndHelpNeverReachForTheSoundServer) {
     QTemporaryDir folder;
     QLocalServer stalled;

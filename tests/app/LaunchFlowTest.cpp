@@ -80,8 +80,7 @@ protected:
 };
 
 TEST_F(LaunchFlowTest, FirstScreenFollowsLicenceMicrophoneAndLoginItem) {
-    // The licence's answer, a fresh installation's resource (the user last saw an older one),
-    // the microphone, launch at login, then the first screen and the microphone requests.
+    // Licence answer, fresh install, microphone, login item; first screen, microphone requests.
     for (const auto& [eula, fresh, granted, status, screen, requests] :
          std::vector<std::tuple<int, bool, bool, LoginItemStatus, std::string, int>>{
              {0, false, true, LoginItemStatus::enabled, "EULA", 0},
@@ -151,8 +150,7 @@ TEST_F(LaunchFlowTest, ANewUserReachesTheMainScreensByClicksAlone) {
     EXPECT_FALSE(PersistedSettings::getIsFirstLaunch());
 }
 
-// Declining the licence quits, storing nothing. Agreeing with the microphone kept by the desktop
-// shows the microphone screen until a later launch gets access.
+// Declining quits, storing nothing; a refused microphone waits for a later launch.
 TEST_F(LaunchFlowTest, DecliningQuitsAndARefusedMicrophoneWaitsForTheNextLaunch) {
     ASSERT_EQ(launch(false), "EULA");
     const int writes = defaults.writes;
@@ -213,48 +211,39 @@ TEST_F(LaunchFlowTest, MenuOpensSettingsAndInformationOverTheMainWindow) {
     EXPECT_EQ(quits, before + 1);
     content()->dismissViewController(content()->presentedViewControllers().front());
 
-    // What is open, the item chosen, and whether that window stays (else it closes, the update
-    // flow ends and the item's window is asked for). A running download is never cancelled.
+    // Open window, item chosen, whether it stays (else it closes and the item's window is asked).
     updateClient.newVersionUrl = server.url("/files/held.deb");
     files["/files/held.deb"] = HttpTestServer::silent();
-    struct Case {
-        Screen open;
-        UpdateScreen pending;
-        bool info;
-        bool stays;
-    };
-    const Case cases[] = {
-        {Screen::settings, UpdateScreen::newVersion, false, true},
-        {Screen::info, UpdateScreen::newVersion, false, false},
-        {Screen::info, UpdateScreen::none, true, true},
-        {Screen::settings, UpdateScreen::none, true, false},
-        {Screen::newVersion, UpdateScreen::newVersion, true, false},
-        {Screen::upToDate, UpdateScreen::upToDate, false, false},
-        {Screen::download, UpdateScreen::downloading, true, true},
-        {Screen::download, UpdateScreen::downloading, false, true},
-    };
-    for (const Case& each : cases) {
+    using enum UpdateScreen;
+    for (const auto& [open, pending, info, stays] :
+         std::vector<std::tuple<Screen, UpdateScreen, bool, bool>>{
+             {Screen::settings, newVersion, false, true},
+             {Screen::info, newVersion, false, false},
+             {Screen::info, none, true, true},
+             {Screen::settings, none, true, false},
+             {Screen::newVersion, newVersion, true, false},
+             {Screen::upToDate, upToDate, false, false},
+             {Screen::download, downloading, true, true},
+             {Screen::download, downloading, false, true},
+         }) {
+        SCOPED_TRACE(std::to_string(static_cast<int>(open)) +
+                     (info ? " then info" : " then settings"));
         posts.clear();
-        pendingUpdateScreen = each.pending;
-        content()->presentViewControllerAsModalWindow(navigator.make(each.open));
+        pendingUpdateScreen = pending;
+        content()->presentViewControllerAsModalWindow(navigator.make(open));
         ViewController* shown = content()->presentedViewControllers().front();
         // Settings ends a waiting update flow as it opens.
-        pendingUpdateScreen = each.pending;
-        each.info ? delegate->openInfoFromMenu() : delegate->openSettingFromMenu();
+        pendingUpdateScreen = pending;
+        info ? delegate->openInfoFromMenu() : delegate->openSettingFromMenu();
         QTest::qWait(50);
         const auto now = content()->presentedViewControllers();
-        const std::string where = std::to_string(static_cast<int>(each.open)) + " then " +
-                                  (each.info ? "information" : "settings");
-        if (each.stays) {
-            EXPECT_EQ(now, std::vector<ViewController*>{shown}) << where;
-            EXPECT_TRUE(posts.empty()) << where;
-            EXPECT_EQ(pendingUpdateScreen, each.pending) << where;
+        EXPECT_EQ(now,
+                  stays ? std::vector<ViewController*>{shown} : std::vector<ViewController*>{});
+        EXPECT_EQ(posts, stays ? std::vector<std::string>{}
+                               : std::vector<std::string>{info ? "openInfo" : "openSetting"});
+        EXPECT_EQ(pendingUpdateScreen, stays ? pending : none);
+        if (stays) {
             content()->dismissViewController(shown);
-        } else {
-            EXPECT_TRUE(now.empty()) << where;
-            EXPECT_EQ(posts, std::vector<std::string>{each.info ? "openInfo" : "openSetting"})
-                << where;
-            EXPECT_EQ(pendingUpdateScreen, UpdateScreen::none) << where;
         }
     }
     EXPECT_EQ(quits, before + 1);

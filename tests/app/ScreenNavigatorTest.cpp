@@ -20,8 +20,7 @@ namespace {
 
 using Answer = FixedReachability::Answer;
 
-// A wrong main screen after the update step corrects itself at its first status check, which
-// the flows below cannot tell from the right one.
+// The flows below cannot tell a wrong main screen here: it corrects itself at its first check.
 TEST(ScreenNavigatorDecisions, MainScreenAfterTheUpdateStep) {
     EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(Consent::declined, true), Screen::mode);
     EXPECT_EQ(ScreenNavigator::screenAfterUpdateStep(Consent::agreed, false),
@@ -38,8 +37,7 @@ protected:
     T* waitForPresented(ViewController* presenter) {
         return waitFor<T>([&] { return presented(presenter); });
     }
-    // Settings over the screen, its Update tab, and the check: Settings closes and the
-    // checking window takes its place.
+    // Settings, its Update tab and the check: the checking window takes Settings' place.
     void startCheckFromSettings(ViewController* screen) {
         QTest::mouseClick(qobject_cast<MainScreenViewController*>(screen)->settingButton(),
                           Qt::LeftButton);
@@ -80,9 +78,7 @@ TEST_F(ScreenNavigatorTest, MainScreensHandOverOnceWithinOneTickKeepingTheFrame)
     EXPECT_EQ(main.frame(), frame);
 }
 
-// A Bluetooth speakerphone's devices go while its card takes the headset profile, and the new
-// ones come a moment later: the Mode screen stays through the ticks and checks in between. A
-// link that drops on the way back to music counts once that switch has timed out.
+// The Mode screen stays while a Bluetooth card changes profile; a lost link counts after timeout.
 TEST_F(ScreenNavigatorTest, ModeScreenStaysWhileTheSpeakerphoneChangesProfile) {
     hardware.addBluetoothSpeakerphone();
     hardware.copy = MemoryAudioHardware::Copy::events;
@@ -108,9 +104,7 @@ TEST_F(ScreenNavigatorTest, ModeScreenStaysWhileTheSpeakerphoneChangesProfile) {
     EXPECT_EQ(states, std::vector<MainScreen>{MainScreen::pairingGuide});
 }
 
-// Checks started from Settings: without an offer, whatever the network says, the up-to-date
-// window follows, and once it closes the screen's status check starts afresh; an offer leads
-// on to the new-version window and its download.
+// Checks from Settings end up to date whatever the network says, or lead on to the offer.
 TEST_F(ScreenNavigatorTest, ChecksFromSettingsEndUpToDateOrWithTheOffer) {
     connectSpeakerphone(true);
     auto* mode = show<ModeViewController>(Screen::mode);
@@ -168,8 +162,7 @@ TEST_F(ScreenNavigatorTest, ForcedUpdateCloseButtonQuitsWhereSkipAndCloseBoxDoNo
     EXPECT_EQ(quits, 1);
 }
 
-// What a screen presented stays open over the screen that replaces it, and goes on from there;
-// a window presented over the main one never puts a main screen inside itself.
+// Presented windows stay over the successor screen and never hold a main screen themselves.
 TEST_F(ScreenNavigatorTest, PresentedWindowsStayWithTheSuccessorAndNeverHoldAMainScreen) {
     connectSpeakerphone(false);
     auto* guide = show<BluetoothViewController>(Screen::bluetoothGuide);
@@ -203,8 +196,7 @@ TEST_F(ScreenNavigatorTest, PresentedWindowsStayWithTheSuccessorAndNeverHoldAMai
               1);
 }
 
-// Escape closes what was presented over the screen as its close box does; over the screen
-// itself it does nothing.
+// Escape closes presented windows as their close box does; over the screen it does nothing.
 TEST_F(ScreenNavigatorTest, EscapeClosesPresentedWindowsAsTheirCloseBoxDoes) {
     connectSpeakerphone(true);
     auto* mode = show<ModeViewController>(Screen::mode);

@@ -75,8 +75,7 @@ TEST_F(AudioTest, ModesChooseTheirDevices) {
     const Devices outs{{1, "Built-in Speakers"}, {7, "Lumatix U"}};
     const Devices mics{{2, "Built-in Microphone"}, {8, "Lumatix U"}};
     const Devices ownMics{{8, "Lumatix U"}, {9, "My Lumatix U"}};
-    // Mode, outputs, inputs, the outputs at the last refresh (Music mode's record), the defaults
-    // asked for (output, input), and the outcome: a speakerphone gone since the record is said.
+    // Mode, outputs, inputs, outputs at the last refresh, defaults asked (output, input), outcome.
     using IDs = std::vector<AudioDeviceID>;
     for (const auto& [what, outputs, inputs, recorded, output, input, result] : std::vector<
              std::tuple<std::string, Devices, Devices, Devices, IDs, IDs, AppManger::ModeSwitch>>{
@@ -113,9 +112,7 @@ TEST_F(AudioTest, ModesChooseTheirDevices) {
     EXPECT_EQ(*hardware.defaultInput - 20, *hardware.defaultOutput - 7);
 }
 
-// Music mode's microphone: the remembered one while it is there; else the computer's own (by
-// form factor, else by bus) before webcams, headsets and line inputs; else the system's first;
-// never the speakerphone's. Meeting mode remembers any other microphone in use.
+// Music mode: the remembered microphone, else the computer's own, else the first; never ours.
 TEST(MicrophoneChoiceTest, RemembersAndChoosesTheMicrophoneForMusic) {
     const auto mic = [](AudioDeviceID id, std::string server, std::string formFactor,
                         std::string bus) {
@@ -155,8 +152,7 @@ TEST(MicrophoneChoiceTest, RemembersAndChoosesTheMicrophoneForMusic) {
     }
 }
 
-// Headset and music profiles by family, availability and priority, as PulseAudio and PipeWire
-// name them; a card without them (USB, or a phone's audio gateway) has neither.
+// The best usable headset and music profiles, as PulseAudio and PipeWire name them.
 TEST(BluetoothProfilesTest, ChoosesTheBestUsableProfileOfEachFamily) {
     using Profiles = std::vector<platform::AudioCardProfile>;
     using Choice = std::optional<std::string>;
@@ -194,9 +190,7 @@ TEST(BluetoothProfilesTest, ChoosesTheBestUsableProfileOfEachFamily) {
     }
 }
 
-// Playing music, a Bluetooth speakerphone has no microphone: Meeting mode takes its headset
-// profile (the command line's test shows it going through), unless the server refuses it or
-// does not answer, and a link that brings no microphone still moves the output.
+// Meeting mode takes the headset profile unless refused; a link without a microphone still moves.
 TEST_F(AudioTest, ModesTakeTheBluetoothProfileThatHasWhatTheyNeed) {
     hardware.setInputs({{3, "USB Mic"}});
     hardware.addBluetoothSpeakerphone();
@@ -230,14 +224,11 @@ TEST_F(AudioTest, ModesTakeTheBluetoothProfileThatHasWhatTheyNeed) {
     EXPECT_EQ(hardware.defaultOutput, 20u);
 }
 
-// Quick clicks: the later one wins, whatever the earlier one still waits for, and only it
-// reports. Devices listed before a profile switch are never chosen, even while they linger
-// beside the new ones.
+// Quick clicks: the later one wins and alone reports; devices on their way out are never chosen.
 TEST_F(AudioTest, TheLaterOfQuickClicksWinsAndNoDeviceOnItsWayOutIsChosen) {
     using Clicks = std::vector<bool>; // Meeting mode?
     using platform::AudioResult;
-    // The speakerphone's starting profile (none: USB), the clicks within one turn, how long
-    // the card's old devices linger, and the answer to the first click's requests.
+    // Starting profile (none: USB), clicks in one turn, old devices' linger, first click's answer.
     for (const auto& [start, clicks, linger, firstAnswer] :
          std::vector<std::tuple<std::string, Clicks, std::chrono::milliseconds,
                                 std::optional<AudioResult>>>{
@@ -284,10 +275,7 @@ TEST_F(AudioTest, TheLaterOfQuickClicksWinsAndNoDeviceOnItsWayOutIsChosen) {
     }
 }
 
-// The monitor refreshes the record on every tick and, between ticks, as soon as the system
-// reports a change. Outside the first run the screens are told on every tick, but between
-// ticks only of a speakerphone that came or went, once for a burst of changes; nothing is told
-// during the first run, nor once the monitor stops.
+// Ticks tell the screens always, changes between ticks only of a speakerphone that came or went.
 TEST_F(AudioTest, TheMonitorFollowsTheSpeakerphoneOnEveryTickAndChange) {
     const Devices speaker{{7, "Lumatix U"}};
     hardware.setOutputs(speaker);
@@ -299,8 +287,7 @@ TEST_F(AudioTest, TheMonitorFollowsTheSpeakerphoneOnEveryTickAndChange) {
     EXPECT_TRUE(AppManger::shared().checkBTStatusTimer()->repeats());
     const Devices speakers{{1, "Built-in Speakers"}, {7, "Lumatix U"}};
     const Devices more{{1, "Built-in Speakers"}, {7, "Lumatix U"}, {8, "HDMI"}};
-    // A tick (else a change), the screen state before, the outputs, then the presence, the state
-    // after and the posts so far. The changes reported during the ticks make a burst.
+    // Tick (else a change), state before, outputs; then presence, state after, posts so far.
     const auto [first, guide, mode] =
         std::tuple(MainScreen::firstRun, MainScreen::pairingGuide, MainScreen::mode);
     const std::vector<std::tuple<bool, MainScreen, Devices, bool, MainScreen, int>> steps{

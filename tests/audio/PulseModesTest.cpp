@@ -12,13 +12,7 @@
 #include <QProcess>
 #include <QTimer>
 
-// Meeting and then Music mode as two processes of the command users run give back the
-// microphone used before, which the server lists after a webcam's; when it is gone (a server
-// started afresh without it), the computer's own is taken over the webcam's. A click on a
-// frozen server ends by itself, saying so, and the next one after the server thaws goes through.
-// The speakerphone gone and back half a second later under the same name, as a card changing
-// profile: a switch in the gap, from the record made before, says the device is gone, and its
-// successor is chosen by its new identifier.
+// Modes across processes give back the microphone; a frozen server or a gap ends cleanly.
 TEST(PulseModesTest, ModesGiveBackTheMicrophoneAcrossProcessesAndOutliveAFrozenServerAndAGap) {
     TemporaryHome home; // the user's state, shared by the processes
     PulseServer server;
@@ -32,8 +26,7 @@ TEST(PulseModesTest, ModesGiveBackTheMicrophoneAcrossProcessesAndOutliveAFrozenS
     ASSERT_TRUE(server.load({false, "headset_mic", "USB Headset Mono", "USB Headset",
                              "device.form_factor=headset device.bus=usb"}));
     ASSERT_TRUE(server.setDefaults("builtin", "headset_mic"));
-    // Its exit status, the first line of its output and its error output; it runs without
-    // Qt's application.
+    // Its exit status, first output line and error output; it runs without Qt's application.
     const auto command = [](const char* mode) {
         QProcess process;
         process.start(QStringLiteral(LUMATIX_COMMAND), {"--mode", mode});

@@ -2,7 +2,6 @@
 #include "platform/Platform.h"
 #include "screens/main/BluetoothViewController.h"
 #include "screens/onboarding/EULAViewController.h"
-#include "screens/onboarding/GDPRViewController.h"
 #include "screens/onboarding/LoginItemViewController.h"
 #include "screens/update/CheckOTAViewController.h"
 #include "support/AppFixture.h"
@@ -69,14 +68,16 @@ TEST_F(AgreementScreensTest, AMissingAgreementNeverLeavesAnEmptyPanel) {
     EXPECT_EQ(quits, 1);
 }
 
-// The first answer counts: a second click while it is under way changes nothing.
-TEST_F(AgreementScreensTest, EachAgreementAnswersOnce) {
+// The first answer counts; a later (not first-launch) agreement does not report the launch.
+TEST_F(AgreementScreensTest, EachAgreementAnswersOnceAndOnlyTheFirstReportsTheLaunch) {
     useHomeResources({"LumatixUphoneappEULA_EN.html"});
+    defaults.setBool("isFirstLaunch", false);
     FixedMicrophoneAccess microphone(true);
     platform::Platform::install({.microphoneAccess = &microphone});
     for (const Screen screen : {Screen::eula, Screen::consent}) {
         log.clear();
         auto* agreement = show<AgreementViewController>(screen);
+        EXPECT_EQ(mainScreenState, MainScreen::firstRun);
         scrollTo(agreement);
         ASSERT_TRUE(QTest::qWaitFor([&] { return agreement->agreeButton()->isEnabled(); }, 2000));
         QTest::mouseClick(agreement->agreeButton(), Qt::LeftButton);
@@ -86,27 +87,15 @@ TEST_F(AgreementScreensTest, EachAgreementAnswersOnce) {
         EXPECT_EQ(log.count("didAgreeClick"), 1) << static_cast<int>(screen);
         EXPECT_EQ(log.count("didCancelClick"), 0) << static_cast<int>(screen);
     }
+    ASSERT_NE(waitForContent<BluetoothViewController>(), nullptr);
     EXPECT_EQ(microphone.requests, 1);
     EXPECT_EQ(PersistedSettings::getCheckPrivacyStatus(), Consent::agreed);
     EXPECT_EQ(quits, 0);
-}
-
-// A later agreement stores the answer without reporting the launch again.
-TEST_F(AgreementScreensTest, OnlyTheFirstAgreementReportsTheLaunch) {
-    defaults.setBool("isFirstLaunch", false);
-    auto* consent = show<GDPRViewController>(Screen::consent);
-    EXPECT_EQ(mainScreenState, MainScreen::firstRun);
-    scrollTo(consent);
-    QTest::mouseClick(consent->agreeButton(), Qt::LeftButton);
-    ASSERT_NE(waitForContent<BluetoothViewController>(), nullptr);
-    EXPECT_EQ(PersistedSettings::getCheckPrivacyStatus(), Consent::agreed);
-    EXPECT_EQ(log.count("didAgreeClick"), 1);
     QTest::qWait(100);
     EXPECT_EQ(server.requestCount(), 0);
 }
 
-// Turning launch at login on moves on at once, before any status check; a failure stays on
-// the screen, saying so.
+// Launch at login moves on at once; a failure stays on the screen, saying so.
 TEST_F(AgreementScreensTest, LaunchAtLoginMovesOnAtOnceOrSaysWhyNot) {
     for (const bool works : {false, true}) {
         loginItem.enableWorks = works;

@@ -15,8 +15,7 @@ namespace {
 
 using InfoScreensTest = AppFixture;
 
-// Every selection reports its page, the automatic first one and a click on the selected tab
-// included; only with consent.
+// Every selection reports its page (the first and repeated ones too), only with consent.
 TEST_F(InfoScreensTest, EachTabSelectionReportsItsPageInOrder) {
     const std::vector<std::string> visited{"phone_app_download", "support_page",
                                            "software_compatible_platform",
@@ -60,9 +59,7 @@ TEST_F(InfoScreensTest, EachUserGuideLinkOpensItsOwnPage) {
     }
 }
 
-// Marks sit right-aligned: both marks put the web mark left of the PC mark; a single mark
-// takes the rightmost place. The last row has no left card. The web legend is as wide as its
-// text in each language, and the PC legend follows it.
+// Marks sit right-aligned (web left of PC); the legend is as wide as its text in each language.
 TEST_F(InfoScreensTest, SupportedAppsShowTheirMarksInPlaceAndTheLegendFitsItsText) {
     // Name → web, PC.
     const std::map<QString, std::pair<bool, bool>> marks{

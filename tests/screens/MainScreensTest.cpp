@@ -17,21 +17,7 @@ namespace {
 
 using MainScreensTest = AppFixture;
 
-// The toasts on screen: windows of their own, or drawn inside the main window (Wayland).
-std::vector<QWidget*> shownToasts() {
-    std::vector<QWidget*> toasts;
-    for (QWidget* widget : QApplication::allWidgets()) {
-        const auto* window = qobject_cast<Window*>(widget);
-        if (window != nullptr && window->isVisible() &&
-            qobject_cast<ToastViewController*>(window->contentViewController()) != nullptr) {
-            toasts.push_back(widget);
-        }
-    }
-    return toasts;
-}
-
-// Which mode ran shows in the microphone it chose; the choice itself is the audio tests'. The
-// toast shows at its size and leaves the main window as it was.
+// The mode shows in the microphone chosen; the toast keeps its size and the main window.
 TEST_F(MainScreensTest, ModePanelsReportShowAToastAndSwitchTheMode) {
     defaults.setInteger("CheckPrivacyStatus", 1);
     connectSpeakerphone(true);
@@ -144,8 +130,7 @@ namespace {
 
 using KeyboardTest = AppFixture;
 
-// A compositor without a keyboard (headless Weston) activates no window; there it is enough
-// that the window is on screen.
+// A compositor without a keyboard (headless Weston) activates no window: shown is enough.
 bool activate(Window& window) {
     window.activateWindow();
     return QGuiApplication::platformName() == QLatin1String("wayland")
@@ -153,8 +138,7 @@ bool activate(Window& window) {
                : QTest::qWaitForWindowActive(&window);
 }
 
-// Tab visits the panels, then the corner buttons left to right, then the title bar; Space and
-// Return choose the focused mode, and only the keyboard's focus shows its mark.
+// Tab: panels, corner buttons, title bar; Space and Return choose; only the keyboard marks.
 TEST_F(KeyboardTest, ModesAreChosenWithTabAndSpaceOrReturnAlone) {
     defaults.setInteger("CheckPrivacyStatus", 1);
     connectSpeakerphone(true);

@@ -11,8 +11,7 @@ namespace {
 
 using SettingsScreensTest = AppFixture;
 
-// Opening shows the Preference tab, whatever was shown before; a click on the selected tab
-// keeps it; only the shown Preference tab refreshes itself.
+// Preference first on every opening; one tab selected; only the shown Preference refreshes.
 TEST_F(SettingsScreensTest, OneTabIsAlwaysSelectedAndPreferenceComesFirst) {
     pendingUpdateScreen = UpdateScreen::newVersion;
     auto* shown = show<SettingViewController>(Screen::settings);
@@ -41,8 +40,7 @@ TEST_F(SettingsScreensTest, OneTabIsAlwaysSelectedAndPreferenceComesFirst) {
     expectSelected(shown->preferenceButton(), shown->preferenceVC());
 }
 
-// The login row shows the autostart entry and its button switches it the other way; the
-// speakerphone row follows the device within a tick.
+// The login row follows the autostart entry, the speakerphone row the device within a tick.
 TEST_F(SettingsScreensTest, PreferenceRowsFollowLaunchAtLoginAndTheSpeakerphone) {
     connectSpeakerphone(true);
     loginItem.current = platform::LoginItemStatus::requiresApproval;
@@ -77,8 +75,7 @@ TEST_F(SettingsScreensTest, PreferenceRowsFollowLaunchAtLoginAndTheSpeakerphone)
     QTest::mouseClick(preference->BTSettingButton(), Qt::LeftButton);
     EXPECT_EQ(desktopSettings.pages, std::vector<std::string>{"bluetooth"});
 
-    // Following calls is off until turned on, is stored in the user's state, and follows a
-    // change made elsewhere (the command line) within a tick.
+    // Following calls: off until turned on, stored, and follows the command line within a tick.
     const auto followRow = [&] {
         return row(preference->followCallsStatusText(), preference->followCallsImage()) + " / " +
                preference->followCallsButton()->text().toStdString();
@@ -91,8 +88,7 @@ TEST_F(SettingsScreensTest, PreferenceRowsFollowLaunchAtLoginAndTheSpeakerphone)
     EXPECT_TRUE(QTest::qWaitFor([&] { return followRow() == "Off - / Turn On"; }, 3500));
 }
 
-// The switch stores the answer at once, never going back to unanswered; the first agreement on
-// a first launch sends the launch report, once.
+// Stored at once, never unanswered again; a first launch's first agreement reports it once.
 TEST_F(SettingsScreensTest, PrivacySwitchStoresTheAnswerAtOnce) {
     using enum Consent;
     for (const auto& [stored, firstLaunch, afterClicks, reports] :
@@ -121,10 +117,7 @@ TEST_F(SettingsScreensTest, PrivacySwitchStoresTheAnswerAtOnce) {
     }
 }
 
-// The download as the launch step: a finished file is shown and the application quits; a
-// missing file, a stalled transfer, a package that is not the one announced or a closed window
-// quit without showing anything. The link is fetched as written, and the server's version name
-// never leads out of Downloads.
+// Every download ends in quitting; only a written, announced file inside Downloads is shown.
 TEST_F(SettingsScreensTest, DownloadsEndInQuittingAndOnlyShowAWrittenFile) {
     files["/files/a%2Bb.deb"] = HttpTestServer::json("package", 200, "application/x-deb");
     files["/files/stalled.deb"] = HttpTestServer::silent();

@@ -20,15 +20,14 @@
 #include "ui/Window.h"
 #include "update/NetworkManger.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
 
-// The application's screens against memory-held audio and defaults, a local server for the
-// region and update answers, and a navigator that counts quits instead of quitting.
+// The screens against memory doubles, a local HTTP server, and a navigator counting quits.
 class AppFixture : public ::testing::Test {
 protected:
     AppFixture() {
@@ -100,6 +99,18 @@ protected:
         QScrollBar* bar = screen->contentText()->verticalScrollBar();
         bar->setValue(bar->maximum() - fromEnd);
         QTest::qWait(20);
+    }
+    // The toasts on screen: windows of their own, or drawn inside the main window (Wayland).
+    static std::vector<Window*> shownToasts() {
+        std::vector<Window*> toasts;
+        for (QWidget* widget : QApplication::allWidgets()) {
+            auto* window = qobject_cast<Window*>(widget);
+            if (window != nullptr && window->isVisible() &&
+                qobject_cast<ToastViewController*>(window->contentViewController()) != nullptr) {
+                toasts.push_back(window);
+            }
+        }
+        return toasts;
     }
     // The names of the usage events with this action that reached the server.
     [[nodiscard]] std::vector<std::string> events(const std::string& action) const {

@@ -8,15 +8,9 @@
 #include <map>
 #include <memory>
 
-// A sound server held in memory, and a client's copy of it. Like a real server, a setter only
-// succeeds for a device or profile the server has, and is answered on a later turn of the
-// event loop; a default takes effect at once. Every request is noted.
-//
-// As on real servers, a card that takes another profile loses its devices first and gains
-// the new profile's, with new identifiers, profileArrival later; or its old devices linger
-// until profileDeparture. The readers return the server's state (Copy::live), or a client's
-// copy of it that catches up on the turn after each change (Copy::events) or only on the turn
-// after refresh() (Copy::reads, a connection that does not follow changes).
+// A sound server in memory: setters answer on a later turn and note every request; a card's
+// new profile brings new devices profileArrival later (old ones linger profileDeparture). The
+// readers see the server (Copy::live) or a copy that catches up after each change or refresh().
 class MemoryAudioHardware final : public platform::AudioHardware {
 public:
     using ID = platform::AudioDeviceID;
@@ -27,9 +21,7 @@ public:
         Devices outputs;
         Devices inputs;
         Cards cards;
-        std::vector<platform::RecordingStream> recordings;
     };
-    // The card of the speakerphone addBluetoothSpeakerphone() pairs.
     static constexpr platform::AudioCardID bluetoothCard = 40;
 
     [[nodiscard]] Devices outputDevices() override { return enumerate(copy_.outputs); }
@@ -37,9 +29,7 @@ public:
     [[nodiscard]] Cards cards() override { return copy_.cards; }
     [[nodiscard]] std::optional<ID> defaultOutputDevice() override { return defaultOutput; }
     [[nodiscard]] std::optional<ID> defaultInputDevice() override { return defaultInput; }
-    [[nodiscard]] std::vector<platform::RecordingStream> recordingStreams() override {
-        return copy_.recordings;
-    }
+    [[nodiscard]] std::vector<platform::RecordingStream> recordingStreams() override { return {}; }
     [[nodiscard]] bool isSynchronized() const override { return true; }
     void setDefaultOutputDevice(ID id, platform::AudioCompletion done) override {
         answer(std::move(done), choose(&State::outputs, id, outputRequests, defaultOutput));
@@ -84,12 +74,7 @@ public:
         server_.cards = std::move(cards);
         changed();
     }
-    void setRecordings(std::vector<platform::RecordingStream> recordings) {
-        server_.recordings = std::move(recordings);
-        changed();
-    }
-    // A speakerphone "Lumatix U" on bluetoothCard, with an output in its music profile and an
-    // output and a microphone in its headset profile.
+    // A speakerphone on bluetoothCard: an output for music, output and microphone for headset.
     void addBluetoothSpeakerphone(const std::string& profile = "a2dp_sink") {
         server_.cards.push_back({bluetoothCard,
                                  "Lumatix U",
@@ -131,16 +116,15 @@ private:
     void changed() {
         if (copy == Copy::live) {
             copy_ = server_;
-            notify();
+            emit devicesChanged();
         } else if (copy == Copy::events) {
             catchUpLater();
         }
     }
-    void notify() { emit devicesChanged(); }
     void catchUpLater() {
         later(std::chrono::milliseconds(0), [this] {
             copy_ = server_;
-            notify();
+            emit devicesChanged();
         });
     }
     // Work for a later turn, dropped once this server is gone.

@@ -20,8 +20,7 @@
 #include <string>
 #include <vector>
 
-// Platform services held in memory or answering as a test says; what they were asked is
-// counted in their public members.
+// Platform services in memory; what they were asked is kept in public members.
 
 class MemoryUserDefaults final : public platform::UserDefaults {
 public:
@@ -66,19 +65,16 @@ public:
     [[nodiscard]] platform::LoginItemStatus status() const override { return current; }
     bool enable() override {
         ++enableCalls;
-        if (!enableWorks) {
-            return false;
-        }
-        current = platform::LoginItemStatus::enabled;
-        return true;
+        current = enableWorks ? platform::LoginItemStatus::enabled : current;
+        return enableWorks;
     }
-    bool enableWorks = true;
     bool disable() override {
         ++disableCalls;
         current = platform::LoginItemStatus::requiresApproval;
         return true;
     }
     platform::LoginItemStatus current;
+    bool enableWorks = true;
     int enableCalls = 0;
     int disableCalls = 0;
 };
@@ -105,12 +101,11 @@ public:
 
     explicit FixedReachability(Answer answer) : answer_(answer) {}
     bool startNotifier() override {
-        if (answer_ == Answer::notifierFails) {
-            return false;
+        running_ = answer_ != Answer::notifierFails;
+        if (running_) {
+            queueReport(answer_ == Answer::reachable);
         }
-        running_ = true;
-        queueReport(answer_ == Answer::reachable);
-        return true;
+        return running_;
     }
 
 private:
@@ -141,7 +136,6 @@ public:
     std::vector<std::filesystem::path> revealed;
 };
 
-// Notes the pages it was handed, which only https addresses reach; opens them or not.
 // Keeps the notices it was asked to show.
 class RecordingNotifications final : public platform::DesktopNotifications {
 public:

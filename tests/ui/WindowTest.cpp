@@ -114,8 +114,7 @@ TEST(WindowFittingTest, WindowsMoveOntoTheScreenTitleBarFirst) {
     }
 }
 
-// A main window that would reach above the screen is moved down, and a window presented over
-// it keeps its place over it.
+// A main window reaching above the screen moves down; its modal windows stay centred over it.
 TEST(WindowFittingTest, AFittedMainWindowKeepsItsModalWindowsCentred) {
     Window main;
     main.setStyleMask(Window::titled | Window::closable);
