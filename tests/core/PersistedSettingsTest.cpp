@@ -69,8 +69,7 @@ TEST_F(PersistedSettingsTest, ReadersFallBackForMissingOrMistypedValues) {
     }
 }
 
-// Each answer is saved at once, as the number earlier versions wrote; a number that is no
-// answer's was never an agreement.
+// Each answer is saved at once as earlier versions wrote it; an unknown number is no agreement.
 TEST_F(PersistedSettingsTest, AnswersAreStoredAsTheNumbersEarlierVersionsRead) {
     const std::optional<DefaultsValue> none;
     for (const auto& [answer, expected] : std::vector<std::pair<std::function<void()>, Values>>{
@@ -103,17 +102,15 @@ TEST_F(PersistedSettingsTest, InstallationIdentifierIsMadeOnce) {
     }
 }
 
-// The starts below cannot tell these from their neighbours: a user without answers who already
-// saw this installation, and a record that is there but empty.
+// Cases the starts below cannot tell apart: no answers but seen, and an empty record.
 TEST(InstallationStepTest, OnlyTheRecordOfThisInstallationSparesTheAnswers) {
     using Step = PersistedSettings::InstallationStep;
     EXPECT_EQ(PersistedSettings::installationStep(true, "this", "this", false), Step::none);
     EXPECT_EQ(PersistedSettings::installationStep(true, "", "this", true), Step::recordAndReset);
 }
 
-// Only a readable resource saying this is a fresh installation, with the user's record written,
-// resets the answers. Anything else (a full disk for the record) leaves the store, the record
-// and the resource alone, with a line when something could not be read or written.
+// Only a readable resource marking a fresh installation, with the record written, resets the
+// answers; anything else changes nothing and logs a line when something failed.
 TEST_F(PersistedSettingsTest, AnUnmarkedOrUnusableResourceOrAnUnwritableRecordChangesNothing) {
     const std::string error = "Error reading plist file: ";
     const std::string olderRecord = "an older installation\n";
@@ -151,14 +148,12 @@ TEST_F(PersistedSettingsTest, AnUnmarkedOrUnusableResourceOrAnUnwritableRecordCh
         if (contents) {
             EXPECT_EQ(readFile(resource()), *contents);
         }
-        // No temporary file beside the record.
         EXPECT_EQ(filesBesideTheRecord(), 1u);
     }
 }
 
-// Starts one after another from a read-only installation: each user is reset once for each
-// installation (another build, or the same build installed elsewhere), and the resource is
-// never written.
+// From a read-only installation, each user is reset once per installation (another build or
+// place), and the resource is never written.
 TEST_F(PersistedSettingsTest, EachUserIsResetOncePerInstallation) {
     const std::string fresh = resourceSaying("<true/>");
     const auto installed = home.path() / "share";

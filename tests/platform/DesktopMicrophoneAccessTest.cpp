@@ -16,7 +16,6 @@ using Opinion = std::optional<bool>;
 
 namespace {
 
-// What the access answers from its worker thread.
 bool answer(DesktopMicrophoneAccess& access) {
     std::promise<bool> granted;
     access.requestAccess([&granted](bool value) { granted.set_value(value); });

@@ -37,8 +37,7 @@ protected:
 
 } // namespace
 
-// Comparing variants compares the held type too: true is not 1, and "1" is neither. Values of
-// other types, and keys below the top level, are not in the store.
+// Types survive (true is not 1, nor "1"); other types and nested keys are not in the store.
 TEST_F(PlistUserDefaultsTest, ValuesKeepTheirTypeThroughTheFile) {
     using I = std::int64_t;
     using S = std::string;
@@ -72,23 +71,20 @@ TEST_F(PlistUserDefaultsTest, ValuesKeepTheirTypeThroughTheFile) {
     }
 }
 
-// Each unusable file is moved aside intact under a new name, never over one moved earlier
-// (the cases follow each other within the same second), and one line names both paths.
+// Each unusable file is moved aside intact, never over one moved earlier in the same second,
+// and one line names both paths.
 TEST_F(PlistUserDefaultsTest, AnUnusableFileIsMovedAsideAndTheStoreStartsEmpty) {
     const std::string whole = header + "<dict><key>volume</key><integer>7</integer></dict></plist>";
     const auto nested = [](std::size_t levels) {
-        std::string text = header + "<dict><key>k</key>";
-        for (std::size_t i = 1; i < levels; ++i) {
-            text += "<array>";
+        std::string open, close;
+        while (--levels > 0) {
+            open += "<array>";
+            close += "</array>";
         }
-        for (std::size_t i = 1; i < levels; ++i) {
-            text += "</array>";
-        }
-        return text + "</dict></plist>";
+        return header + "<dict><key>k</key>" + open + close + "</dict></plist>";
     };
-    // Cut off, empty, binary, not a dictionary, a NUL in a text (libplist asserts on it), one
-    // level too deep, a million levels (which crash libplist's reader), and a valid store
-    // padded past the size limit.
+    // Cut off, empty, a NUL in a text (libplist asserts), binary, not a dictionary, too deep,
+    // a million levels (which crash libplist) and a valid store padded past the size limit.
     for (const std::string& contents :
          {whole.substr(0, whole.rfind("</plist>")), std::string(),
           header + std::string("<dict><key>k</key><string>a\0b</string></dict></plist>", 53),
@@ -111,8 +107,8 @@ TEST_F(PlistUserDefaultsTest, AnUnusableFileIsMovedAsideAndTheStoreStartsEmpty) 
     }
 }
 
-// A full disk, also for a write cut short within one buffer (which slips past QSaveFile):
-// false, one line, the old file untouched, no leftovers, and the values go out later.
+// A full disk, also within one buffer (which slips past QSaveFile): false, one line, the old
+// file untouched, no leftovers, and the values go out later.
 TEST_F(PlistUserDefaultsTest, AWriteThatFailsMidwayLeavesThePreviousFileIntact) {
     for (const std::size_t size : {std::size_t{300}, std::size_t{64 * 1024}}) {
         PlistUserDefaults defaults(file);
@@ -134,11 +130,9 @@ TEST_F(PlistUserDefaultsTest, AWriteThatFailsMidwayLeavesThePreviousFileIntact) 
     }
 }
 
-// A file the store cannot read may still hold good answers: it stays where and as it is, and
-// the answers of this run live in memory.
+// A file that cannot be read (a folder, a FIFO that must not block, no permission: not for
+// root) may still hold good answers: it stays as it is, and this run's answers live in memory.
 TEST_F(PlistUserDefaultsTest, AFileThatCannotBeReadIsNeitherMovedNorOverwritten) {
-    // A folder in its place (EISDIR, as an I/O error is for root), a FIFO (which must not
-    // block the start), and a file without read permission (EACCES, which root does not get).
     for (const std::string kind : {"folder", "fifo", "unreadable"}) {
         if (kind == "unreadable" && getuid() == 0) {
             continue;
@@ -173,9 +167,8 @@ TEST_F(PlistUserDefaultsTest, AFileThatCannotBeReadIsNeitherMovedNorOverwritten)
     }
 }
 
-// Settings are the user's alone: a new store, its folder and a new record are closed to
-// others; a file the user opened up keeps its mode; a store that is a link (a dotfile
-// manager's) is written through to the file it leads to and stays a link.
+// A new store and its folder are private; a mode the user opened up stays; a linked store (a
+// dotfile manager's) is written through and stays a link.
 TEST_F(PlistUserDefaultsTest, NewFilesArePrivateAndALinkedStoreIsWrittenThrough) {
     ::umask(022);
     const auto modeOf = [](const fs::path& path) {
@@ -207,8 +200,7 @@ TEST_F(PlistUserDefaultsTest, NewFilesArePrivateAndALinkedStoreIsWrittenThrough)
     EXPECT_EQ(filesInFolder(), std::set<fs::path>{file});
 }
 
-// A writer killed mid-save leaves its temporary file behind; the next save removes it, but
-// never one a live writer still holds, nor a file of another name.
+// The next save removes a killed writer's temporary files, never a live writer's or others.
 TEST_F(PlistUserDefaultsTest, TemporaryFilesOfAKilledWriterGoAtTheNextSave) {
     const auto beside = [&](const std::string& name) { return folder / name; };
     const std::vector<fs::path> dead{beside(".com.example.test.plist.tmp-a1B2c3"),
@@ -234,8 +226,7 @@ TEST_F(PlistUserDefaultsTest, TemporaryFilesOfAKilledWriterGoAtTheNextSave) {
     EXPECT_EQ(filesInFolder(), expected);
 }
 
-// The depth counted before libplist's reader sees a text is never less than the depth that
-// reader would find: closings hidden in comments or character data do not count.
+// The depth counted before libplist reads a text is never under its own: hidden closings miss.
 TEST(PropertyListTest, NestingDepthIsNeverUnderCounted) {
     const std::vector<std::pair<std::string, std::size_t>> rows{
         {"<plist><dict><key>a</key><array><true/></array></dict></plist>", 2},

@@ -23,9 +23,8 @@ properties(std::initializer_list<std::pair<const char*, const char*>> entries) {
 
 } // namespace
 
-// Sinks and sources become devices in the server's order, monitors left out; a device goes by
-// its product's name, else its card's, else its own. Defaults and requests find devices by
-// their server names, never a monitor.
+// Devices in the server's order without monitors, named by product, else card, else their own;
+// defaults and requests go by server names, never a monitor.
 TEST(PulseTranslationTest, DevicesLeaveMonitorsOutAndGoByProductThenCardThenOwnName) {
     const auto usb = properties({{PA_PROP_DEVICE_DESCRIPTION, "Lumatix U USB"}});
     const std::vector cards{PulseTranslation::card({.index = 7, .proplist = usb.get()})};
@@ -83,8 +82,7 @@ TEST(PulseTranslationTest, DevicesLeaveMonitorsOutAndGoByProductThenCardThenOwnN
     EXPECT_EQ(PulseTranslation::serverName(sinks, 1), "usb.out");
 }
 
-// A card keeps its profiles in the server's order, with what each would make and whether it
-// is available now, and names the active one.
+// A card keeps its profiles in order, with their devices and availability, and the active one.
 TEST(PulseTranslationTest, CardsKeepTheirProfilesAndTheActiveOne) {
     const auto named = properties({{PA_PROP_DEVICE_DESCRIPTION, "Lumatix U"}});
     pa_card_profile_info2 a2dp{"a2dp_sink", "A2DP", 1, 0, 40, 1};

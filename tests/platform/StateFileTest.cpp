@@ -23,8 +23,8 @@ protected:
 
 } // namespace
 
-// Each process reads the file afresh. A write keeps the other entries and leaves a file, in
-// folders it made, that only its owner can read; a value that is not one line is refused.
+// Read afresh by each process; a write keeps other entries and leaves a private file in private
+// folders; a value that is not one line is refused.
 TEST_F(StateFileTest, EntriesLiveInAPrivateFileThatOtherProcessesRead) {
     EXPECT_EQ(state.value("input"), std::nullopt);
     ASSERT_TRUE(state.setValue("input", "bluez_input.00_11_22_33_44_55.0"));
@@ -44,9 +44,8 @@ TEST_F(StateFileTest, EntriesLiveInAPrivateFileThatOtherProcessesRead) {
                                                     ": the value for input is not one line"});
 }
 
-// A file too large, not made of key=value lines, or not a regular file (a pipe, or a symbolic
-// link put in its place) gives no values and one line saying why. The next write replaces it,
-// never what a link points to.
+// A file too large, not key=value lines, or not a regular file gives no values and one line
+// saying why; the next write replaces it, never what a link points to.
 TEST_F(StateFileTest, AnUnusableFileIsIgnoredWithALineAndReplaced) {
     const auto elsewhere = home.path() / "elsewhere";
     writeFile(elsewhere, "input=planted\n");

@@ -34,8 +34,7 @@ TEST_F(XdgAutostartLoginItemTest, StatusFollowsTheEntryFile) {
     EXPECT_EQ(item().status(), notRegistered);
     const std::string ours = "Exec=\"/home/u/My Apps/100%%/lumatix\"\n";
     const std::string head = "[Desktop Entry]\nType=Application\n" + ours;
-    // Only keys of the [Desktop Entry] group count, and comments are no keys. An entry that
-    // starts another program is not this installation's.
+    // Only [Desktop Entry] keys count, comments are none; another program's entry is not ours.
     const std::pair<std::string, LoginItemStatus> cases[] = {
         {head, enabled},
         {"[Desktop Entry]\nExec=/opt/old/lumatix\n", notRegistered},
@@ -56,24 +55,10 @@ TEST_F(XdgAutostartLoginItemTest, StatusFollowsTheEntryFile) {
     EXPECT_EQ(item().status(), notFound);
 }
 
-// Written in one piece, with the path quoted for its space and % doubled.
-TEST_F(XdgAutostartLoginItemTest, EnablingWritesAnEntryForTheExecutable) {
-    ::umask(022);
-    auto loginItem = item();
-    EXPECT_TRUE(loginItem.enable());
-    EXPECT_EQ(loginItem.status(), LoginItemStatus::enabled);
-    EXPECT_THAT(readFile(entry),
-                AllOf(StartsWith("[Desktop Entry]\n"), HasSubstr("\nType=Application\n"),
-                      HasSubstr("\nName="), HasSubstr("\nExec=\"/home/u/My Apps/100%%/lumatix\"\n"),
-                      HasSubstr("\nIcon=")));
-    EXPECT_EQ(filesIn(entry.parent_path()).size(), 1U);
-    // Readable by its user alone, whatever the umask.
-    EXPECT_EQ(fs::status(entry).permissions(), fs::perms::owner_read | fs::perms::owner_write);
-}
-
 // Rewritten in place of the old one: a full disk leaves the old entry whole. Switched on, an
-// entry of another program starts this one.
-TEST_F(XdgAutostartLoginItemTest, ADisabledEntryIsSwitchedOnWithItsOtherLinesKept) {
+// entry of another program starts this one; a new entry is private, its path quoted, % doubled.
+TEST_F(XdgAutostartLoginItemTest, EnablingWritesOrSwitchesOnAnEntryKeepingItsOtherLines) {
+    ::umask(022);
     const std::string before = "# written by hand\n[Desktop Entry]\nExec=/opt/x --min\n"
                                "Hidden=true\nX-GNOME-Autostart-enabled=false\nX-Delay=5\n\n"
                                "[Desktop Action quit]\nHidden=true\n";
@@ -102,4 +87,11 @@ TEST_F(XdgAutostartLoginItemTest, ADisabledEntryIsSwitchedOnWithItsOtherLinesKep
     fs::remove(entry);
     EXPECT_TRUE(loginItem.disable());
     EXPECT_FALSE(fs::exists(entry));
+    EXPECT_TRUE(loginItem.enable());
+    EXPECT_EQ(loginItem.status(), LoginItemStatus::enabled);
+    EXPECT_THAT(readFile(entry),
+                AllOf(StartsWith("[Desktop Entry]\n"), HasSubstr("\nType=Application\n"),
+                      HasSubstr("\nName="), HasSubstr("\n" + ours), HasSubstr("\nIcon=")));
+    EXPECT_EQ(filesIn(entry.parent_path()).size(), 1U);
+    EXPECT_EQ(fs::status(entry).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }

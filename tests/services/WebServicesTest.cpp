@@ -59,8 +59,7 @@ protected:
 } // namespace
 
 TEST_F(WebServicesTest, RegionLookupByCountryCodePostsGetRegionOnEveryAnswer) {
-    // Reply, region before, region after. Only the content type is validated, not the status;
-    // a country code cannot forge a log line of its own; without one the region stays.
+    // Reply, region before, after: only the content type is validated; no forged log lines.
     const std::vector<std::tuple<Reply, bool, bool>> rows{
         {HttpTestServer::json(R"({"countryCode":"CN"})"), true, false},
         {HttpTestServer::json(R"({"countryCode":"HK"})"), true, false},
@@ -104,45 +103,35 @@ TEST_F(WebServicesTest, IdentifierAndLastCheckStamp) {
     EXPECT_EQ(store.synchronizations, 1);
 }
 
-// A non-numeric application code, or a result code not at the top level, is never an offer:
-// the replies the fuzzer kept check that.
+// A non-numeric or not newer code, another result code, a missing name or a malformed checksum
+// is no offer; a well-formed checksum comes along in lower case.
 TEST(UpdateReplyTest, VersionCodeAndEveryRuleThatMustHoldForAnOffer) {
     EXPECT_EQ(NetworkManger::versionCodeFor("1.2.13"), "1021300");
     EXPECT_EQ(NetworkManger::versionCodeFor("1.0.0b"), "10000b00");
-    // Server code (a number when not text), result code, whether it offers against 1000300.
-    const std::vector<std::tuple<json, json, bool>> rows{
-        {"1000400", 9906, true},  {"1000300", 9906, false}, {"1000200", 9906, false},
-        {"1000400", 9905, false}, {1000400, 9906, false},   {"1000400", "9906", false}};
-    for (const auto& [code, result, offered] : rows) {
+    const std::string a63(63, 'a');
+    // Server code, result code, the checksum member (none: absent), the checksum offered
+    // against 1000300 (none: no offer).
+    const std::vector<std::tuple<json, json, std::optional<json>, std::optional<std::string>>> rows{
+        {"1000400", 9906, std::nullopt, ""},
+        {"1000300", 9906, std::nullopt, std::nullopt},
+        {"1000200", 9906, std::nullopt, std::nullopt},
+        {"1000400", 9905, std::nullopt, std::nullopt},
+        {1000400, 9906, std::nullopt, std::nullopt},
+        {"1000400", "9906", std::nullopt, std::nullopt},
+        {"1000400", 9906, std::string(64, 'A'), std::string(64, 'a')},
+        {"1000400", 9906, a63, std::nullopt},
+        {"1000400", 9906, a63 + "aa", std::nullopt},
+        {"1000400", 9906, a63 + "g", std::nullopt},
+        {"1000400", 9906, json(nullptr), std::nullopt},
+        {"1000400", 9906, 42, std::nullopt}};
+    for (const auto& [code, result, member, offered] : rows) {
         json reply{{"ResultCode", result},
                    {"getUpdateList", {{"versionCode", code}, {"downloadLink", "l"}}}};
-        EXPECT_FALSE(UpdateReply::evaluate(reply, "1000300")) << reply;
-        reply["getUpdateList"]["versionName"] = "n";
-        EXPECT_EQ(UpdateReply::evaluate(reply, "1000300").has_value(), offered) << reply;
-    }
-}
-
-// The package's checksum comes along when the server sends one; a malformed one makes no offer,
-// since that package could not be checked.
-TEST(UpdateReplyTest, AnOfferCarriesAWellFormedChecksumOnly) {
-    const std::string hex(64, 'A');
-    // The member's value (none: absent), the checksum offered (none: no offer).
-    const std::vector<std::pair<std::optional<json>, std::optional<std::string>>> rows{
-        {std::nullopt, ""},
-        {hex, std::string(64, 'a')},
-        {std::string(63, 'a'), std::nullopt},
-        {std::string(65, 'a'), std::nullopt},
-        {std::string(63, 'a') + "g", std::nullopt},
-        {json(nullptr), std::nullopt},
-        {42, std::nullopt},
-    };
-    for (const auto& [member, offered] : rows) {
-        json reply{{"ResultCode", 9906},
-                   {"getUpdateList",
-                    {{"versionCode", "1000400"}, {"downloadLink", "l"}, {"versionName", "n"}}}};
         if (member) {
             reply["getUpdateList"]["sha256"] = *member;
         }
+        EXPECT_FALSE(UpdateReply::evaluate(reply, "1000300")) << reply;
+        reply["getUpdateList"]["versionName"] = "n";
         const auto offer = UpdateReply::evaluate(reply, "1000300");
         EXPECT_EQ(offer ? std::optional(offer->sha256) : std::nullopt, offered) << reply;
     }

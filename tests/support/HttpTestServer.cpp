@@ -48,7 +48,6 @@ void HttpTestServer::serve(QAbstractSocket& socket, QByteArray& received) {
     if (reply.silent) {
         return;
     }
-    // A reply may declare a length of its own (a lie, for the size checks).
     const bool ownLength = std::ranges::any_of(
         reply.headers, [](const auto& header) { return header.first == "Content-Length"; });
     std::string out =

@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-// A scripted HTTP/1.1 server on 127.0.0.1 (a free port), served by the test's own event loop.
-// Each connection gets one reply and is then closed.
+// A scripted HTTP/1.1 server on 127.0.0.1, one reply per connection, run by the test's loop.
 class HttpTestServer {
 public:
     struct Request {
@@ -36,8 +35,7 @@ public:
     static Reply silent() { return {.silent = true}; }
 
     HttpTestServer();
-    // The reply for a path (without query); unrouted paths get a 404 page. A handler decides
-    // every reply, ahead of the routes.
+    // The reply for a path (without query), else a 404 page; a handler overrides the routes.
     void route(const std::string& path, Reply reply) { routes_[path] = std::move(reply); }
     void setHandler(std::function<Reply(const Request&)> handler) { handler_ = std::move(handler); }
 
@@ -52,7 +50,6 @@ public:
     }
 
 private:
-    // Collects a request head (a GET has nothing after it) and answers it.
     void serve(QAbstractSocket& socket, QByteArray& received);
 
     std::map<std::string, Reply> routes_;

@@ -17,9 +17,7 @@ namespace {
 
 constexpr auto patience = std::chrono::seconds(10);
 
-// Starts a program found on PATH with its output and errors on `out` and, when given, its input
-// from `in`; with `ownGroup`, as the leader of a new process group. It is killed when this
-// process dies, so a test killed by a timeout leaves no server behind.
+// Runs a program from PATH (output and errors to `out`), killed when this process dies.
 pid_t spawn(std::vector<std::string> args, int out, int in = -1, bool ownGroup = false) {
     std::vector<char*> argv(args.size() + 1); // ends with a null pointer
     std::ranges::transform(args, argv.begin(), [](std::string& arg) { return arg.data(); });
@@ -47,7 +45,6 @@ pid_t spawn(std::vector<std::string> args, int out, int in = -1, bool ownGroup =
     return child;
 }
 
-// Polls until `done` holds or the time is up; says whether it holds.
 template <typename Condition>
 bool waitUntil(Condition done) {
     for (const auto deadline = std::chrono::steady_clock::now() + patience; !done();
@@ -59,25 +56,21 @@ bool waitUntil(Condition done) {
     return true;
 }
 
-// The state of process `pid` ('T' stopped, 'Z' ended but not yet reaped, '\0' gone) and its
-// group.
+// A process's state ('T' stopped, 'Z' zombie, '\0' gone) and group; read plainly, as it may end.
 std::pair<char, pid_t> stateOf(const std::string& pid) {
-    // Read plainly: a process may end while it is read, and a stream then throws.
     std::string stat(512, '\0');
     const int file = open(("/proc/" + pid + "/stat").c_str(), O_RDONLY);
     stat.resize(std::max<ssize_t>(file < 0 ? 0 : read(file, stat.data(), stat.size()), 0));
     close(file);
     std::pair<char, pid_t> result{'\0', -1};
     pid_t parent = 0;
-    // The name, in parentheses, may hold spaces.
     if (const auto name = stat.rfind(')'); name != std::string::npos) {
         std::istringstream(stat.substr(name + 1)) >> result.first >> parent >> result.second;
     }
     return result;
 }
 
-// Whether a process of the group still runs. Those that are not our children are reaped by
-// init, so an ended one may linger as a zombie for a moment.
+// Whether a process of the group still runs (zombies reaped by init do not count).
 bool groupRunning(pid_t group) {
     std::error_code error;
     return std::ranges::any_of(std::filesystem::directory_iterator("/proc", error),
@@ -89,10 +82,7 @@ bool groupRunning(pid_t group) {
                                });
 }
 
-// The shell under the private bus starts the three and writes down the pulse server's id. The
-// other two give up when PipeWire does not answer yet, so they wait for it (bounded). The
-// shell's input is our lifeline, which nothing writes: reading it ends when our end closes, on
-// stop() or when this process dies however, and then the shell kills its whole process group.
+// Starts the three once PipeWire answers; when our lifeline closes, `read` ends and the group dies.
 constexpr const char* pipeWireSession =
     "pipewire &\n"
     "tries=0\n"
@@ -112,16 +102,15 @@ PulseServer::PulseServer() {
         throw std::invalid_argument("LUMATIX_SOUND_SERVER is neither pulseaudio nor pipewire: " +
                                     wanted);
     }
-    char pattern[] = "/tmp/lumatix-pulse-XXXXXX"; // short: socket paths are limited
+    char pattern[] = "/tmp/lumatix-pulse-XXXXXX"; // socket paths are short
     if (mkdtemp(pattern) == nullptr) {
         throw std::system_error(errno, std::generic_category(), pattern);
     }
     dir_ = pattern;
     if (kind_ == Kind::PulseAudio) {
-        // The default limit of 256 descriptors runs out near 60 null sinks.
+        // 256 descriptors run out near 60 null sinks.
         writeFile(dir_ / ".config/pulse/daemon.conf", "rlimit-nofile = 4096\n");
     } else {
-        // No sound cards, cameras or Bluetooth: only the devices loaded here.
         writeFile(dir_ / ".config/wireplumber/main.lua.d/51-lumatix-no-hardware.lua",
                   "alsa_monitor.enabled = false\nv4l2_monitor.enabled = false\n"
                   "libcamera_monitor.enabled = false\n");
@@ -148,7 +137,6 @@ std::string PulseServer::serverAddress() const {
 bool PulseServer::start() {
     const int log = open((dir_ / "server.log").c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
     if (kind_ == Kind::PulseAudio) {
-        // Only its own home and runtime folder: no display, bus, cookie or other server to find.
         group_ = pid_ = spawn(
             {"env", "-i", "HOME=" + dir_.string(), "XDG_RUNTIME_DIR=" + dir_.string(), "pulseaudio",
              "-n", "--daemonize=no", "--system=false", "--use-pid-file=false",
@@ -157,14 +145,12 @@ bool PulseServer::start() {
              "module-native-protocol-unix auth-anonymous=1 socket=" + (dir_ / "native").string()},
             log, -1, true);
     } else {
-        // A fresh server each time, as PulseAudio without its restore modules: WirePlumber
-        // would bring back a default saved about a second after it was chosen.
+        // WirePlumber would bring back a default saved by the previous run.
         std::error_code ignored;
         std::filesystem::remove_all(dir_ / ".local/state/wireplumber", ignored);
         std::filesystem::remove(dir_ / "pulse-server.pid", ignored);
         int lifeline[2] = {-1, -1};
         const char* path = std::getenv("PATH");
-        // Its own bus, home and runtime folder: no display, the user's bus or server to find.
         group_ =
             pipe2(lifeline, O_CLOEXEC) != 0
                 ? -1
@@ -176,8 +162,7 @@ bool PulseServer::start() {
         lifeline_ = lifeline[1];
     }
     close(log);
-    // PipeWire's pulse server answers before WirePlumber has chosen a default sink (it says
-    // "@DEFAULT_SINK@" until then), and without WirePlumber no default can be chosen.
+    // PipeWire answers "@DEFAULT_SINK@" until WirePlumber has chosen one.
     const auto ready = [this] {
         if (kind_ == Kind::PipeWire && pid_ <= 0) {
             pid_ = std::atoi(readFile(dir_ / "pulse-server.pid").c_str());
@@ -185,14 +170,13 @@ bool PulseServer::start() {
         const auto info = pactl({"info"});
         return info.ok() && info.output.find("@DEFAULT_SINK@") == std::string::npos && pid_ > 0;
     };
-    bool gaveUp = false; // the log says why
+    bool gaveUp = false;
     const bool up = group_ > 0 && waitUntil([&] {
                         gaveUp = waitpid(group_, nullptr, WNOHANG) == group_;
                         return gaveUp || ready();
                     }) &&
                     !gaveUp;
-    // Devices go in through the client protocol, which reports a module that fails to load.
-    // While there is no other sink, PipeWire's pulse server keeps a stand-in; it goes soon after.
+    // PipeWire keeps a stand-in sink until another one is there.
     const bool loaded =
         up && std::ranges::all_of(devices_, [this](const Device& d) { return load(d); }) &&
         (kind_ == Kind::PulseAudio || std::ranges::none_of(devices_, &Device::sink) ||
@@ -208,7 +192,6 @@ void PulseServer::stop() {
     if (group_ > 0) {
         kill(-group_, SIGKILL); // also ends a paused server
         waitpid(group_, nullptr, 0);
-        // The others are not our children: they are gone once none of the group runs on.
         waitUntil([this] { return !groupRunning(group_); });
         group_ = -1;
     }
@@ -217,7 +200,6 @@ void PulseServer::stop() {
 }
 
 bool PulseServer::pause() {
-    // Returns only once the server is really frozen.
     return pid_ > 0 && kill(pid_, SIGSTOP) == 0 &&
            waitUntil([this] { return stateOf(std::to_string(pid_)).first == 'T'; });
 }
@@ -245,20 +227,17 @@ std::string PulseServer::defaults() const {
 }
 
 bool PulseServer::setDefaults(const std::string& sink, const std::string& source) const {
-    // On PipeWire, WirePlumber applies a default some time after the server has taken it.
     return pactl({"set-default-sink", sink}).ok() && pactl({"set-default-source", source}).ok() &&
            waitUntil([&] { return defaults() == sink + " " + source; });
 }
 
 bool PulseServer::listed(bool sink, const std::string& name) const {
-    // Each line: index, name, driver, sample format, state; separated by tabs.
     return pactl({"list", "short", sink ? "sinks" : "sources"}).output.find('\t' + name + '\t') !=
            std::string::npos;
 }
 
 bool PulseServer::load(const Device& device) const {
-    // PipeWire adds a device some time after its module has loaded. pactl joins its arguments
-    // with spaces, so the module's arguments can go as one.
+    // PipeWire lists a device some time after its module has loaded.
     const auto loadUntilListed = [this](const std::string& module, const std::string& arguments,
                                         bool sink, const std::string& name) {
         return pactl({"load-module", module, arguments}).ok() &&
@@ -273,7 +252,7 @@ bool PulseServer::load(const Device& device) const {
                                "sink_name=" + device.name + " sink_properties='" + properties + "'",
                                true, device.name);
     }
-    // PipeWire's pulse server has no null source; a null sink declared a source is one.
+    // PipeWire has no null source; a null sink declared a source is one.
     const auto nullSource = [&](const std::string& name, const std::string& description) {
         return kind_ == Kind::PulseAudio
                    ? loadUntilListed("module-null-source",
@@ -289,7 +268,6 @@ bool PulseServer::load(const Device& device) const {
     if (device.productName.empty() && device.properties.empty()) {
         return nullSource(device.name, device.description);
     }
-    // A null source takes no properties; a remap of one does.
     const std::string raw = device.name + "_raw";
     return nullSource(raw, "Null Input") &&
            loadUntilListed("module-remap-source",
@@ -299,7 +277,6 @@ bool PulseServer::load(const Device& device) const {
 }
 
 bool PulseServer::unloadSink(const std::string& name) const {
-    // Each line: index, module name, arguments; separated by tabs.
     std::istringstream modules(pactl({"list", "short", "modules"}).output);
     for (std::string line; std::getline(modules, line);) {
         if (line.find("\tmodule-null-sink\tsink_name=" + name + ' ') != std::string::npos) {

@@ -9,31 +9,19 @@
 #include <sys/types.h>
 #include <vector>
 
-// A private sound server with null sinks and sources, for tests and benchmarks: PulseAudio, or
-// PipeWire with its pulse server and WirePlumber, as LUMATIX_SOUND_SERVER says ("pulseaudio",
-// the default, or "pipewire"); clients reach either through the pulse protocol. It runs in its
-// own temporary folder with an empty environment, never touching hardware or the user's bus or
-// server, and is killed with its folder when this object goes or this process dies. While it
-// runs, PULSE_SERVER points this process at it.
-//
-// As on real desktops, PipeWire numbers devices with its graph's ids (a sink and its monitor
-// share one; numbers are not reused), keeps a stand-in sink "auto_null" while there is no
-// other, and a default set by one client reaches the others once WirePlumber has applied it.
-// Every start is a fresh server: nothing chosen before a stop comes back.
+// A private sound server with null devices (PulseAudio, or PipeWire when LUMATIX_SOUND_SERVER
+// says "pipewire"), isolated from the user's, killed with this object or process; PULSE_SERVER
+// points here while it runs. Every start is a fresh server.
 class PulseServer {
 public:
     enum class Kind { PulseAudio, PipeWire };
 
     struct Device {
         bool sink = true;
-        std::string name;        // letters, digits, '.', '-', '_'
-        std::string description; // what clients show; no quotes or backslashes
-        // device.product.name, as real ALSA and Bluetooth devices carry it; none when empty. A
-        // source with one, or with other properties, is a remap of a null source "<name>_raw"
-        // ("Null Input"), loaded just before it.
-        std::string productName;
-        // Other properties, unquoted: "device.form_factor=webcam device.bus=usb".
-        std::string properties;
+        std::string name;
+        std::string description; // no quotes or backslashes
+        std::string productName; // a source with it or properties remaps "<name>_raw"
+        std::string properties;  // unquoted: "device.form_factor=webcam device.bus=usb"
     };
     struct CommandResult {
         int exitCode = -1;  // -1 when it could not run or was killed
@@ -46,9 +34,7 @@ public:
     PulseServer(const PulseServer&) = delete;
     PulseServer& operator=(const PulseServer&) = delete;
 
-    // Devices loaded at every start. On PulseAudio, sinks and sources are each numbered from 0
-    // as they load, and a sink brings its own monitor source ("<name>.monitor"), numbered with
-    // the sources.
+    // Devices loaded at every start.
     PulseServer& addSink(std::string name, std::string description, std::string product = {}) {
         devices_.push_back({true, std::move(name), std::move(description), std::move(product)});
         return *this;
@@ -60,28 +46,22 @@ public:
         return *this;
     }
 
-    [[nodiscard]] Kind kind() const { return kind_; }
-
     // Waits (bounded) until the server accepts clients with every device listed.
     [[nodiscard]] bool start();
     void stop();  // every process it started; devices loaded at run time go with it
     bool pause(); // freezes the process serving clients (SIGSTOP) to play a stalled server
     bool resume();
 
-    // The process serving clients: pulseaudio, or pipewire-pulse.
-    [[nodiscard]] pid_t pid() const { return pid_; }
+    [[nodiscard]] pid_t pid() const { return pid_; } // the process serving clients
     [[nodiscard]] std::string serverAddress() const;
     // What the server wrote, for failure messages.
     [[nodiscard]] std::string log() const { return readFile(dir_ / "server.log"); }
 
-    // Read back from the server itself (through pactl, so the server must not be paused), as
-    // a user would see it: the default sink and source as "sink source".
+    // "sink source", as pactl reads them back (not while paused).
     [[nodiscard]] std::string defaults() const;
-    // True once the server reads them back.
+    // The load/unload/set calls return true once the server lists the change.
     bool setDefaults(const std::string& sink, const std::string& source) const;
-    // A device that appears while the server runs; true once it is listed.
     bool load(const Device& device) const;
-    // Takes away a sink loaded as above; true once it is no longer listed.
     bool unloadSink(const std::string& name) const;
     [[nodiscard]] CommandResult pactl(const std::vector<std::string>& arguments) const;
 
@@ -93,6 +73,6 @@ private:
     std::vector<Device> devices_;
     pid_t group_ = -1; // the process started, leader of a process group of its own
     pid_t pid_ = -1;
-    int lifeline_ = -1; // its end closes when this process dies; PipeWire's group then ends
+    int lifeline_ = -1; // PipeWire's group ends when this closes
     std::optional<std::string> savedPulseServer_;
 };
