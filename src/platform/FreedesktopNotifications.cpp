@@ -36,7 +36,7 @@ void FreedesktopNotifications::notify(const std::string& title, const std::strin
          << QVariantMap{{QStringLiteral("urgency"), QVariant::fromValue<uchar>(1)}}
          << serverDefaultTimeout;
     // Never wait for the server: a stalled one must not hold up a mode switch.
-    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call));
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), &pending_);
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
                      [](QDBusPendingCallWatcher* finished) {
                          const QDBusPendingReply<uint> reply = *finished;

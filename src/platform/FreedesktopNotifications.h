@@ -3,6 +3,7 @@
 #include "platform/DesktopNotifications.h"
 
 #include <QDBusConnection>
+#include <QObject>
 #include <QString>
 
 namespace platform {
@@ -19,6 +20,8 @@ private:
     QDBusConnection bus_;
     QString applicationName_;
     QString iconName_;
+    // Holds the answers still awaited, so that they go with this object.
+    QObject pending_;
 };
 
 } // namespace platform
